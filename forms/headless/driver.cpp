@@ -1,0 +1,133 @@
+#include "forms/headless/driver.hpp"
+
+#include <stdexcept>
+
+namespace forms::headless {
+
+Driver::Driver(App& app) : app_(app), peer_(dynamic_cast<HeadlessAppPeer&>(app.peer())) {}
+
+void Driver::focus(Control& control) {
+    App::Dispatch dispatch(app_);
+    if (!control.window().loaded()) throw std::logic_error("focus: window " + control.window().name() + " is not loaded");
+    if (!control.visible() || !control.enabled()) throw std::logic_error("focus: " + control.name() + " cannot be reached");
+    if (control.focusable()) control.window().focusArrived(control);
+}
+
+// Removes the last character (a CR LF pair counts as one) from a text.
+static void removeLastCharacter(std::string& text) {
+    if (text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0) {
+        text.resize(text.size() - 2);
+        return;
+    }
+    while (!text.empty()) {
+        unsigned char c = static_cast<unsigned char>(text.back());
+        text.pop_back();
+        if ((c & 0xC0) != 0x80) break;  // stop after the first byte of a UTF-8 sequence
+    }
+}
+
+void Driver::applyKeyEffect(TextBox& box, int keyCode, int keyAscii) {
+    if (box.readOnly()) return;
+    std::string text = box.text();
+    if (keyCode == keys::Back) {
+        removeLastCharacter(text);
+    } else if (keyAscii == '\r') {
+        if (!box.multiLine()) return;
+        text += "\r\n";
+    } else {
+        return;
+    }
+    box.userEdited(text);
+}
+
+void Driver::pressKey(Control& control, int keyCode, int shiftState) {
+    focus(control);
+    App::Dispatch dispatch(app_);
+    if (!control.userKeyDown(keyCode, shiftState)) return;
+    int keyAscii = 0;
+    if (keyCode == keys::Back) keyAscii = 8;
+    else if (keyCode == keys::Return) keyAscii = '\r';
+    else if (keyCode == keys::Escape) keyAscii = 27;
+    bool pressed = keyAscii == 0 || control.userKeyPress(keyAscii);
+    if (pressed && control.window().loaded()) {
+        if (auto* box = dynamic_cast<TextBox*>(&control)) applyKeyEffect(*box, keyCode, keyAscii);
+    }
+    if (control.window().loaded()) control.userKeyUp(keyCode, shiftState);
+}
+
+void Driver::typeCharacter(Control& control, const std::string& character, int keyCode) {
+    App::Dispatch dispatch(app_);
+    if (!control.userKeyDown(keyCode, 0)) return;
+    int keyAscii = static_cast<unsigned char>(character[0]);
+    if (control.userKeyPress(keyAscii) && control.window().loaded()) {
+        if (auto* box = dynamic_cast<TextBox*>(&control); box && !box->readOnly()) {
+            bool full = box->maxLength() > 0 &&
+                        utf16Length(box->text()) + utf16Length(character) > static_cast<size_t>(box->maxLength());
+            if (!full) box->userEdited(box->text() + character);
+        }
+    }
+    if (control.window().loaded()) control.userKeyUp(keyCode, 0);
+}
+
+void Driver::type(Control& control, const std::string& text) {
+    focus(control);
+    for (size_t i = 0; i < text.size();) {
+        unsigned char lead = static_cast<unsigned char>(text[i]);
+        if (text.compare(i, 2, "\r\n") == 0 || lead == '\n' || lead == '\r') {
+            pressKey(control, keys::Return);
+            i += text.compare(i, 2, "\r\n") == 0 ? 2 : 1;
+            continue;
+        }
+        size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        std::string character = text.substr(i, length);
+        // Letters and digits arrive with their own key code; anything else as
+        // a character packet, as typed text does on Windows.
+        int keyCode = 0xE7;
+        if (lead >= 'a' && lead <= 'z') keyCode = lead - 'a' + 'A';
+        else if ((lead >= 'A' && lead <= 'Z') || (lead >= '0' && lead <= '9') || lead == ' ') keyCode = lead;
+        typeCharacter(control, character, keyCode);
+        i += length;
+        if (!control.window().loaded()) return;
+    }
+}
+
+void Driver::click(Control& control) {
+    if (!control.enabled() || !control.visible()) throw std::logic_error("click: " + control.name() + " cannot be reached");
+    focus(control);
+    control.userClick();
+}
+
+void Driver::pick(ComboBox& combo, int index) {
+    if (index < 0 || index >= combo.listCount()) throw std::out_of_range("pick: no item " + std::to_string(index) + " in " + combo.name());
+    focus(combo);
+    combo.userSelected(index);
+}
+
+void Driver::pick(ComboBox& combo, const std::string& itemText) {
+    for (int i = 0; i < combo.listCount(); ++i)
+        if (combo.item(i) == itemText) return pick(combo, i);
+    throw std::out_of_range("pick: no item \"" + itemText + "\" in " + combo.name());
+}
+
+void Driver::clickMenu(MenuItem& item) {
+    if (!item.window().loaded()) throw std::logic_error("clickMenu: window not loaded");
+    App::Dispatch dispatch(app_);
+    item.click();
+}
+
+void Driver::closeBox(Window& window) {
+    App::Dispatch dispatch(app_);
+    window.userClose();
+}
+
+void Driver::minimize(Window& window) {
+    App::Dispatch dispatch(app_);
+    window.userSetWindowState(WindowState::Minimized);
+}
+
+void Driver::restore(Window& window) {
+    App::Dispatch dispatch(app_);
+    window.userSetWindowState(WindowState::Normal);
+}
+
+}  // namespace forms::headless

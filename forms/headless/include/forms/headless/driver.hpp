@@ -1,0 +1,51 @@
+#pragma once
+// Acts on headless windows as a user would: focus, typing key by key, clicks,
+// picks, keys, menus, the close box and minimising. Modal boxes are answered
+// from a queue given in advance; every box shown is recorded.
+#include <string>
+#include <vector>
+
+#include "forms/app.hpp"
+#include "forms/button.hpp"
+#include "forms/combo_box.hpp"
+#include "forms/headless/headless_app.hpp"
+#include "forms/menu.hpp"
+#include "forms/text_box.hpp"
+#include "forms/window.hpp"
+
+namespace forms::headless {
+
+class Driver {
+public:
+    explicit Driver(App& app);
+
+    // Modal boxes.
+    void answer(MessageResult result) { peer_.answers.push_back(result); }
+    const std::vector<MessageBoxRequest>& boxes() const { return peer_.boxes; }
+    void clearBoxes() { peer_.boxes.clear(); }
+
+    // Puts the focus on a control as a click into it would.
+    void focus(Control& control);
+    // Types text into a control, key by key: key down, key press, the edit, key up.
+    void type(Control& control, const std::string& text);
+    // Presses one key in a control (which gets the focus first).
+    void pressKey(Control& control, int keyCode, int shiftState = 0);
+    // Clicks a control: focus first for those that take it, then the click.
+    void click(Control& control);
+    // Picks an item of a list, by position or by its text (the first match).
+    void pick(ComboBox& combo, int index);
+    void pick(ComboBox& combo, const std::string& itemText);
+    void clickMenu(MenuItem& item);
+    void closeBox(Window& window);
+    void minimize(Window& window);
+    void restore(Window& window);
+
+private:
+    void typeCharacter(Control& control, const std::string& character, int keyCode);
+    void applyKeyEffect(TextBox& box, int keyCode, int keyAscii);
+
+    App& app_;
+    HeadlessAppPeer& peer_;
+};
+
+}  // namespace forms::headless

@@ -1,0 +1,26 @@
+#pragma once
+// The headless backend's program side: modal boxes are answered from a queue
+// given in advance, and every box shown is recorded.
+#include <deque>
+#include <vector>
+
+#include "forms/peer.hpp"
+
+namespace forms::headless {
+
+class HeadlessAppPeer : public AppPeer {
+public:
+    // Answers the next box; with no answer queued, a box returns its first button.
+    MessageResult messageBox(const MessageBoxRequest& request) override;
+    int run() override { return 0; }
+    void quit() override { quitRequested_ = true; }
+
+    std::deque<MessageResult> answers;
+    std::vector<MessageBoxRequest> boxes;
+    bool quitRequested() const { return quitRequested_; }
+
+private:
+    bool quitRequested_ = false;
+};
+
+}  // namespace forms::headless

@@ -1,0 +1,80 @@
+#pragma once
+// The running program: its windows, its modal boxes and its end.
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "forms/peer.hpp"
+#include "forms/types.hpp"
+
+namespace forms {
+
+class Window;
+
+class App {
+public:
+    explicit App(std::string title);
+    ~App();
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    // The program's own name: the title of boxes that give none.
+    const std::string& title() const { return title_; }
+
+    // A modal box; returns the button pressed.
+    MessageResult messageBox(const std::string& text, const std::string& title,
+                             MessageButtons buttons, MessageIcon icon);
+    MessageResult messageBox(const std::string& text, MessageButtons buttons = MessageButtons::Ok,
+                             MessageIcon icon = MessageIcon::None);
+
+    // Runs the event loop until the program ends (headless: returns at once).
+    int run();
+    // Ends the program at once: every window goes without its unload event.
+    void end();
+    bool ended() const { return ended_; }
+
+    AppPeer& peer() { return *peer_; }
+
+    // Optional trace of every event raised, for tests of event order.
+    void startTrace() { tracing_ = true; trace_.clear(); }
+    const std::vector<std::string>& trace() const { return trace_; }
+    void record(const std::string& entry) {
+        if (tracing_) trace_.push_back(entry);
+    }
+
+    // Event dispatch from a backend: while any dispatch runs, window peers
+    // that code asked to destroy are kept until the outermost one returns.
+    class Dispatch {
+    public:
+        explicit Dispatch(App& app);
+        ~Dispatch();
+        Dispatch(const Dispatch&) = delete;
+        Dispatch& operator=(const Dispatch&) = delete;
+
+    private:
+        App& app_;
+    };
+    void retirePeer(std::unique_ptr<WindowPeer> peer);
+    void retirePeer(std::unique_ptr<ControlPeer> peer);
+
+    // Windows register themselves while loaded.
+    void windowLoaded(Window& window);
+    void windowUnloaded(Window& window);
+    const std::vector<Window*>& loadedWindows() const { return loaded_; }
+
+private:
+    void flushRetired();
+
+    std::string title_;
+    std::unique_ptr<AppPeer> peer_;
+    std::vector<Window*> loaded_;
+    std::vector<std::unique_ptr<WindowPeer>> retiredWindows_;
+    std::vector<std::unique_ptr<ControlPeer>> retiredControls_;
+    int dispatchDepth_ = 0;
+    bool ended_ = false;
+    bool tracing_ = false;
+    std::vector<std::string> trace_;
+};
+
+}  // namespace forms

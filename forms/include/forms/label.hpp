@@ -1,0 +1,33 @@
+#pragma once
+// A label: a caption drawn in its own colours and font; it never takes the focus.
+#include <string>
+
+#include "forms/control.hpp"
+
+namespace forms {
+
+enum class Alignment { Left, Right, Center };
+
+class Label : public Control {
+public:
+    Label(Window& window, std::string name);
+
+    std::string text() const override { return caption_; }
+    const std::string& caption() const { return caption_; }
+    void setCaption(const std::string& caption);
+    Alignment alignment() const { return alignment_; }
+    void setAlignment(Alignment alignment);
+    // A transparent label shows the window's background through it.
+    bool transparent() const { return transparent_; }
+    void setTransparent(bool on);
+
+    bool focusable() const override { return false; }
+    void reset() override;
+
+private:
+    std::string caption_;
+    Alignment alignment_ = Alignment::Left;
+    bool transparent_ = false;
+};
+
+}  // namespace forms

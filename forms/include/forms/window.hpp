@@ -1,0 +1,121 @@
+#pragma once
+// A top-level window and its lifecycle:
+//   not loaded -> load() -> loaded (hidden; onLoad has run) -> show() -> shown
+//   shown -> hide() -> loaded (keeps its state) ; any -> unload() -> not loaded
+// Loading resets every control to its kind's defaults and runs design(), so a
+// window shown again after an unload starts afresh. Showing a window that is
+// already shown brings it to the front.
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "forms/peer.hpp"
+#include "forms/types.hpp"
+
+namespace forms {
+
+class App;
+class Control;
+class MenuItem;
+
+class Window {
+public:
+    Window(App& app, std::string name);
+    virtual ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    App& app() const { return app_; }
+    const std::string& name() const { return name_; }
+
+    // Lifecycle.
+    void load();
+    void show();
+    void hide();
+    void unload();
+    bool loaded() const { return loaded_; }
+    bool visible() const { return visible_; }
+
+    // Properties (reset to these defaults at each load, then design() sets its own).
+    const std::string& caption() const { return caption_; }
+    void setCaption(const std::string& caption);
+    Color backColor() const { return backColor_; }
+    void setBackColor(Color color);
+    // Client area in twips; the position is ignored when the window is centred.
+    const Rect& bounds() const { return bounds_; }
+    void setBounds(const Rect& bounds);
+    StartPosition startPosition() const { return startPosition_; }
+    void setStartPosition(StartPosition position) { startPosition_ = position; }
+    BorderStyle borderStyle() const { return borderStyle_; }
+    void setBorderStyle(BorderStyle style) { borderStyle_ = style; }
+    bool maxButton() const { return maxButton_; }
+    void setMaxButton(bool on) { maxButton_ = on; }
+    bool minButton() const { return minButton_; }
+    void setMinButton(bool on) { minButton_ = on; }
+    WindowState windowState() const { return windowState_; }
+    void setWindowState(WindowState state);
+
+    // Events.
+    std::function<void()> onLoad;
+    std::function<void()> onUnload;
+    std::function<void(CloseEvent&)> onClose;  // close box, or unload() by code
+    std::function<void()> onResize;            // also on minimise and restore
+
+    // Focus: the control that has it in this window (or null).
+    Control* focused() const { return focused_; }
+    // Moves the focus to the next (or previous) control in tab order.
+    void focusNext(bool backwards = false);
+    // Tab order from first to last; controls not listed keep their place after them.
+    void setTabOrder(const std::vector<Control*>& order);
+
+    const std::vector<Control*>& controls() const { return controls_; }
+    Control* findControl(const std::string& name) const;
+    const std::vector<MenuItem*>& menuItems() const { return menuItems_; }
+    std::vector<MenuItem*> menuBar() const;  // top-level items, visible or not
+    void popupMenu(MenuItem& menu);
+
+    WindowPeer* peer() const { return peer_.get(); }
+
+    // Reports from a backend (or the headless driver) of what the user did.
+    void userClose();
+    void userSetWindowState(WindowState state);
+    void focusArrived(Control& control);
+
+protected:
+    // Sets the design-time properties and contents of the window and its controls.
+    virtual void design() {}
+
+private:
+    friend class Control;
+    friend class MenuItem;
+    void addControl(Control& control) { controls_.push_back(&control); }
+    void addMenuItem(MenuItem& item) { menuItems_.push_back(&item); }
+    void moveFocus(Control* to);
+    void unloadFor(CloseReason reason);
+    void resetProperties();
+    std::vector<Control*> tabSequence() const;
+
+    App& app_;
+    std::string name_;
+    std::vector<Control*> controls_;
+    std::vector<MenuItem*> menuItems_;
+    std::unique_ptr<WindowPeer> peer_;
+    Control* focused_ = nullptr;
+    bool loaded_ = false;
+    bool loading_ = false;
+    bool visible_ = false;
+    bool unloading_ = false;
+    bool querying_ = false;
+
+    std::string caption_;
+    Color backColor_ = colors::ButtonFace;
+    Rect bounds_{0, 0, 4800, 3600};
+    StartPosition startPosition_ = StartPosition::Manual;
+    BorderStyle borderStyle_ = BorderStyle::Sizable;
+    bool maxButton_ = true;
+    bool minButton_ = true;
+    WindowState windowState_ = WindowState::Normal;
+};
+
+}  // namespace forms

@@ -1,0 +1,82 @@
+#include "forms/app.hpp"
+
+#include <algorithm>
+
+#include "forms/window.hpp"
+
+namespace forms {
+
+App::App(std::string title) : title_(std::move(title)), peer_(makeAppPeer(*this)) {}
+
+App::~App() {
+    // Windows outlive nothing: drop their real windows before the backend goes.
+    ended_ = true;
+    flushRetired();
+}
+
+MessageResult App::messageBox(const std::string& text, const std::string& title,
+                              MessageButtons buttons, MessageIcon icon) {
+    MessageBoxRequest request{text, title, buttons, icon};
+    record("MsgBox(" + title + ")");
+    return peer_->messageBox(request);
+}
+
+MessageResult App::messageBox(const std::string& text, MessageButtons buttons, MessageIcon icon) {
+    return messageBox(text, title_, buttons, icon);
+}
+
+int App::run() {
+    if (ended_ || loaded_.empty()) return 0;
+    return peer_->run();
+}
+
+void App::end() {
+    if (ended_) return;
+    ended_ = true;
+    record("App.end");
+    // Every window goes at once, without its unload event.
+    std::vector<Window*> windows = loaded_;
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) (*it)->unload();
+    peer_->quit();
+}
+
+App::Dispatch::Dispatch(App& app) : app_(app) { ++app_.dispatchDepth_; }
+
+App::Dispatch::~Dispatch() {
+    if (--app_.dispatchDepth_ == 0) app_.flushRetired();
+}
+
+void App::retirePeer(std::unique_ptr<WindowPeer> peer) {
+    if (!peer) return;
+    if (dispatchDepth_ > 0) {
+        // A handler of this very window may still be running in the backend.
+        peer->hide();
+        retiredWindows_.push_back(std::move(peer));
+    }
+}
+
+void App::retirePeer(std::unique_ptr<ControlPeer> peer) {
+    if (peer && dispatchDepth_ > 0) retiredControls_.push_back(std::move(peer));
+}
+
+void App::flushRetired() {
+    // Controls first: their real windows are children of the windows.
+    retiredControls_.clear();
+    retiredWindows_.clear();
+}
+
+void App::windowLoaded(Window& window) {
+    if (std::find(loaded_.begin(), loaded_.end(), &window) == loaded_.end()) loaded_.push_back(&window);
+}
+
+void App::windowUnloaded(Window& window) {
+    loaded_.erase(std::remove(loaded_.begin(), loaded_.end(), &window), loaded_.end());
+    // The program ends when its last window unloads.
+    if (loaded_.empty() && !ended_) {
+        ended_ = true;
+        record("App.end");
+        peer_->quit();
+    }
+}
+
+}  // namespace forms

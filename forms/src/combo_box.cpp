@@ -1,0 +1,65 @@
+#include "forms/combo_box.hpp"
+
+#include "forms/app.hpp"
+#include "forms/window.hpp"
+
+namespace forms {
+
+ComboBox::ComboBox(Window& window, std::string name)
+    : Control(window, std::move(name), ControlKind::ComboBox) {}
+
+void ComboBox::reset() {
+    Control::reset();
+    items_.clear();
+    listIndex_ = -1;
+    sorted_ = false;
+}
+
+std::string ComboBox::text() const {
+    if (listIndex_ < 0 || listIndex_ >= listCount()) return {};
+    return items_[static_cast<size_t>(listIndex_)];
+}
+
+void ComboBox::addItem(const std::string& text, int index) {
+    if (index < 0 || index > listCount()) index = listCount();
+    items_.insert(items_.begin() + index, text);
+    if (listIndex_ >= index) ++listIndex_;
+    if (peer()) peer()->itemInserted(index);
+}
+
+void ComboBox::removeItem(int index) {
+    if (index < 0 || index >= listCount()) return;
+    items_.erase(items_.begin() + index);
+    if (listIndex_ == index) listIndex_ = -1;
+    else if (listIndex_ > index) --listIndex_;
+    if (peer()) peer()->itemRemoved(index);
+}
+
+void ComboBox::clear() {
+    if (items_.empty() && listIndex_ == -1) return;
+    items_.clear();
+    listIndex_ = -1;
+    if (peer()) peer()->itemsCleared();
+}
+
+void ComboBox::setListIndex(int index) {
+    if (index < -1 || index >= listCount()) index = -1;
+    if (index == -1 && listIndex_ == -1) return;
+    listIndex_ = index;
+    sync(Property::ListIndex);
+    raiseSelect(Origin::Code);
+}
+
+void ComboBox::userSelected(int index) {
+    App::Dispatch dispatch(window().app());
+    if (index < -1 || index >= listCount()) return;
+    listIndex_ = index;
+    raiseSelect(Origin::User);
+}
+
+void ComboBox::raiseSelect(Origin origin) {
+    record(origin == Origin::User ? "Select(user)" : "Select(code)");
+    if (onSelect) onSelect(ChangeEvent{origin});
+}
+
+}  // namespace forms

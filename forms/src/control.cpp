@@ -1,0 +1,119 @@
+#include "forms/control.hpp"
+
+#include "forms/app.hpp"
+#include "forms/window.hpp"
+
+namespace forms {
+
+Control::Control(Window& window, std::string name, ControlKind kind)
+    : window_(window), name_(std::move(name)), kind_(kind) {
+    creationIndex_ = static_cast<int>(window_.controls().size());
+    common_.tabIndex = creationIndex_;
+    window_.addControl(*this);
+}
+
+Control::~Control() = default;
+
+void Control::reset() { common_ = Common{}; }
+
+void Control::attachPeer() { peer_ = makeControlPeer(*this); }
+
+void Control::record(const std::string& event) const { window_.app().record(name_ + "." + event); }
+
+bool Control::raise(const std::function<void()>& handler, const char* event) {
+    record(event);
+    if (handler) handler();
+    return window_.loaded();
+}
+
+void Control::setBounds(const Rect& bounds) {
+    if (bounds == common_.bounds) return;
+    common_.bounds = bounds;
+    sync(Property::Bounds);
+}
+
+void Control::setVisible(bool visible) {
+    if (visible == common_.visible) return;
+    common_.visible = visible;
+    sync(Property::Visible);
+}
+
+void Control::setEnabled(bool enabled) {
+    if (enabled == common_.enabled) return;
+    common_.enabled = enabled;
+    sync(Property::Enabled);
+}
+
+void Control::setBackColor(Color color) {
+    if (color == common_.backColor) return;
+    common_.backColor = color;
+    sync(Property::BackColor);
+}
+
+void Control::setForeColor(Color color) {
+    if (color == common_.foreColor) return;
+    common_.foreColor = color;
+    sync(Property::ForeColor);
+}
+
+void Control::setFont(const Font& font) {
+    if (font == common_.font) return;
+    common_.font = font;
+    sync(Property::Font);
+}
+
+void Control::setTabStop(bool on) {
+    if (on == common_.tabStop) return;
+    common_.tabStop = on;
+    sync(Property::TabStop);
+}
+
+void Control::setFocus() {
+    if (!window_.loaded() || !focusable() || !common_.visible || !common_.enabled) return;
+    window_.focusArrived(*this);
+}
+
+bool Control::hasFocus() const { return window_.loaded() && window_.focused() == this; }
+
+// Tab and Shift+Tab move the focus and never reach the handlers.
+bool Control::userKeyDown(int keyCode, int shiftState) {
+    App::Dispatch dispatch(window_.app());
+    if (keyCode == keys::Tab && !(shiftState & (shift::Ctrl | shift::Alt))) {
+        window_.focusNext((shiftState & shift::Shift) != 0);
+        return false;
+    }
+    KeyEvent event{keyCode, shiftState};
+    record("KeyDown");
+    if (onKeyDown) onKeyDown(event);
+    return window_.loaded() && event.keyCode != 0;
+}
+
+bool Control::userKeyPress(int keyAscii) {
+    App::Dispatch dispatch(window_.app());
+    if (keyAscii == '\t') return false;  // the Tab key moved the focus instead
+    KeyPressEvent event{keyAscii};
+    record("KeyPress");
+    if (onKeyPress) onKeyPress(event);
+    return window_.loaded() && event.keyAscii != 0;
+}
+
+void Control::userKeyUp(int keyCode, int shiftState) {
+    App::Dispatch dispatch(window_.app());
+    KeyEvent event{keyCode, shiftState};
+    record("KeyUp");
+    if (onKeyUp) onKeyUp(event);
+}
+
+void Control::userClick() {
+    App::Dispatch dispatch(window_.app());
+    if (!common_.enabled || !window_.loaded()) return;
+    raise(onClick, "Click");
+}
+
+void Control::userDoubleClick() {
+    App::Dispatch dispatch(window_.app());
+    if (!common_.enabled || !window_.loaded()) return;
+    raise(onDoubleClick, "DblClick");
+}
+
+}  // namespace forms

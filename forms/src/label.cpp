@@ -1,0 +1,37 @@
+#include "forms/label.hpp"
+
+namespace forms {
+
+Label::Label(Window& window, std::string name) : Control(window, std::move(name), ControlKind::Label) {
+    Label::reset();
+}
+
+void Label::reset() {
+    Control::reset();
+    setTabStop(false);
+    setBackColor(colors::ButtonFace);
+    setForeColor(colors::WindowText);
+    caption_.clear();
+    alignment_ = Alignment::Left;
+    transparent_ = false;
+}
+
+void Label::setCaption(const std::string& caption) {
+    if (caption == caption_) return;
+    caption_ = caption;
+    sync(Property::Caption);
+}
+
+void Label::setAlignment(Alignment alignment) {
+    if (alignment == alignment_) return;
+    alignment_ = alignment;
+    sync(Property::Caption);
+}
+
+void Label::setTransparent(bool on) {
+    if (on == transparent_) return;
+    transparent_ = on;
+    sync(Property::BackColor);
+}
+
+}  // namespace forms

@@ -1,0 +1,38 @@
+#include "forms/menu.hpp"
+
+#include "forms/app.hpp"
+#include "forms/window.hpp"
+
+namespace forms {
+
+MenuItem::MenuItem(Window& window, std::string name, std::string caption, MenuItem* parent)
+    : window_(window), name_(std::move(name)), caption_(std::move(caption)), parent_(parent) {
+    if (parent_) parent_->children_.push_back(this);
+    window_.addMenuItem(*this);
+}
+
+void MenuItem::setCaption(const std::string& caption) {
+    if (caption == caption_) return;
+    caption_ = caption;
+    if (window_.peer()) window_.peer()->sync(Property::Menu);
+}
+
+void MenuItem::setVisible(bool visible) {
+    if (visible == visible_) return;
+    visible_ = visible;
+    if (window_.peer()) window_.peer()->sync(Property::Menu);
+}
+
+void MenuItem::setEnabled(bool enabled) {
+    if (enabled == enabled_) return;
+    enabled_ = enabled;
+    if (window_.peer()) window_.peer()->sync(Property::Menu);
+}
+
+void MenuItem::click() {
+    if (!enabled_) return;
+    window_.app().record(name_ + ".Click");
+    if (onClick) onClick();
+}
+
+}  // namespace forms

@@ -1,0 +1,39 @@
+#include "forms/status_bar.hpp"
+
+namespace forms {
+
+StatusBar::StatusBar(Window& window, std::string name)
+    : Control(window, std::move(name), ControlKind::StatusBar) {
+    StatusBar::reset();
+}
+
+void StatusBar::reset() {
+    Control::reset();
+    setTabStop(false);
+    panels_.assign(1, StatusPanel{});
+}
+
+std::string StatusBar::text() const { return panels_.empty() ? std::string() : panels_.front().text; }
+
+void StatusBar::setText(const std::string& text) {
+    if (panels_.empty()) panels_.push_back(StatusPanel{});
+    if (panels_.front().text == text) return;
+    panels_.front().text = text;
+    sync(Property::Text);
+}
+
+void StatusBar::setPanels(const std::vector<StatusPanel>& panels) {
+    if (panels == panels_) return;
+    panels_ = panels;
+    sync(Property::Items);
+}
+
+void StatusBar::setPanelText(const std::string& key, const std::string& text) {
+    for (StatusPanel& panel : panels_) {
+        if (panel.key != key || panel.text == text) continue;
+        panel.text = text;
+        sync(Property::Text);
+    }
+}
+
+}  // namespace forms

@@ -1,0 +1,201 @@
+#include "forms/window.hpp"
+
+#include <algorithm>
+
+#include "forms/app.hpp"
+#include "forms/control.hpp"
+#include "forms/menu.hpp"
+
+namespace forms {
+
+Window::Window(App& app, std::string name) : app_(app), name_(std::move(name)) {}
+
+Window::~Window() {
+    if (loaded_) {
+        for (Control* control : controls_) control->detachPeer();
+        peer_.reset();
+        app_.windowUnloaded(*this);
+    }
+}
+
+void Window::resetProperties() {
+    caption_.clear();
+    backColor_ = colors::ButtonFace;
+    bounds_ = Rect{0, 0, 4800, 3600};
+    startPosition_ = StartPosition::Manual;
+    borderStyle_ = BorderStyle::Sizable;
+    maxButton_ = minButton_ = true;
+    windowState_ = WindowState::Normal;
+    focused_ = nullptr;
+    for (size_t i = 0; i < controls_.size(); ++i) {
+        controls_[i]->reset();
+        controls_[i]->common_.tabIndex = static_cast<int>(i);
+    }
+    for (MenuItem* item : menuItems_) {
+        item->setVisible(true);
+        item->setEnabled(true);
+    }
+}
+
+void Window::load() {
+    if (loaded_ || loading_ || app_.ended()) return;
+    loading_ = true;
+    resetProperties();
+    design();
+    peer_ = makeWindowPeer(*this);
+    for (Control* control : controls_) control->attachPeer();
+    loaded_ = true;
+    app_.windowLoaded(*this);
+    app_.record(name_ + ".Load");
+    if (onLoad) onLoad();
+    loading_ = false;
+}
+
+void Window::show() {
+    if (app_.ended()) return;
+    if (!loaded_) load();
+    if (!loaded_) return;  // the load handler unloaded it again
+    if (visible_) {
+        if (peer_) peer_->bringToFront();
+        return;
+    }
+    visible_ = true;
+    if (peer_) peer_->show();
+}
+
+void Window::hide() {
+    if (!loaded_ || !visible_) return;
+    visible_ = false;
+    if (peer_) peer_->hide();
+}
+
+void Window::unload() { unloadFor(CloseReason::Code); }
+
+void Window::userClose() { unloadFor(CloseReason::CloseBox); }
+
+// Asks onClose (which may cancel, or unload the window itself), raises
+// onUnload, then drops the real windows. When the program is ending, the
+// window goes without events.
+void Window::unloadFor(CloseReason reason) {
+    if (!loaded_ || unloading_) return;
+    if (!app_.ended() && !querying_) {
+        CloseEvent closing{reason, false};
+        app_.record(name_ + (reason == CloseReason::CloseBox ? ".Close" : ".QueryUnload"));
+        querying_ = true;
+        if (onClose) onClose(closing);
+        querying_ = false;
+        if (closing.cancel || !loaded_) return;
+    }
+    unloading_ = true;
+    if (!app_.ended()) {
+        app_.record(name_ + ".Unload");
+        if (onUnload) onUnload();
+    }
+    loaded_ = false;
+    visible_ = false;
+    focused_ = nullptr;
+    for (Control* control : controls_) app_.retirePeer(control->detachPeer());
+    app_.retirePeer(std::move(peer_));
+    unloading_ = false;
+    app_.windowUnloaded(*this);
+}
+
+void Window::setCaption(const std::string& caption) {
+    if (caption == caption_) return;
+    caption_ = caption;
+    if (peer_) peer_->sync(Property::Caption);
+}
+
+void Window::setBackColor(Color color) {
+    if (color == backColor_) return;
+    backColor_ = color;
+    if (peer_) peer_->sync(Property::BackColor);
+}
+
+void Window::setBounds(const Rect& bounds) {
+    if (bounds == bounds_) return;
+    bounds_ = bounds;
+    if (peer_) peer_->sync(Property::Bounds);
+}
+
+void Window::setWindowState(WindowState state) {
+    if (state == windowState_) return;
+    windowState_ = state;
+    if (peer_) peer_->sync(Property::WindowState);
+    app_.record(name_ + ".Resize");
+    if (onResize) onResize();
+}
+
+void Window::userSetWindowState(WindowState state) {
+    if (state == windowState_ || !loaded_) return;
+    windowState_ = state;
+    app_.record(name_ + ".Resize");
+    if (onResize) onResize();
+}
+
+Control* Window::findControl(const std::string& name) const {
+    for (Control* control : controls_)
+        if (control->name() == name) return control;
+    return nullptr;
+}
+
+std::vector<MenuItem*> Window::menuBar() const {
+    std::vector<MenuItem*> top;
+    for (MenuItem* item : menuItems_)
+        if (!item->parent()) top.push_back(item);
+    return top;
+}
+
+void Window::popupMenu(MenuItem& menu) {
+    if (peer_) peer_->popupMenu(menu);
+}
+
+void Window::setTabOrder(const std::vector<Control*>& order) {
+    int index = 0;
+    for (Control* control : order) control->common_.tabIndex = index++;
+    for (Control* control : controls_)
+        if (std::find(order.begin(), order.end(), control) == order.end())
+            control->common_.tabIndex = index++;
+}
+
+std::vector<Control*> Window::tabSequence() const {
+    std::vector<Control*> sequence;
+    for (Control* control : controls_)
+        if (control->focusable() && control->tabStop() && control->visible() && control->enabled())
+            sequence.push_back(control);
+    std::stable_sort(sequence.begin(), sequence.end(),
+                     [](Control* a, Control* b) { return a->tabIndex() < b->tabIndex(); });
+    return sequence;
+}
+
+void Window::focusNext(bool backwards) {
+    std::vector<Control*> sequence = tabSequence();
+    if (sequence.empty()) return;
+    auto at = std::find(sequence.begin(), sequence.end(), focused_);
+    size_t count = sequence.size();
+    size_t next;
+    if (at == sequence.end()) {
+        next = backwards ? count - 1 : 0;
+    } else {
+        size_t here = static_cast<size_t>(at - sequence.begin());
+        next = backwards ? (here + count - 1) % count : (here + 1) % count;
+    }
+    sequence[next]->setFocus();
+}
+
+void Window::focusArrived(Control& control) {
+    if (&control == focused_ || !loaded_) return;
+    moveFocus(&control);
+}
+
+// Records the new focus, then raises LostFocus of the old control and
+// GotFocus of the new one, as long as the window stays loaded.
+void Window::moveFocus(Control* to) {
+    Control* from = focused_;
+    focused_ = to;
+    if (to && to->peer()) to->peer()->focus();
+    if (from && !from->raise(from->onLostFocus, "LostFocus")) return;
+    if (focused_ == to && to) to->raise(to->onGotFocus, "GotFocus");
+}
+
+}  // namespace forms

@@ -1,0 +1,17 @@
+#pragma once
+// The real services on Windows. Only the programs' WinMain and the Windows
+// builds include this.
+#include <memory>
+#include <string>
+
+#include "platform/clock.hpp"
+#include "platform/settings_store.hpp"
+
+namespace platform {
+
+std::unique_ptr<SettingsStore> makeRegistrySettingsStore();
+std::unique_ptr<Clock> makeSystemClock();
+// The folder the running program was started from, without a trailing backslash.
+std::string programFolder();
+
+}  // namespace platform
