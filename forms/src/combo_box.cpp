@@ -1,5 +1,8 @@
 #include "forms/combo_box.hpp"
 
+#include <algorithm>
+#include <cctype>
+
 #include "forms/app.hpp"
 #include "forms/window.hpp"
 
@@ -20,7 +23,16 @@ std::string ComboBox::text() const {
     return items_[static_cast<size_t>(listIndex_)];
 }
 
+// A sorted list places a new item by case-insensitive comparison, as the system does.
+static bool lessIgnoringCase(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
 void ComboBox::addItem(const std::string& text, int index) {
+    if (sorted_ && index < 0)
+        index = static_cast<int>(std::upper_bound(items_.begin(), items_.end(), text, lessIgnoringCase) - items_.begin());
     if (index < 0 || index > listCount()) index = listCount();
     items_.insert(items_.begin() + index, text);
     if (listIndex_ >= index) ++listIndex_;

@@ -8,6 +8,7 @@ namespace forms {
 MenuItem::MenuItem(Window& window, std::string name, std::string caption, MenuItem* parent)
     : window_(window), name_(std::move(name)), caption_(std::move(caption)), parent_(parent) {
     if (parent_) parent_->children_.push_back(this);
+    index_ = static_cast<int>(window_.menuItems().size());
     window_.addMenuItem(*this);
 }
 

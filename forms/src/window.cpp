@@ -61,6 +61,8 @@ void Window::show() {
     }
     visible_ = true;
     if (peer_) peer_->show();
+    // A window shown with no control focused gives the focus to the first in tab order.
+    if (!focused_) focusNext();
 }
 
 void Window::hide() {

@@ -26,6 +26,8 @@ public:
     MenuItem* parent() const { return parent_; }
     const std::vector<MenuItem*>& children() const { return children_; }
     Window& window() const { return window_; }
+    // Position among all menu items of the window, in creation order.
+    int index() const { return index_; }
 
     // Raised when the user picks the item (or code calls click()).
     std::function<void()> onClick;
@@ -39,6 +41,7 @@ private:
     std::vector<MenuItem*> children_;
     bool visible_ = true;
     bool enabled_ = true;
+    int index_ = 0;
 };
 
 }  // namespace forms

@@ -19,7 +19,7 @@ public:
     StartResult run(const std::string& commandLine, WindowStyle style) override;
     StartResult shellExecute(const ShellExecuteRequest& request) override;
 
-    // Makes every later start fail with this error (or succeed again with failNext = false).
+    // Makes every later start fail with this error (or succeed again with fail = false).
     void setFailure(bool fail, std::uint32_t errorNumber = 2,
                     std::string errorText = "The system cannot find the file specified.");
 

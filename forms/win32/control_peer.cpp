@@ -1,0 +1,182 @@
+#include "win32_peer.hpp"
+
+#include "forms/app.hpp"
+#include "platform/win32_text.hpp"
+#include "window_peer.hpp"
+
+namespace forms::win32 {
+
+void tagWindow(HWND hwnd, const std::string& name) {
+    ATOM atom = GlobalAddAtomW(platform::widen(name).c_str());
+    SetPropW(hwnd, kNameProperty, reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(atom)));
+}
+
+void untagWindow(HWND hwnd) {
+    auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(RemovePropW(hwnd, kNameProperty)));
+    if (atom) GlobalDeleteAtom(atom);
+}
+
+int screenDpi() {
+    HDC screen = GetDC(nullptr);
+    int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
+COLORREF toColorRef(Color color) {
+    if (isSystemColor(color)) return GetSysColor(static_cast<int>(color & 0xFF));
+    return static_cast<COLORREF>(color & 0xFFFFFF);
+}
+
+HFONT createFont(const Font& font, int dpi) {
+    int height = -MulDiv(static_cast<int>(font.size * 100 + 0.5), dpi, 7200);
+    return CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, font.underline, FALSE,
+                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, platform::widen(font.name).c_str());
+}
+
+HBRUSH Brush::get(Color color) {
+    if (brush_ && color == color_) return brush_;
+    release();
+    color_ = color;
+    brush_ = CreateSolidBrush(toColorRef(color));
+    return brush_;
+}
+
+void Brush::release() {
+    if (brush_) DeleteObject(brush_);
+    brush_ = nullptr;
+}
+
+HWND parentHwnd(Control& control) {
+    auto* window = static_cast<WindowPeerImpl*>(control.window().peer());
+    return window ? window->hwnd() : nullptr;
+}
+
+int currentShiftState() {
+    int state = 0;
+    if (GetKeyState(VK_SHIFT) < 0) state |= shift::Shift;
+    if (GetKeyState(VK_CONTROL) < 0) state |= shift::Ctrl;
+    if (GetKeyState(VK_MENU) < 0) state |= shift::Alt;
+    return state;
+}
+
+std::string readWindowText(HWND hwnd) {
+    int length = GetWindowTextLengthW(hwnd);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    int copied = GetWindowTextW(hwnd, &text[0], length + 1);
+    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+    return platform::narrow(text);
+}
+
+ControlPeerBase::~ControlPeerBase() {
+    if (!hwnd_) return;
+    // Unhook first, so that the messages of the destruction reach no peer.
+    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalProc_));
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    untagWindow(hwnd_);
+    DestroyWindow(hwnd_);
+    if (font_) DeleteObject(font_);
+}
+
+ControlPeerBase* ControlPeerBase::fromHwnd(HWND hwnd) {
+    return reinterpret_cast<ControlPeerBase*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+void ControlPeerBase::create(const wchar_t* windowClass, DWORD style, DWORD exStyle, const std::string& text,
+                             int extraHeightPixels) {
+    dpi_ = screenDpi();
+    extraHeight_ = extraHeightPixels;
+    const Rect& r = control_.bounds();
+    if (control_.visible()) style |= WS_VISIBLE;
+    if (!control_.enabled()) style |= WS_DISABLED;
+    hwnd_ = CreateWindowExW(exStyle, windowClass, platform::widen(text).c_str(), style | WS_CHILD,
+                            toPixels(r.left, dpi_), toPixels(r.top, dpi_), toPixels(r.width, dpi_),
+                            toPixels(r.height, dpi_) + extraHeight_, parentHwnd(control_), nullptr,
+                            GetModuleHandleW(nullptr), nullptr);
+    if (!hwnd_) return;
+    tagWindow(hwnd_, control_.name());
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    originalProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlPeerBase::subclassProc)));
+    sync(Property::Font);
+}
+
+void ControlPeerBase::applyBounds() {
+    const Rect& r = control_.bounds();
+    SetWindowPos(hwnd_, nullptr, toPixels(r.left, dpi_), toPixels(r.top, dpi_), toPixels(r.width, dpi_),
+                 toPixels(r.height, dpi_) + extraHeight_, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ControlPeerBase::sync(Property what) {
+    if (!hwnd_) return;
+    syncing_ = true;
+    switch (what) {
+        case Property::Bounds: applyBounds(); break;
+        case Property::Visible: ShowWindow(hwnd_, control_.visible() ? SW_SHOWNA : SW_HIDE); break;
+        case Property::Enabled: EnableWindow(hwnd_, control_.enabled()); break;
+        case Property::Font: {
+            HFONT old = font_;
+            font_ = createFont(control_.font(), dpi_);
+            SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+            if (old) DeleteObject(old);
+            break;
+        }
+        case Property::BackColor:
+        case Property::ForeColor: InvalidateRect(hwnd_, nullptr, TRUE); break;
+        default: break;
+    }
+    syncing_ = false;
+}
+
+void ControlPeerBase::focus() {
+    if (hwnd_ && GetFocus() != hwnd_) SetFocus(hwnd_);
+}
+
+HBRUSH ControlPeerBase::onCtlColor(HDC hdc) {
+    SetTextColor(hdc, toColorRef(control_.enabled() ? control_.foreColor() : colors::GrayText));
+    SetBkColor(hdc, toColorRef(control_.backColor()));
+    return background_.get(control_.backColor());
+}
+
+// Keys go to the model first: a key it swallows (or Tab, which moves the
+// focus) never reaches the control, nor does the character that follows it.
+LRESULT ControlPeerBase::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_KEYDOWN:
+            swallowChar_ = false;
+            if (!control_.userKeyDown(static_cast<int>(wParam), currentShiftState())) {
+                swallowChar_ = true;
+                return 0;
+            }
+            break;
+        case WM_CHAR:
+            if (swallowChar_) {
+                swallowChar_ = false;
+                return 0;
+            }
+            if (!control_.userKeyPress(static_cast<int>(wParam))) return 0;
+            break;
+        case WM_KEYUP:
+            control_.userKeyUp(static_cast<int>(wParam), currentShiftState());
+            break;
+        case WM_SETFOCUS: {
+            LRESULT result = original(message, wParam, lParam);
+            control_.window().focusArrived(control_);
+            return result;
+        }
+        default: break;
+    }
+    return original(message, wParam, lParam);
+}
+
+LRESULT CALLBACK ControlPeerBase::subclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    ControlPeerBase* peer = fromHwnd(hwnd);
+    if (!peer) return DefWindowProcW(hwnd, message, wParam, lParam);
+    // Keeps this peer alive until the handlers it starts have returned.
+    App::Dispatch dispatch(peer->control_.window().app());
+    return guarded([&] { return peer->handle(message, wParam, lParam); },
+                   0);
+}
+
+}  // namespace forms::win32

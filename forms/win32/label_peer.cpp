@@ -1,0 +1,52 @@
+// A label: a static text in the label's own colours and font.
+#include "forms/label.hpp"
+#include "platform/win32_text.hpp"
+#include "win32_peer.hpp"
+
+namespace forms::win32 {
+
+class LabelPeer : public ControlPeerBase {
+public:
+    explicit LabelPeer(Label& label) : ControlPeerBase(label), label_(label) {
+        create(L"STATIC", SS_NOTIFY | alignmentStyle(), 0, label.caption());
+    }
+
+    void sync(Property what) override {
+        if (what == Property::Caption) {
+            SetWindowLongPtrW(hwnd_, GWL_STYLE,
+                              (GetWindowLongPtrW(hwnd_, GWL_STYLE) & ~(SS_LEFT | SS_CENTER | SS_RIGHT)) | alignmentStyle());
+            SetWindowTextW(hwnd_, platform::widen(label_.caption()).c_str());
+            InvalidateRect(hwnd_, nullptr, TRUE);
+            return;
+        }
+        ControlPeerBase::sync(what);
+    }
+
+    bool onCommand(WORD code) override {
+        if (code == STN_CLICKED) label_.userClick();
+        else if (code == STN_DBLCLK) label_.userDoubleClick();
+        else return false;
+        return true;
+    }
+
+    HBRUSH onCtlColor(HDC hdc) override {
+        if (!label_.transparent()) return ControlPeerBase::onCtlColor(hdc);
+        SetBkMode(hdc, TRANSPARENT);
+        SetTextColor(hdc, toColorRef(label_.foreColor()));
+        return background_.get(label_.window().backColor());
+    }
+
+private:
+    DWORD alignmentStyle() const {
+        switch (label_.alignment()) {
+            case Alignment::Center: return SS_CENTER;
+            case Alignment::Right: return SS_RIGHT;
+            default: return SS_LEFT;
+        }
+    }
+    Label& label_;
+};
+
+std::unique_ptr<ControlPeer> makeLabelPeer(Label& label) { return std::make_unique<LabelPeer>(label); }
+
+}  // namespace forms::win32

@@ -1,0 +1,99 @@
+// A text box: an EDIT, or a rich edit read as plain text. The model's text
+// always has CR LF line breaks, whatever the control keeps inside.
+#include "win32_peer.hpp"
+
+#include <richedit.h>
+
+#include "forms/text_box.hpp"
+#include "platform/win32_text.hpp"
+
+namespace forms::win32 {
+
+namespace {
+
+std::string withCrLf(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '\r') {
+            out += "\r\n";
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else if (c == '\n') {
+            out += "\r\n";
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+class TextBoxPeer : public ControlPeerBase {
+public:
+    explicit TextBoxPeer(TextBox& box) : ControlPeerBase(box), box_(box) {
+        DWORD style = ES_AUTOHSCROLL;
+        if (box.multiLine()) {
+            style = ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL;
+            if (box.scrollBars() == ScrollBars::Vertical || box.scrollBars() == ScrollBars::Both) style |= WS_VSCROLL;
+            if (box.scrollBars() == ScrollBars::Horizontal || box.scrollBars() == ScrollBars::Both)
+                style |= WS_HSCROLL | ES_AUTOHSCROLL;
+        }
+        if (box.readOnly()) style |= ES_READONLY;
+        if (box.tabStop()) style |= WS_TABSTOP;
+        // Rich edit 2.0 exists on every Windows from 98 and XP on.
+        const wchar_t* windowClass = box.rich() && LoadLibraryW(L"riched20.dll") ? RICHEDIT_CLASSW : L"EDIT";
+        syncing_ = true;
+        create(windowClass, style, WS_EX_CLIENTEDGE, box.text());
+        if (box.rich()) {
+            SendMessageW(hwnd_, EM_SETEVENTMASK, 0, ENM_CHANGE);
+            SendMessageW(hwnd_, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(toColorRef(box.backColor())));
+        }
+        applyMaxLength();
+        syncing_ = false;
+    }
+
+    void sync(Property what) override {
+        syncing_ = true;
+        switch (what) {
+            case Property::Text: SetWindowTextW(hwnd_, platform::widen(box_.text()).c_str()); break;
+            case Property::ReadOnly: SendMessageW(hwnd_, EM_SETREADONLY, box_.readOnly(), 0); break;
+            case Property::MaxLength: applyMaxLength(); break;
+            case Property::BackColor:
+                if (box_.rich()) SendMessageW(hwnd_, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(toColorRef(box_.backColor())));
+                ControlPeerBase::sync(what);
+                break;
+            default: ControlPeerBase::sync(what); break;
+        }
+        syncing_ = false;
+    }
+
+    bool onCommand(WORD code) override {
+        if (code != EN_CHANGE) return false;
+        if (!syncing_) box_.userEdited(withCrLf(readWindowText(hwnd_)));
+        return true;
+    }
+
+protected:
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override {
+        // A single-line box has no use for Enter and Esc: they would only beep.
+        if (message == WM_CHAR && !box_.multiLine() && (wParam == '\r' || wParam == 27)) {
+            ControlPeerBase::handle(message, wParam, lParam);
+            return 0;
+        }
+        return ControlPeerBase::handle(message, wParam, lParam);
+    }
+
+private:
+    void applyMaxLength() {
+        UINT limit = box_.maxLength() > 0 ? static_cast<UINT>(box_.maxLength()) : 0;
+        if (box_.rich()) SendMessageW(hwnd_, EM_EXLIMITTEXT, 0, limit ? limit : 0x7FFFFFFE);
+        else SendMessageW(hwnd_, EM_LIMITTEXT, limit, 0);
+    }
+    TextBox& box_;
+};
+
+std::unique_ptr<ControlPeer> makeTextBoxPeer(TextBox& box) { return std::make_unique<TextBoxPeer>(box); }
+
+}  // namespace forms::win32

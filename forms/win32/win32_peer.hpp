@@ -1,0 +1,102 @@
+#pragma once
+// Internal to the Win32 backend: the pieces every peer shares.
+#include <windows.h>
+
+#include <string>
+
+#include "forms/control.hpp"
+#include "forms/peer.hpp"
+#include "forms/window.hpp"
+
+namespace forms::win32 {
+
+// Name of the window property that carries a control's or window's name (as a
+// global atom), so that automation in another process can find it.
+constexpr const wchar_t* kNameProperty = L"FormsName";
+
+void tagWindow(HWND hwnd, const std::string& name);
+void untagWindow(HWND hwnd);
+
+int screenDpi();
+inline int toPixels(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }
+COLORREF toColorRef(Color color);
+HFONT createFont(const Font& font, int dpi);
+
+// Runs a window procedure's body with exceptions kept inside it: a handler
+// that throws shows the error and the program goes on.
+template <typename Body>
+LRESULT guarded(Body&& body, LRESULT failed = 0) {
+    try {
+        return body();
+    } catch (const std::exception& error) {
+        MessageBoxA(nullptr, error.what(), "Internal error", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    } catch (...) {
+        MessageBoxA(nullptr, "Unknown error", "Internal error", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    }
+    return failed;
+}
+
+// A solid brush owned by one peer, remade when its colour changes.
+class Brush {
+public:
+    ~Brush() { release(); }
+    HBRUSH get(Color color);
+
+private:
+    void release();
+    HBRUSH brush_ = nullptr;
+    Color color_ = 0;
+};
+
+// The base of every control's peer: a real child window, subclassed so that
+// keys and focus reach the model first. The parent reflects WM_COMMAND,
+// WM_NOTIFY, WM_CTLCOLOR* and WM_DRAWITEM to the child's peer.
+class ControlPeerBase : public ControlPeer {
+public:
+    explicit ControlPeerBase(Control& control) : control_(control) {}
+    ~ControlPeerBase() override;
+
+    HWND hwnd() const { return hwnd_; }
+    Control& control() const { return control_; }
+    static ControlPeerBase* fromHwnd(HWND hwnd);
+
+    void sync(Property what) override;
+    void focus() override;
+
+    // Reflected notifications; each returns true when it handled the message.
+    virtual bool onCommand(WORD /*code*/) { return false; }
+    virtual bool onNotify(NMHDR* /*header*/, LRESULT& /*result*/) { return false; }
+    virtual HBRUSH onCtlColor(HDC hdc);
+    virtual bool onDrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
+
+protected:
+    // Creates the child window with the model's common properties.
+    void create(const wchar_t* windowClass, DWORD style, DWORD exStyle, const std::string& text,
+                int extraHeightPixels = 0);
+    // The subclass procedure; kinds override to add their own keys.
+    virtual LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT original(UINT message, WPARAM wParam, LPARAM lParam) {
+        return CallWindowProcW(originalProc_, hwnd_, message, wParam, lParam);
+    }
+    void applyBounds();
+    int dpi() const { return dpi_; }
+
+    Control& control_;
+    HWND hwnd_ = nullptr;
+    bool syncing_ = false;  // true while code changes the real window
+    Brush background_;
+
+private:
+    static LRESULT CALLBACK subclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    WNDPROC originalProc_ = nullptr;
+    HFONT font_ = nullptr;
+    int dpi_ = 96;
+    int extraHeight_ = 0;
+    bool swallowChar_ = false;
+};
+
+HWND parentHwnd(Control& control);
+int currentShiftState();
+std::string readWindowText(HWND hwnd);
+
+}  // namespace forms::win32

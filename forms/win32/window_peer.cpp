@@ -1,0 +1,269 @@
+#include "window_peer.hpp"
+
+#include "forms/app.hpp"
+#include "forms/control.hpp"
+#include "forms/menu.hpp"
+#include "platform/win32_text.hpp"
+
+namespace forms::win32 {
+
+namespace {
+
+constexpr const wchar_t* kWindowClass = L"FormsWindow";
+constexpr UINT kFirstMenuId = 1000;
+
+void registerWindowClass(WNDPROC proc) {
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof existing;
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    if (GetClassInfoExW(instance, kWindowClass, &existing)) return;
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = instance;
+    // The program's icon is resource 1; the system's default otherwise.
+    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    if (!wc.hIcon) wc.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.lpszClassName = kWindowClass;
+    RegisterClassExW(&wc);
+}
+
+DWORD styleOf(const Window& window) {
+    DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    if (window.minButton()) style |= WS_MINIMIZEBOX;
+    if (window.maxButton()) style |= WS_MAXIMIZEBOX;
+    if (window.borderStyle() == BorderStyle::Sizable) style |= WS_THICKFRAME;
+    return style;
+}
+
+}  // namespace
+
+WindowPeerImpl::WindowPeerImpl(Window& window) : window_(window) {
+    registerWindowClass(&WindowPeerImpl::windowProc);
+    dpi_ = screenDpi();
+    DWORD style = styleOf(window_);
+    DWORD exStyle = window_.borderStyle() == BorderStyle::FixedDialog ? WS_EX_DLGMODALFRAME : 0;
+    RECT frame{0, 0, toPixels(window_.bounds().width, dpi_), toPixels(window_.bounds().height, dpi_)};
+    AdjustWindowRectEx(&frame, style, hasMenuBar(), exStyle);
+    int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    int x = toPixels(window_.bounds().left, dpi_), y = toPixels(window_.bounds().top, dpi_);
+    if (window_.startPosition() == StartPosition::CenterScreen) {
+        RECT work{};
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+        x = work.left + ((work.right - work.left) - width) / 2;
+        y = work.top + ((work.bottom - work.top) - height) / 2;
+    }
+    hwnd_ = CreateWindowExW(exStyle, kWindowClass, platform::widen(window_.caption()).c_str(), style, x, y, width,
+                            height, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    if (!hwnd_) return;
+    tagWindow(hwnd_, window_.name());
+    if (window_.borderStyle() == BorderStyle::FixedDialog) {
+        // Dialog frames carry no icon of their own.
+        SendMessageW(hwnd_, WM_SETICON, ICON_BIG, 0);
+        SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, 0);
+    }
+    buildMenuBar();
+}
+
+WindowPeerImpl::~WindowPeerImpl() {
+    if (!hwnd_) return;
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    untagWindow(hwnd_);
+    DestroyWindow(hwnd_);
+    if (menuBar_) DestroyMenu(menuBar_);
+}
+
+bool WindowPeerImpl::hasMenuBar() const {
+    for (MenuItem* item : window_.menuBar())
+        if (item->visible()) return true;
+    return false;
+}
+
+HMENU WindowPeerImpl::buildPopup(const MenuItem& parent) {
+    HMENU popup = CreatePopupMenu();
+    for (MenuItem* child : parent.children()) {
+        if (!child->visible()) continue;
+        UINT flags = MF_STRING | (child->enabled() ? 0 : MF_GRAYED);
+        std::wstring caption = platform::widen(child->caption());
+        if (child->caption() == "-") {
+            AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+        } else if (!child->children().empty()) {
+            AppendMenuW(popup, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(buildPopup(*child)), caption.c_str());
+        } else {
+            AppendMenuW(popup, flags, kFirstMenuId + static_cast<UINT>(child->index()), caption.c_str());
+        }
+    }
+    return popup;
+}
+
+void WindowPeerImpl::buildMenuBar() {
+    HMENU old = menuBar_;
+    menuBar_ = nullptr;
+    if (hasMenuBar()) {
+        menuBar_ = CreateMenu();
+        for (MenuItem* item : window_.menuBar()) {
+            if (!item->visible()) continue;
+            UINT flags = MF_STRING | (item->enabled() ? 0 : MF_GRAYED);
+            std::wstring caption = platform::widen(item->caption());
+            if (item->children().empty())
+                AppendMenuW(menuBar_, flags, kFirstMenuId + static_cast<UINT>(item->index()), caption.c_str());
+            else
+                AppendMenuW(menuBar_, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(buildPopup(*item)), caption.c_str());
+        }
+    }
+    SetMenu(hwnd_, menuBar_);
+    if (old) DestroyMenu(old);
+}
+
+void WindowPeerImpl::popupMenu(MenuItem& menu) {
+    HMENU popup = buildPopup(menu);
+    POINT at{};
+    GetCursorPos(&at);
+    // The menu closes properly when the user clicks elsewhere only if the
+    // window is in the foreground while it tracks.
+    SetForegroundWindow(hwnd_);
+    TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd_, nullptr);
+    PostMessageW(hwnd_, WM_NULL, 0, 0);
+    DestroyMenu(popup);
+}
+
+void WindowPeerImpl::applyWindowState() {
+    switch (window_.windowState()) {
+        case WindowState::Minimized: ShowWindow(hwnd_, SW_MINIMIZE); break;
+        case WindowState::Maximized: ShowWindow(hwnd_, SW_MAXIMIZE); break;
+        case WindowState::Normal: ShowWindow(hwnd_, SW_RESTORE); break;
+    }
+}
+
+void WindowPeerImpl::sync(Property what) {
+    if (!hwnd_) return;
+    switch (what) {
+        case Property::Caption: SetWindowTextW(hwnd_, platform::widen(window_.caption()).c_str()); break;
+        case Property::BackColor:
+            RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+            break;
+        case Property::Bounds: {
+            RECT frame{0, 0, toPixels(window_.bounds().width, dpi_), toPixels(window_.bounds().height, dpi_)};
+            AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), GetMenu(hwnd_) != nullptr,
+                               static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)));
+            SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            break;
+        }
+        case Property::WindowState:
+            if (window_.visible()) applyWindowState();
+            break;
+        case Property::Menu: buildMenuBar(); break;
+        default: break;
+    }
+}
+
+void WindowPeerImpl::show() {
+    if (window_.windowState() == WindowState::Normal) {
+        ShowWindow(hwnd_, IsIconic(hwnd_) ? SW_RESTORE : SW_SHOW);
+        SetForegroundWindow(hwnd_);
+    } else {
+        applyWindowState();
+    }
+    restoreFocus();
+}
+
+void WindowPeerImpl::hide() { ShowWindow(hwnd_, SW_HIDE); }
+
+void WindowPeerImpl::bringToFront() {
+    if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
+    SetForegroundWindow(hwnd_);
+    BringWindowToTop(hwnd_);
+}
+
+void WindowPeerImpl::restoreFocus() {
+    Control* focused = window_.focused();
+    if (focused && focused->peer()) focused->peer()->focus();
+}
+
+LRESULT CALLBACK WindowPeerImpl::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        static_cast<WindowPeerImpl*>(create->lpCreateParams)->hwnd_ = hwnd;
+    }
+    auto* peer = reinterpret_cast<WindowPeerImpl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!peer) return DefWindowProcW(hwnd, message, wParam, lParam);
+    // Keeps this peer alive until the handlers it starts have returned.
+    App::Dispatch dispatch(peer->window_.app());
+    return guarded([&] { return peer->handle(message, wParam, lParam); });
+}
+
+LRESULT WindowPeerImpl::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND: {
+            if (lParam) {  // a child's notification, reflected to its peer
+                if (auto* child = ControlPeerBase::fromHwnd(reinterpret_cast<HWND>(lParam)))
+                    if (child->onCommand(HIWORD(wParam))) return 0;
+                break;
+            }
+            UINT id = LOWORD(wParam);
+            const auto& items = window_.menuItems();
+            if (HIWORD(wParam) == 0 && id >= kFirstMenuId && id < kFirstMenuId + items.size()) {
+                items[id - kFirstMenuId]->click();
+                return 0;
+            }
+            break;
+        }
+        case WM_NOTIFY: {
+            auto* header = reinterpret_cast<NMHDR*>(lParam);
+            LRESULT result = 0;
+            if (auto* child = ControlPeerBase::fromHwnd(header->hwndFrom))
+                if (child->onNotify(header, result)) return result;
+            break;
+        }
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN:
+            if (auto* child = ControlPeerBase::fromHwnd(reinterpret_cast<HWND>(lParam)))
+                if (HBRUSH brush = child->onCtlColor(reinterpret_cast<HDC>(wParam)))
+                    return reinterpret_cast<LRESULT>(brush);
+            break;
+        case WM_DRAWITEM: {
+            auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+            if (item->CtlType != ODT_MENU)
+                if (auto* child = ControlPeerBase::fromHwnd(item->hwndItem))
+                    if (child->onDrawItem(*item)) return TRUE;
+            break;
+        }
+        case WM_ERASEBKGND: {
+            RECT client;
+            GetClientRect(hwnd_, &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, background_.get(window_.backColor()));
+            return 1;
+        }
+        case WM_CLOSE:  // the close box: the model decides whether the window goes
+            window_.userClose();
+            return 0;
+        case WM_SIZE:
+            if (wParam == SIZE_MINIMIZED) window_.userSetWindowState(WindowState::Minimized);
+            else if (wParam == SIZE_MAXIMIZED) window_.userSetWindowState(WindowState::Maximized);
+            else if (wParam == SIZE_RESTORED) window_.userSetWindowState(WindowState::Normal);
+            // Status bars place themselves along the bottom when told of a new size.
+            for (Control* control : window_.controls())
+                if (control->kind() == ControlKind::StatusBar && control->peer())
+                    SendMessageW(static_cast<ControlPeerBase*>(control->peer())->hwnd(), WM_SIZE, 0, 0);
+            break;
+        case WM_ACTIVATE:
+            // Coming back to the window puts the focus where the model has it.
+            if (LOWORD(wParam) != WA_INACTIVE && window_.focused()) {
+                restoreFocus();
+                return 0;
+            }
+            break;
+        default: break;
+    }
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+}  // namespace forms::win32

@@ -1,0 +1,40 @@
+#pragma once
+// Internal to the Win32 backend: the real top-level window of a form.
+#include <windows.h>
+
+#include "forms/peer.hpp"
+#include "forms/window.hpp"
+#include "win32_peer.hpp"
+
+namespace forms::win32 {
+
+class WindowPeerImpl : public WindowPeer {
+public:
+    explicit WindowPeerImpl(Window& window);
+    ~WindowPeerImpl() override;
+
+    HWND hwnd() const { return hwnd_; }
+
+    void sync(Property what) override;
+    void show() override;
+    void hide() override;
+    void bringToFront() override;
+    void popupMenu(MenuItem& menu) override;
+
+private:
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void buildMenuBar();
+    HMENU buildPopup(const MenuItem& parent);
+    bool hasMenuBar() const;
+    void applyWindowState();
+    void restoreFocus();
+
+    Window& window_;
+    HWND hwnd_ = nullptr;
+    HMENU menuBar_ = nullptr;
+    Brush background_;
+    int dpi_ = 96;
+};
+
+}  // namespace forms::win32

@@ -1,0 +1,138 @@
+// The Win32 runner on a real (or Wine's) Windows. The check starts a copy of
+// itself in "echo" mode, which writes the command line and window style it
+// received into a file, so the check sees exactly what reached the new process.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+#include "check.hpp"
+#include "messenger/win32_process_runner.hpp"
+#include "platform/win32_text.hpp"
+
+namespace {
+
+using messenger::StartResult;
+using messenger::WindowStyle;
+
+const wchar_t kEchoSwitch[] = L"--echo";
+
+std::wstring ownPath() {
+    std::vector<wchar_t> path(32768);
+    DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    return std::wstring(path.data(), length);
+}
+
+// Echo mode: "<exe> --echo <file> ..." writes "<uses show window> <show value>\n<command line>".
+int echo(const std::wstring& file) {
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    GetStartupInfoW(&startup);
+    const std::string report = std::to_string((startup.dwFlags & STARTF_USESHOWWINDOW) ? 1 : 0) +
+                               " " + std::to_string(startup.wShowWindow) + "\n" +
+                               platform::narrow(GetCommandLineW());
+    // Written under another name and then renamed, so the reader never sees half of it.
+    const std::wstring partial = file + L".part";
+    HANDLE handle = CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return 1;
+    DWORD written = 0;
+    WriteFile(handle, report.data(), static_cast<DWORD>(report.size()), &written, nullptr);
+    CloseHandle(handle);
+    return MoveFileW(partial.c_str(), file.c_str()) ? 0 : 1;
+}
+
+// Waits (at most 5 s) for the echo file and returns its content, "" when none came.
+std::string awaitEcho(const std::wstring& file) {
+    for (int waited = 0; waited < 5000; waited += 20) {
+        HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle != INVALID_HANDLE_VALUE) {
+            std::string content(GetFileSize(handle, nullptr), '\0');
+            DWORD got = 0;
+            if (!content.empty())
+                ReadFile(handle, &content[0], static_cast<DWORD>(content.size()), &got, nullptr);
+            CloseHandle(handle);
+            DeleteFileW(file.c_str());
+            return content.substr(0, got);
+        }
+        Sleep(20);
+    }
+    return {};
+}
+
+std::wstring echoFile(const char* name) {
+    wchar_t folder[MAX_PATH + 1];
+    DWORD length = GetTempPathW(MAX_PATH + 1, folder);
+    return std::wstring(folder, length) + L"messenger-check-" +
+           std::to_wstring(GetCurrentProcessId()) + L"-" + platform::widen(name) + L".txt";
+}
+
+// A message with everything a shell would interpret, and a line break.
+const char kMessage[] = "Lunch \"now\" & later 100% %PATH% ^ | < > (ok)\r\nsecond line";
+
+void checkRunPassesCommandLineUnchanged(messenger::ProcessRunner& runner, WindowStyle style,
+                                        const char* expectedStartup) {
+    const std::wstring file = echoFile(expectedStartup);
+    const std::string commandLine = "\"" + platform::narrow(ownPath()) + "\" --echo \"" +
+                                    platform::narrow(file) + "\" send PC7 " + kMessage;
+    const StartResult result = runner.run(commandLine, style);
+    CHECK(result.started);
+    CHECK_TEXT(awaitEcho(file), std::string(expectedStartup) + "\n" + commandLine);
+}
+
+void checkShellExecutePassesParameters(messenger::ProcessRunner& runner) {
+    const std::wstring file = echoFile("shell");
+    messenger::ShellExecuteRequest request;
+    request.verb = "open";
+    request.file = platform::narrow(ownPath());
+    request.parameters = "--echo \"" + platform::narrow(file) + "\" SEND \"PC 7\" hello";
+    request.showMode = 0;
+    const StartResult result = runner.shellExecute(request);
+    CHECK(result.started);
+    const std::string echoed = awaitEcho(file);
+    // The shell puts the program's path in front; the parameters follow it unchanged.
+    CHECK_TEXT(echoed.substr(0, 4), "1 0\n");
+    CHECK(echoed.size() > request.parameters.size() &&
+          echoed.compare(echoed.size() - request.parameters.size(), std::string::npos,
+                         request.parameters) == 0);
+}
+
+void checkFailuresReportTheSystemError(messenger::ProcessRunner& runner) {
+    const std::string missing = "no-such-program-" + std::to_string(GetCurrentProcessId()) + ".exe";
+    StartResult result = runner.run(missing + " send PC7 hello", WindowStyle::Hidden);
+    CHECK(!result.started);
+    CHECK(result.errorNumber == ERROR_FILE_NOT_FOUND);
+    CHECK(!result.errorText.empty() && result.errorText.back() != '\n');
+
+    messenger::ShellExecuteRequest request;
+    request.verb = "open";
+    request.file = missing;
+    request.parameters = "SEND \"PC7\" hello";
+    result = runner.shellExecute(request);
+    CHECK(!result.started);
+    CHECK(result.errorNumber == ERROR_FILE_NOT_FOUND);
+    CHECK(!result.errorText.empty());
+}
+
+}  // namespace
+
+int main() {
+    int argc = 0;
+    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    const bool echoMode = argv && argc >= 3 && std::wstring(argv[1]) == kEchoSwitch;
+    const std::wstring echoTarget = echoMode ? argv[2] : L"";
+    LocalFree(argv);
+    if (echoMode) return echo(echoTarget);
+
+    auto runner = messenger::makeWin32ProcessRunner();
+    checkRunPassesCommandLineUnchanged(*runner, WindowStyle::Hidden, "1 0");
+    checkRunPassesCommandLineUnchanged(*runner, WindowStyle::MinimizedWithFocus, "1 2");
+    checkShellExecutePassesParameters(*runner);
+    checkFailuresReportTheSystemError(*runner);
+    // A harmless program that every Windows has, started by name through the search path.
+    CHECK(runner->run("cmd.exe /c exit 0", WindowStyle::Hidden).started);
+    std::printf("messenger_win32_check: %d failure(s)\n", check::failures());
+    return check::failures() == 0 ? 0 : 1;
+}
