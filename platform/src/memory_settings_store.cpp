@@ -1,6 +1,6 @@
 #include "platform/memory_settings_store.hpp"
 
-#include <cstddef>
+#include <iterator>
 
 namespace platform {
 
@@ -23,40 +23,35 @@ std::string keyId(const std::string& application, const std::string& section,
     return sectionId(application, section) + '\n' + folded(key);
 }
 
-// Position of the key in its section, or the section's size when it is absent.
-std::size_t indexOf(const std::vector<KeyValue>& pairs, const std::string& key) {
-    const std::string wanted = folded(key);
-    std::size_t i = 0;
-    while (i < pairs.size() && folded(pairs[i].first) != wanted) ++i;
-    return i;
-}
-
 }  // namespace
 
 std::string MemorySettingsStore::readValue(const std::string& application,
                                            const std::string& section, const std::string& key) {
     auto found = sections_.find(sectionId(application, section));
     if (found == sections_.end()) return {};
-    std::size_t i = indexOf(found->second, key);
-    return i < found->second.size() ? found->second[i].second : std::string();
+    auto at = found->second.index.find(folded(key));
+    return at == found->second.index.end() ? std::string() : at->second->second;
 }
 
 bool MemorySettingsStore::writeValue(const std::string& application, const std::string& section,
                                      const std::string& key, const std::string& value) {
     if (failing_.count(keyId(application, section, key))) return false;
-    std::vector<KeyValue>& pairs = sections_[sectionId(application, section)];
-    std::size_t i = indexOf(pairs, key);
-    if (i < pairs.size())
-        pairs[i].second = value;
-    else
-        pairs.emplace_back(key, value);
+    Section& pairs = sections_[sectionId(application, section)];
+    auto at = pairs.index.find(folded(key));
+    if (at != pairs.index.end()) {
+        at->second->second = value;
+    } else {
+        pairs.pairs.emplace_back(key, value);
+        pairs.index.emplace(folded(key), std::prev(pairs.pairs.end()));
+    }
     return true;
 }
 
 std::vector<KeyValue> MemorySettingsStore::readSection(const std::string& application,
                                                        const std::string& section) {
     auto found = sections_.find(sectionId(application, section));
-    return found == sections_.end() ? std::vector<KeyValue>() : found->second;
+    if (found == sections_.end()) return {};
+    return std::vector<KeyValue>(found->second.pairs.begin(), found->second.pairs.end());
 }
 
 bool MemorySettingsStore::removeValue(const std::string& application, const std::string& section,
@@ -64,8 +59,11 @@ bool MemorySettingsStore::removeValue(const std::string& application, const std:
     if (failing_.count(keyId(application, section, key))) return false;
     auto found = sections_.find(sectionId(application, section));
     if (found == sections_.end()) return true;
-    std::size_t i = indexOf(found->second, key);
-    if (i < found->second.size()) found->second.erase(found->second.begin() + static_cast<std::ptrdiff_t>(i));
+    auto at = found->second.index.find(folded(key));
+    if (at != found->second.index.end()) {
+        found->second.pairs.erase(at->second);
+        found->second.index.erase(at);
+    }
     return true;
 }
 
@@ -77,8 +75,7 @@ void MemorySettingsStore::failWritesTo(const std::string& application, const std
 bool MemorySettingsStore::hasKey(const std::string& application, const std::string& section,
                                  const std::string& key) const {
     auto found = sections_.find(sectionId(application, section));
-    if (found == sections_.end()) return false;
-    return indexOf(found->second, key) < found->second.size();
+    return found != sections_.end() && found->second.index.count(folded(key)) > 0;
 }
 
 }  // namespace platform

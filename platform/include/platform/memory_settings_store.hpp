@@ -1,8 +1,10 @@
 #pragma once
 // In-memory settings store for tests; keeps the creation order of keys per section.
+#include <list>
 #include <map>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/settings_store.hpp"
@@ -27,8 +29,14 @@ public:
                 const std::string& key) const;
 
 private:
-    // application + '\n' + section -> keys in creation order
-    std::map<std::string, std::vector<KeyValue>> sections_;
+    // Keys in creation order, with an index by folded name so that large
+    // sections stay fast.
+    struct Section {
+        std::list<KeyValue> pairs;
+        std::unordered_map<std::string, std::list<KeyValue>::iterator> index;
+    };
+    // application + '\n' + section (folded) -> its keys
+    std::map<std::string, Section> sections_;
     std::set<std::string> failing_;
 };
 

@@ -1,0 +1,274 @@
+// Velnote's main window as a user meets it: start-up, picks, keys, checks and sends.
+#include <gtest/gtest.h>
+
+#include "form1.hpp"
+#include "forms/headless/driver.hpp"
+#include "messenger/recording_runner.hpp"
+#include "platform/memory_settings_store.hpp"
+
+namespace velnote {
+namespace {
+
+using forms::MessageButtons;
+using forms::MessageIcon;
+using Strings = std::vector<std::string>;
+namespace keys = forms::keys;
+
+const Strings kSamples{"Please come here", "Meeting is at ", "What are you doing ??",
+                       "I am leaving...Bye", "When r u leaving ??", "please mail me the ...!"};
+
+struct Velnote : ::testing::Test {
+    platform::MemorySettingsStore store;
+    messenger::RecordingRunner runner;
+    forms::App app{"Velnote"};
+    Context context{app, store, runner};
+    Form1 form{context};
+    forms::headless::Driver user{app};
+
+    void start() { form.show(); }
+    void save(const char* section, const std::string& key, const std::string& value) {
+        store.writeValue("Velnote", section, key, value);
+    }
+    Strings startedCommands() const {
+        Strings commands;
+        for (const auto& start : runner.starts()) commands.push_back(start.commandLine);
+        return commands;
+    }
+    void expectBox(const std::string& text, const std::string& title, MessageIcon icon) {
+        ASSERT_EQ(1u, user.boxes().size()) << "boxes shown";
+        EXPECT_EQ(text, user.boxes()[0].text);
+        EXPECT_EQ(title, user.boxes()[0].title);
+        EXPECT_EQ(icon, user.boxes()[0].icon);
+        EXPECT_EQ(MessageButtons::Ok, user.boxes()[0].buttons);
+        user.clearBoxes();
+    }
+};
+
+TEST_F(Velnote, FirstRunShowsSamplesAndMarkersOnly) {
+    start();
+    Strings messages = kSamples;
+    messages.insert(messages.end(), {"-Please select-", "- Select Message -"});
+    EXPECT_EQ(messages, form.combo2.items());
+    EXPECT_EQ("- Select Message -", form.combo2.text());
+    EXPECT_EQ(Strings{"- Select Machine Name -"}, form.Combo3.items());
+    EXPECT_EQ("- Select Machine Name -", form.Combo3.text());
+    EXPECT_TRUE(form.Combo3.visible());
+    EXPECT_TRUE(form.Label1.visible());
+    EXPECT_EQ("", form.Text1.text());
+    EXPECT_EQ("", form.Text4.text());
+    EXPECT_EQ("0", form.Text3.text());
+    EXPECT_EQ(&form.Command1, form.focused());
+    EXPECT_EQ("Velnote ", form.caption());
+    EXPECT_EQ("Ready", form.StatusBar1.text());
+    EXPECT_EQ(16761024u, form.backColor());
+    EXPECT_EQ(16744576u, form.Command1.backColor());
+    EXPECT_TRUE(form.visible());
+    EXPECT_FALSE(form.mnurclick.visible());  // kept only for use as a pop-up menu
+}
+
+TEST_F(Velnote, StartUpFillsListsInStoreOrderAndAppliesTheStoredColour) {
+    save("Machine Names", "Machine2", "PC2");
+    save("Machine Names", "machines", "2");
+    save("Machine Names", "Machine1", "PC1");
+    save("Machine Names", "Machine3", "");
+    save("Messages", "message1", "Lunch now");
+    save("BackColor", "Background", "1971210");
+    start();
+    EXPECT_EQ((Strings{"PC2", "PC1", "- Select Machine Name -"}), form.Combo3.items());
+    EXPECT_EQ("Lunch now", form.combo2.item(form.combo2.listCount() - 2));
+    EXPECT_EQ("- Select Message -", form.combo2.text());
+    for (forms::Control* control : {static_cast<forms::Control*>(&form.Label1), static_cast<forms::Control*>(&form.Label2),
+                                    static_cast<forms::Control*>(&form.Label3), static_cast<forms::Control*>(&form.Label5),
+                                    static_cast<forms::Control*>(&form.Command1)})
+        EXPECT_EQ(1971210u, control->backColor()) << control->name();
+    EXPECT_EQ(1971210u, form.backColor());
+}
+
+TEST_F(Velnote, StoredColourThatIsNoWholeNumberInRangeIsIgnored) {
+    for (const char* bad : {"", "blue", "-1", "16777216", "12.5", "0x10", "99999999999999999999"}) {
+        forms::App app2{"Velnote"};
+        Context context2{app2, store, runner};
+        Form1 form2{context2};
+        save("BackColor", "Background", bad);
+        form2.show();
+        EXPECT_EQ(16761024u, form2.backColor()) << '"' << bad << '"';
+        EXPECT_EQ(16744576u, form2.Command1.backColor()) << '"' << bad << '"';
+    }
+}
+
+TEST_F(Velnote, TypedNameAndMessageAreSentAsOneCommandAndTheWindowGoesDown) {
+    start();
+    user.type(form.Text4, "PC7");
+    user.type(form.Text1, "Hi");
+    EXPECT_EQ("2", form.Text3.text());
+    user.click(form.Command1);
+    EXPECT_EQ(Strings{"net send PC7 Hi"}, startedCommands());
+    EXPECT_EQ(messenger::WindowStyle::MinimizedWithFocus, runner.starts()[0].style);
+    EXPECT_TRUE(user.boxes().empty());
+    EXPECT_EQ("", form.Text1.text());
+    EXPECT_EQ("0", form.Text3.text());
+    EXPECT_EQ("PC7", form.Text4.text());  // the next message goes to the same machine
+    EXPECT_EQ(forms::WindowState::Minimized, form.windowState());
+}
+
+TEST_F(Velnote, PickedMachineAndMultiLineMessageAreSentUnchanged) {
+    save("Machine Names", "Machine1", "PC9");
+    start();
+    user.type(form.Text4, "X");
+    user.pick(form.Combo3, "PC9");
+    EXPECT_EQ("", form.Text4.text());
+    user.type(form.Text1, "a \"quoted\" & 50%\nsecond line ");
+    user.click(form.Command1);
+    EXPECT_EQ(Strings{"net send PC9 a \"quoted\" & 50%\r\nsecond line "}, startedCommands());
+}
+
+TEST_F(Velnote, ChecksComeInOrderAndStopTheSend) {
+    start();
+    user.click(form.Command1);
+    expectBox("Please enter machine name", "Velnote - Machine Name Error ", MessageIcon::Critical);
+    EXPECT_EQ(&form.Text4, form.focused());
+
+    user.type(form.Text4, "PC7");
+    user.click(form.Command1);
+    expectBox("Please enter some message", "Velnote-Message Error ", MessageIcon::Critical);
+    EXPECT_EQ(&form.Text1, form.focused());
+    EXPECT_TRUE(runner.starts().empty());
+
+    user.type(form.Text1, "   ");  // blanks are a message
+    user.click(form.Command1);
+    EXPECT_EQ(Strings{"net send PC7    "}, startedCommands());
+}
+
+TEST_F(Velnote, PickedAndTypedMachineTogetherAreRefused) {
+    save("Machine Names", "Machine1", "PC9");
+    start();
+    user.pick(form.Combo3, "PC9");
+    form.Text4.setText("PC7");  // both sources at once
+    form.Text1.setText("Hi");
+    user.click(form.Command1);
+    expectBox("Please select only one machine name", "Velnote", MessageIcon::Information);
+    EXPECT_EQ("", form.Text4.text());
+    EXPECT_EQ("- Select Machine Name -", form.Combo3.text());
+    EXPECT_TRUE(runner.starts().empty());
+}
+
+TEST_F(Velnote, TypingOrFocusingTheNameBoxPutsTheMachineListBackOnItsMarker) {
+    save("Machine Names", "Machine1", "PC9");
+    start();
+    user.pick(form.Combo3, "PC9");
+    user.focus(form.Text4);
+    EXPECT_EQ("- Select Machine Name -", form.Combo3.text());
+    user.pick(form.Combo3, "PC9");
+    form.Text4.setFocus();
+    user.type(form.Text4, "Z");
+    EXPECT_EQ("- Select Machine Name -", form.Combo3.text());
+    EXPECT_EQ("Z", form.Text4.text());
+}
+
+TEST_F(Velnote, MessagePicksFillTheMessageAndClearTheTypedName) {
+    start();
+    user.type(form.Text4, "PC7");
+    user.pick(form.combo2, "Meeting is at ");
+    EXPECT_EQ("Meeting is at ", form.Text1.text());
+    EXPECT_EQ("14", form.Text3.text());
+    EXPECT_EQ("", form.Text4.text());
+    EXPECT_EQ(&form.Command1, form.focused());
+
+    user.type(form.Text4, "PC7");
+    user.pick(form.combo2, "- Select Message -");
+    EXPECT_EQ("", form.Text1.text());
+    EXPECT_EQ("0", form.Text3.text());
+    EXPECT_EQ("PC7", form.Text4.text());  // only this marker keeps the typed name
+
+    user.pick(form.combo2, "-Please select-");
+    EXPECT_EQ("", form.Text4.text());
+    user.click(form.Command1);
+    expectBox("Please enter machine name", "Velnote - Machine Name Error ", MessageIcon::Critical);
+}
+
+TEST_F(Velnote, CountFollowsTheKeyRules) {
+    start();
+    auto count = [&] { return form.Text3.text(); };
+    user.pressKey(form.Text1, keys::Back);
+    EXPECT_EQ("0", count());
+    user.type(form.Text1, "abc");
+    EXPECT_EQ("3", count());
+    for (int key : {keys::Left, keys::Up, keys::Right, keys::Down, keys::Shift, keys::Control, keys::PageUp,
+                    keys::PageDown, keys::End, keys::Home, keys::Insert, keys::F1, keys::Delete})
+        user.pressKey(form.Text1, key);
+    EXPECT_EQ("3", count());
+    user.pressKey(form.Text1, keys::Back);
+    EXPECT_EQ("2", count());
+    user.pressKey(form.Text1, keys::Return);
+    EXPECT_EQ("3", count());
+    EXPECT_EQ("ab\r\n", form.Text1.text());
+    user.pressKey(form.Text1, keys::Escape);
+    EXPECT_EQ("", form.Text1.text());
+    EXPECT_EQ("0", count());
+    user.type(form.Text1, "x");
+    form.Text1.setText("");
+    user.pressKey(form.Text1, keys::Delete);  // Delete in an empty box resets the count
+    EXPECT_EQ("0", count());
+}
+
+TEST_F(Velnote, CountStopsAtItsLargestValue) {
+    save("Messages", "message1", std::string(40000, 'x'));
+    start();
+    user.pick(form.combo2, std::string(40000, 'x'));
+    EXPECT_EQ("32767", form.Text3.text());
+    user.type(form.Text1, "y");
+    EXPECT_EQ("32767", form.Text3.text());
+    EXPECT_EQ(32767, form.messageCount());
+}
+
+TEST_F(Velnote, EnterInTheNameBoxOrMessageListGoesToTheSendButton) {
+    start();
+    user.pressKey(form.Text4, keys::Return);
+    EXPECT_EQ(&form.Command1, form.focused());
+    user.pressKey(form.combo2, keys::Return);
+    EXPECT_EQ(&form.Command1, form.focused());
+    EXPECT_TRUE(runner.starts().empty());
+}
+
+TEST_F(Velnote, CommandThatCannotStartIsReportedAndNothingIsLost) {
+    start();
+    runner.setFailure(true, 2, "The system cannot find the file specified.");
+    user.type(form.Text4, "PC7");
+    user.type(form.Text1, "Hi");
+    user.click(form.Command1);
+    ASSERT_EQ(1u, user.boxes().size());
+    EXPECT_EQ("Velnote", user.boxes()[0].title);
+    EXPECT_EQ(MessageIcon::Critical, user.boxes()[0].icon);
+    EXPECT_NE(std::string::npos, user.boxes()[0].text.find("could not be started"));
+    EXPECT_NE(std::string::npos, user.boxes()[0].text.find("The system cannot find the file specified."));
+    EXPECT_EQ("Hi", form.Text1.text());
+    EXPECT_EQ("2", form.Text3.text());
+    EXPECT_EQ(forms::WindowState::Normal, form.windowState());
+}
+
+TEST_F(Velnote, ExitSaysFarewellAndEndsTheProgram) {
+    start();
+    user.clickMenu(form.Exit);
+    expectBox("Thank you for using Velnote !!!\r\nHave a nice day !!", "Velnote - Exit", MessageIcon::Information);
+    EXPECT_FALSE(form.loaded());
+    EXPECT_TRUE(app.ended());
+}
+
+TEST_F(Velnote, CloseBoxUnloadsThenSaysFarewellOnce) {
+    start();
+    bool loadedAtFarewell = true;
+    app.startTrace();
+    user.closeBox(form);
+    const auto& trace = app.trace();
+    auto unloadAt = std::find(trace.begin(), trace.end(), "Form1.Unload");
+    auto boxAt = std::find(trace.begin(), trace.end(), "MsgBox(Velnote - Exit)");
+    ASSERT_NE(trace.end(), unloadAt);
+    ASSERT_NE(trace.end(), boxAt);
+    loadedAtFarewell = boxAt < unloadAt;
+    EXPECT_FALSE(loadedAtFarewell);
+    expectBox("Thank you for using Velnote !!!\r\nHave a nice day !!", "Velnote - Exit", MessageIcon::Information);
+    EXPECT_TRUE(app.ended());
+}
+
+}  // namespace
+}  // namespace velnote
