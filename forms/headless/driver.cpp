@@ -31,7 +31,7 @@ void Driver::applyKeyEffect(TextBox& box, int keyCode, int keyAscii) {
     std::string text = box.text();
     if (keyCode == keys::Back) {
         removeLastCharacter(text);
-    } else if (keyAscii == '\r') {
+    } else if (keyAscii == '\r' || keyAscii == '\n') {
         if (!box.multiLine()) return;
         text += "\r\n";
     } else {
@@ -46,7 +46,7 @@ void Driver::pressKey(Control& control, int keyCode, int shiftState) {
     if (!control.userKeyDown(keyCode, shiftState)) return;
     int keyAscii = 0;
     if (keyCode == keys::Back) keyAscii = 8;
-    else if (keyCode == keys::Return) keyAscii = '\r';
+    else if (keyCode == keys::Return) keyAscii = (shiftState & shift::Ctrl) ? '\n' : '\r';
     else if (keyCode == keys::Escape) keyAscii = 27;
     bool pressed = keyAscii == 0 || control.userKeyPress(keyAscii);
     if (pressed && control.window().loaded()) {
@@ -64,6 +64,8 @@ void Driver::typeCharacter(Control& control, const std::string& character, int k
             bool full = box->maxLength() > 0 &&
                         utf16Length(box->text()) + utf16Length(character) > static_cast<size_t>(box->maxLength());
             if (!full) box->userEdited(box->text() + character);
+        } else if (auto* combo = dynamic_cast<ComboBox*>(&control); combo && combo->style() == ComboStyle::DropDown) {
+            combo->userEdited(combo->text() + character);
         }
     }
     if (control.window().loaded()) control.userKeyUp(keyCode, 0);
@@ -108,6 +110,40 @@ void Driver::pick(ComboBox& combo, const std::string& itemText) {
         if (combo.item(i) == itemText) return pick(combo, i);
     throw std::out_of_range("pick: no item \"" + itemText + "\" in " + combo.name());
 }
+
+void Driver::pick(ListBox& list, int index) {
+    if (index < 0 || index >= list.listCount()) throw std::out_of_range("pick: no item " + std::to_string(index) + " in " + list.name());
+    focus(list);
+    list.userSelected(index);
+}
+
+void Driver::pick(ListBox& list, const std::string& itemText) {
+    for (int i = 0; i < list.listCount(); ++i)
+        if (list.item(i) == itemText) return pick(list, i);
+    throw std::out_of_range("pick: no item \"" + itemText + "\" in " + list.name());
+}
+
+void Driver::doubleClick(Control& control) {
+    focus(control);
+    control.userDoubleClick();
+}
+
+void Driver::doubleClick(ListBox& list, int index) {
+    pick(list, index);
+    if (list.window().loaded()) list.userDoubleClick();
+}
+
+void Driver::toggle(CheckBox& box) {
+    focus(box);
+    box.userToggled();
+}
+
+void Driver::scroll(ScrollBar& bar, int value) {
+    focus(bar);
+    bar.userMoved(value);
+}
+
+void Driver::trayNotify(TrayIcon& icon, int mouseMessage) { icon.userNotified(mouseMessage); }
 
 void Driver::clickMenu(MenuItem& item) {
     if (!item.window().loaded()) throw std::logic_error("clickMenu: window not loaded");

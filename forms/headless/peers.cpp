@@ -1,6 +1,8 @@
 // The headless backend: all state is the model's, so the peers only answer
 // modal boxes and keep a record of them.
+#include "forms/app.hpp"
 #include "forms/control.hpp"
+#include "forms/tray_icon.hpp"
 #include "forms/headless/headless_app.hpp"
 #include "forms/menu.hpp"
 #include "forms/window.hpp"
@@ -41,11 +43,30 @@ public:
     void focus() override {}
 };
 
+// The notification area shows an icon unless the test made it refuse.
+class TrayIconPeer : public ControlPeer {
+public:
+    TrayIconPeer(TrayIcon& icon, HeadlessAppPeer& app) : icon_(icon), app_(app) {}
+    void sync(Property what) override {
+        if (what == Property::Active && icon_.active()) icon_.setShown(!app_.refuseTrayIcons);
+    }
+    void focus() override {}
+
+private:
+    TrayIcon& icon_;
+    HeadlessAppPeer& app_;
+};
+
 }  // namespace
 }  // namespace headless
 
 std::unique_ptr<AppPeer> makeAppPeer(App&) { return std::make_unique<headless::HeadlessAppPeer>(); }
 std::unique_ptr<WindowPeer> makeWindowPeer(Window&) { return std::make_unique<headless::NullWindowPeer>(); }
-std::unique_ptr<ControlPeer> makeControlPeer(Control&) { return std::make_unique<headless::NullControlPeer>(); }
+std::unique_ptr<ControlPeer> makeControlPeer(Control& control) {
+    if (control.kind() == ControlKind::TrayIcon)
+        return std::make_unique<headless::TrayIconPeer>(
+            static_cast<TrayIcon&>(control), static_cast<headless::HeadlessAppPeer&>(control.window().app().peer()));
+    return std::make_unique<headless::NullControlPeer>();
+}
 
 }  // namespace forms

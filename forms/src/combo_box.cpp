@@ -16,11 +16,31 @@ void ComboBox::reset() {
     items_.clear();
     listIndex_ = -1;
     sorted_ = false;
+    style_ = ComboStyle::DropDownList;
+    editText_.clear();
 }
 
 std::string ComboBox::text() const {
+    if (style_ == ComboStyle::DropDown) return editText_;
     if (listIndex_ < 0 || listIndex_ >= listCount()) return {};
     return items_[static_cast<size_t>(listIndex_)];
+}
+
+void ComboBox::setText(const std::string& text) {
+    if (style_ != ComboStyle::DropDown || text == editText_) return;
+    editText_ = text;
+    sync(Property::Text);
+    record("Change(code)");
+    if (onChange) onChange(ChangeEvent{Origin::Code});
+}
+
+void ComboBox::userEdited(const std::string& text) {
+    App::Dispatch dispatch(window().app());
+    if (style_ != ComboStyle::DropDown || text == editText_) return;
+    editText_ = text;
+    listIndex_ = -1;
+    record("Change(user)");
+    if (onChange) onChange(ChangeEvent{Origin::User});
 }
 
 // A sorted list places a new item by case-insensitive comparison, as the system does.
@@ -58,6 +78,7 @@ void ComboBox::setListIndex(int index) {
     if (index < -1 || index >= listCount()) index = -1;
     if (index == -1 && listIndex_ == -1) return;
     listIndex_ = index;
+    if (style_ == ComboStyle::DropDown && index >= 0) editText_ = items_[static_cast<size_t>(index)];
     sync(Property::ListIndex);
     raiseSelect(Origin::Code);
 }
@@ -66,6 +87,7 @@ void ComboBox::userSelected(int index) {
     App::Dispatch dispatch(window().app());
     if (index < -1 || index >= listCount()) return;
     listIndex_ = index;
+    if (style_ == ComboStyle::DropDown && index >= 0) editText_ = items_[static_cast<size_t>(index)];
     raiseSelect(Origin::User);
 }
 

@@ -1,6 +1,7 @@
 #include "forms/control.hpp"
 
 #include "forms/app.hpp"
+#include "forms/button.hpp"
 #include "forms/window.hpp"
 
 namespace forms {
@@ -68,6 +69,18 @@ void Control::setTabStop(bool on) {
     sync(Property::TabStop);
 }
 
+void Control::setToolTip(const std::string& text) {
+    if (text == common_.toolTip) return;
+    common_.toolTip = text;
+    sync(Property::ToolTip);
+}
+
+void Control::setCursor(Cursor cursor) {
+    if (cursor == common_.cursor) return;
+    common_.cursor = cursor;
+    sync(Property::Cursor);
+}
+
 void Control::setFocus() {
     if (!window_.loaded() || !focusable() || !common_.visible || !common_.enabled) return;
     window_.focusArrived(*this);
@@ -81,6 +94,16 @@ bool Control::userKeyDown(int keyCode, int shiftState) {
     if (keyCode == keys::Tab && !(shiftState & (shift::Ctrl | shift::Alt))) {
         window_.focusNext((shiftState & shift::Shift) != 0);
         return false;
+    }
+    // The window's default and cancel buttons take Enter and Esc first; a
+    // focused button takes Enter itself, and Ctrl+Enter breaks a line.
+    if (kind_ != ControlKind::Button && !(shiftState & (shift::Ctrl | shift::Alt))) {
+        Button* button = keyCode == keys::Return ? window_.defaultButton()
+                         : keyCode == keys::Escape ? window_.cancelButton() : nullptr;
+        if (button) {
+            button->click();
+            return false;
+        }
     }
     KeyEvent event{keyCode, shiftState};
     record("KeyDown");

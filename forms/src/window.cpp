@@ -25,6 +25,8 @@ void Window::resetProperties() {
     startPosition_ = StartPosition::Manual;
     borderStyle_ = BorderStyle::Sizable;
     maxButton_ = minButton_ = true;
+    showInTaskbar_ = true;
+    defaultButton_ = cancelButton_ = nullptr;
     windowState_ = WindowState::Normal;
     focused_ = nullptr;
     for (size_t i = 0; i < controls_.size(); ++i) {

@@ -1,9 +1,13 @@
 #pragma once
-// A drop-down list: a list of texts and the one selected (-1: none).
+// A combo box: a drop-down list (pick only), or an editable drop-down whose
+// text may also be typed. listIndex is the selected item (-1: none).
 //
 // Events:
 //   setListIndex() by code -> onSelect{Code}, unless both the old and the new index are -1
-//   the user picks an item -> onSelect{User} (also when it picks the item already selected)
+//   the user picks an item -> onSelect{User} (also when it picks the item already selected);
+//                             an editable combo's text becomes the item's, without onChange
+//   editable: setText() by code -> onChange{Code} when the text differs
+//   editable: the user types    -> onChange{User}; the selection goes (-1)
 //   addItem/removeItem/clear raise nothing; removing or clearing the selected
 //   item leaves no selection, without an event.
 #include <string>
@@ -13,14 +17,19 @@
 
 namespace forms {
 
-enum class ComboStyle { DropDownList };
+enum class ComboStyle { DropDownList, DropDown };
 
 class ComboBox : public Control {
 public:
     ComboBox(Window& window, std::string name);
 
-    // The selected item's text, or "" with no selection.
+    // A list's selected item, or "" with no selection; an editable combo's text.
     std::string text() const override;
+    // Editable combos only: sets the text (a drop-down list ignores this).
+    void setText(const std::string& text);
+
+    ComboStyle style() const { return style_; }
+    void setStyle(ComboStyle style) { style_ = style; }
 
     const std::vector<std::string>& items() const { return items_; }
     int listCount() const { return static_cast<int>(items_.size()); }
@@ -37,9 +46,12 @@ public:
     void setSorted(bool on) { sorted_ = on; }
 
     std::function<void(const ChangeEvent&)> onSelect;
+    std::function<void(const ChangeEvent&)> onChange;
 
     // The user picked an item.
     void userSelected(int index);
+    // The user typed into an editable combo (the backend reports the whole text).
+    void userEdited(const std::string& text);
 
     void reset() override;
 
@@ -49,6 +61,8 @@ private:
     std::vector<std::string> items_;
     int listIndex_ = -1;
     bool sorted_ = false;
+    ComboStyle style_ = ComboStyle::DropDownList;
+    std::string editText_;
 };
 
 }  // namespace forms

@@ -12,7 +12,9 @@ namespace forms {
 
 class Window;
 
-enum class ControlKind { Label, TextBox, ComboBox, Button, StatusBar };
+enum class ControlKind { Label, TextBox, ComboBox, Button, StatusBar, ListBox, CheckBox, ScrollBar, Picture, TrayIcon };
+
+enum class Cursor { Default, Hand };
 
 class Control {
 public:
@@ -40,6 +42,10 @@ public:
     bool tabStop() const { return common_.tabStop; }
     void setTabStop(bool on);
     int tabIndex() const { return common_.tabIndex; }
+    const std::string& toolTip() const { return common_.toolTip; }
+    void setToolTip(const std::string& text);
+    Cursor cursor() const { return common_.cursor; }
+    void setCursor(Cursor cursor);
 
     // The text every kind has: a caption, a box's contents, a list's current text.
     virtual std::string text() const { return {}; }
@@ -93,6 +99,8 @@ private:
         Font font;
         bool tabStop = true;
         int tabIndex = 0;
+        std::string toolTip;
+        Cursor cursor = Cursor::Default;
     };
     Window& window_;
     std::string name_;

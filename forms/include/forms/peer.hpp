@@ -17,7 +17,7 @@ class MenuItem;
 // The property a peer should read again from its model object.
 enum class Property {
     Text, Items, ListIndex, Visible, Enabled, BackColor, ForeColor, Font, Bounds, TabStop,
-    ReadOnly, MaxLength, Menu, WindowState, Caption
+    ReadOnly, MaxLength, Menu, WindowState, Caption, ToolTip, Cursor, Value, Range, Image, Active
 };
 
 class ControlPeer {

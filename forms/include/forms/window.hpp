@@ -16,6 +16,7 @@
 namespace forms {
 
 class App;
+class Button;
 class Control;
 class MenuItem;
 
@@ -53,6 +54,16 @@ public:
     void setMaxButton(bool on) { maxButton_ = on; }
     bool minButton() const { return minButton_; }
     void setMinButton(bool on) { minButton_ = on; }
+    // A window without a taskbar button of its own (for dialogs).
+    bool showInTaskbar() const { return showInTaskbar_; }
+    void setShowInTaskbar(bool on) { showInTaskbar_ = on; }
+    // Enter anywhere presses the default button (unless another button has
+    // the focus; Ctrl+Enter then still breaks a line in a multi-line box);
+    // Esc presses the cancel button.
+    Button* defaultButton() const { return defaultButton_; }
+    void setDefaultButton(Button* button) { defaultButton_ = button; }
+    Button* cancelButton() const { return cancelButton_; }
+    void setCancelButton(Button* button) { cancelButton_ = button; }
     WindowState windowState() const { return windowState_; }
     void setWindowState(WindowState state);
 
@@ -115,6 +126,9 @@ private:
     BorderStyle borderStyle_ = BorderStyle::Sizable;
     bool maxButton_ = true;
     bool minButton_ = true;
+    bool showInTaskbar_ = true;
+    Button* defaultButton_ = nullptr;
+    Button* cancelButton_ = nullptr;
     WindowState windowState_ = WindowState::Normal;
 };
 

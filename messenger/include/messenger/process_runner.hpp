@@ -8,8 +8,9 @@ namespace messenger {
 
 // Window style of a started command, as the senders ask for it.
 enum class WindowStyle : int {
-    Hidden = 0,             // no window
-    MinimizedWithFocus = 2  // minimised, and it takes the focus
+    Hidden = 0,              // no window
+    Normal = 1,              // shown normally, and active
+    MinimizedWithFocus = 2   // minimised, and it takes the focus
 };
 
 struct StartResult {

@@ -7,7 +7,11 @@
 
 #include "forms/app.hpp"
 #include "forms/button.hpp"
+#include "forms/check_box.hpp"
 #include "forms/combo_box.hpp"
+#include "forms/list_box.hpp"
+#include "forms/scroll_bar.hpp"
+#include "forms/tray_icon.hpp"
 #include "forms/headless/headless_app.hpp"
 #include "forms/menu.hpp"
 #include "forms/text_box.hpp"
@@ -35,6 +39,18 @@ public:
     // Picks an item of a list, by position or by its text (the first match).
     void pick(ComboBox& combo, int index);
     void pick(ComboBox& combo, const std::string& itemText);
+    void pick(ListBox& list, int index);
+    void pick(ListBox& list, const std::string& itemText);
+    // Double-clicks a control; in a list box, on the item given (picked first).
+    void doubleClick(Control& control);
+    void doubleClick(ListBox& list, int index);
+    // Clicks a check box: its tick flips.
+    void toggle(CheckBox& box);
+    // Moves a scroll bar to a value and lets go, as a finished drag or a key would.
+    void scroll(ScrollBar& bar, int value);
+    // The shell reports mouse activity over the notification-area icon.
+    void trayNotify(TrayIcon& icon, int mouseMessage);
+    void refuseTrayIcons(bool refuse) { peer_.refuseTrayIcons = refuse; }
     void clickMenu(MenuItem& item);
     void closeBox(Window& window);
     void minimize(Window& window);

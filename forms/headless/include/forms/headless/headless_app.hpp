@@ -16,6 +16,8 @@ public:
     void quit() override { quitRequested_ = true; }
 
     std::deque<MessageResult> answers;
+    // Makes the system refuse notification-area icons, as a shell without one does.
+    bool refuseTrayIcons = false;
     std::vector<MessageBoxRequest> boxes;
     bool quitRequested() const { return quitRequested_; }
 

@@ -1,0 +1,52 @@
+#pragma once
+// The program's icon in the notification area, tied to its window. It is
+// there while it is active and its window is loaded; it goes when the window
+// unloads or the program ends.
+//
+// Events:
+//   mouse activity over the icon -> onNotify with the mouse message it carries
+//   (for example 514 for a left button released, 515 for a left
+//   double-click, 517 for a right button released)
+#include <functional>
+#include <string>
+
+#include "forms/control.hpp"
+
+namespace forms {
+
+namespace mouse {
+constexpr int LeftButtonUp = 514, LeftDoubleClick = 515, RightButtonUp = 517;
+}
+
+class TrayIcon : public Control {
+public:
+    TrayIcon(Window& window, std::string name);
+
+    // Shows or removes the icon.
+    bool active() const { return active_; }
+    void setActive(bool active);
+    // False when the system refused to show the icon.
+    bool shown() const { return shown_; }
+    const std::string& tip() const { return tip_; }
+    void setTip(const std::string& tip);
+    // Resource number of the icon; 0 uses the window's own icon.
+    int iconResource() const { return iconResource_; }
+    void setIconResource(int id) { iconResource_ = id; }
+
+    std::function<void(int mouseMessage)> onNotify;
+
+    // Reports from a backend.
+    void userNotified(int mouseMessage);
+    void setShown(bool shown) { shown_ = shown; }
+
+    bool focusable() const override { return false; }
+    void reset() override;
+
+private:
+    bool active_ = false;
+    bool shown_ = false;
+    std::string tip_;
+    int iconResource_ = 0;
+};
+
+}  // namespace forms

@@ -1,0 +1,41 @@
+#include "forms/tray_icon.hpp"
+
+#include "forms/app.hpp"
+#include "forms/window.hpp"
+
+namespace forms {
+
+TrayIcon::TrayIcon(Window& window, std::string name) : Control(window, std::move(name), ControlKind::TrayIcon) {
+    TrayIcon::reset();
+}
+
+void TrayIcon::reset() {
+    Control::reset();
+    setTabStop(false);
+    setVisible(false);  // it has no place in the window itself
+    active_ = shown_ = false;
+    tip_.clear();
+    iconResource_ = 0;
+}
+
+void TrayIcon::setActive(bool active) {
+    if (active == active_) return;
+    active_ = active;
+    if (!active_) shown_ = false;
+    sync(Property::Active);
+}
+
+void TrayIcon::setTip(const std::string& tip) {
+    if (tip == tip_) return;
+    tip_ = tip;
+    sync(Property::Caption);
+}
+
+void TrayIcon::userNotified(int mouseMessage) {
+    App::Dispatch dispatch(window().app());
+    if (!active_ || !window().loaded()) return;
+    record("Notify(" + std::to_string(mouseMessage) + ")");
+    if (onNotify) onNotify(mouseMessage);
+}
+
+}  // namespace forms
