@@ -5,11 +5,17 @@
 
 #include "forms/app.hpp"
 #include "forms/button.hpp"
+#include "forms/check_box.hpp"
 #include "forms/combo_box.hpp"
+#include "forms/list_box.hpp"
+#include "forms/picture.hpp"
+#include "forms/scroll_bar.hpp"
+#include "forms/tray_icon.hpp"
 #include "forms/label.hpp"
 #include "forms/status_bar.hpp"
 #include "forms/text_box.hpp"
 #include "platform/win32_text.hpp"
+#include "app_peer.hpp"
 #include "win32_peer.hpp"
 #include "window_peer.hpp"
 
@@ -21,6 +27,11 @@ std::unique_ptr<ControlPeer> makeTextBoxPeer(TextBox& box);
 std::unique_ptr<ControlPeer> makeComboBoxPeer(ComboBox& combo);
 std::unique_ptr<ControlPeer> makeButtonPeer(Button& button);
 std::unique_ptr<ControlPeer> makeStatusBarPeer(StatusBar& bar);
+std::unique_ptr<ControlPeer> makeListBoxPeer(ListBox& list);
+std::unique_ptr<ControlPeer> makeCheckBoxPeer(CheckBox& box);
+std::unique_ptr<ControlPeer> makeScrollBarPeer(ScrollBar& bar);
+std::unique_ptr<ControlPeer> makePicturePeer(Picture& picture);
+std::unique_ptr<ControlPeer> makeTrayIconPeer(TrayIcon& icon);
 
 namespace {
 
@@ -55,39 +66,46 @@ HWND ownWindowForBox() {
     return process == GetCurrentProcessId() ? foreground : nullptr;
 }
 
-class Win32AppPeer : public AppPeer {
-public:
-    Win32AppPeer() {
-        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
-        InitCommonControlsEx(&controls);
-    }
-
-    MessageResult messageBox(const MessageBoxRequest& request) override {
-        HWND owner = ownWindowForBox();
-        UINT flags = buttonFlags(request.buttons) | iconFlags(request.icon) | (owner ? 0 : MB_TASKMODAL);
-        int result = MessageBoxW(owner, platform::widen(request.text).c_str(), platform::widen(request.title).c_str(), flags);
-        return result ? static_cast<MessageResult>(result) : MessageResult::Cancel;
-    }
-
-    int run() override {
-        MSG message;
-        while (!quit_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        return 0;
-    }
-
-    void quit() override {
-        quit_ = true;
-        PostQuitMessage(0);
-    }
-
-private:
-    bool quit_ = false;
-};
-
 }  // namespace
+
+Win32AppPeer::Win32AppPeer() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+}
+
+Win32AppPeer::~Win32AppPeer() {
+    if (hiddenOwner_) DestroyWindow(hiddenOwner_);
+}
+
+HWND Win32AppPeer::hiddenOwner() {
+    // A window that is never shown: windows it owns get no taskbar button.
+    if (!hiddenOwner_)
+        hiddenOwner_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                       GetModuleHandleW(nullptr), nullptr);
+    return hiddenOwner_;
+}
+
+MessageResult Win32AppPeer::messageBox(const MessageBoxRequest& request) {
+    HWND owner = ownWindowForBox();
+    UINT flags = buttonFlags(request.buttons) | iconFlags(request.icon) | (owner ? 0 : MB_TASKMODAL);
+    int result = MessageBoxW(owner, platform::widen(request.text).c_str(), platform::widen(request.title).c_str(), flags);
+    return result ? static_cast<MessageResult>(result) : MessageResult::Cancel;
+}
+
+int Win32AppPeer::run() {
+    MSG message;
+    while (!quit_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return 0;
+}
+
+void Win32AppPeer::quit() {
+    quit_ = true;
+    PostQuitMessage(0);
+}
+
 }  // namespace win32
 
 std::unique_ptr<AppPeer> makeAppPeer(App&) { return std::make_unique<win32::Win32AppPeer>(); }
@@ -101,6 +119,11 @@ std::unique_ptr<ControlPeer> makeControlPeer(Control& control) {
         case ControlKind::ComboBox: return win32::makeComboBoxPeer(static_cast<ComboBox&>(control));
         case ControlKind::Button: return win32::makeButtonPeer(static_cast<Button&>(control));
         case ControlKind::StatusBar: return win32::makeStatusBarPeer(static_cast<StatusBar&>(control));
+        case ControlKind::ListBox: return win32::makeListBoxPeer(static_cast<ListBox&>(control));
+        case ControlKind::CheckBox: return win32::makeCheckBoxPeer(static_cast<CheckBox&>(control));
+        case ControlKind::ScrollBar: return win32::makeScrollBarPeer(static_cast<ScrollBar&>(control));
+        case ControlKind::Picture: return win32::makePicturePeer(static_cast<Picture&>(control));
+        case ControlKind::TrayIcon: return win32::makeTrayIconPeer(static_cast<TrayIcon&>(control));
     }
     return nullptr;
 }

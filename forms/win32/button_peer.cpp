@@ -8,7 +8,9 @@ namespace forms::win32 {
 class ButtonPeer : public ControlPeerBase {
 public:
     explicit ButtonPeer(Button& button) : ControlPeerBase(button), button_(button) {
-        DWORD style = (button.ownColors() ? BS_OWNERDRAW : BS_PUSHBUTTON) | (button.tabStop() ? WS_TABSTOP : 0);
+        bool isDefault = button.window().defaultButton() == &button;
+        DWORD style = (button.ownColors() ? BS_OWNERDRAW : isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) |
+                      (button.tabStop() ? WS_TABSTOP : 0);
         create(L"BUTTON", style, 0, button.caption());
     }
 

@@ -53,6 +53,15 @@ HWND parentHwnd(Control& control) {
     return window ? window->hwnd() : nullptr;
 }
 
+int trayIconId(const Control& icon) {
+    int id = 0;
+    for (Control* control : icon.window().controls()) {
+        if (control->kind() == ControlKind::TrayIcon) ++id;
+        if (control == &icon) return id;
+    }
+    return id;
+}
+
 int currentShiftState() {
     int state = 0;
     if (GetKeyState(VK_SHIFT) < 0) state |= shift::Shift;
@@ -72,6 +81,11 @@ std::string readWindowText(HWND hwnd) {
 ControlPeerBase::~ControlPeerBase() {
     if (!hwnd_) return;
     // Unhook first, so that the messages of the destruction reach no peer.
+    if (inner_) {
+        SetWindowLongPtrW(inner_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(innerProc_));
+        SetWindowLongPtrW(inner_, GWLP_USERDATA, 0);
+    }
+    if (auto* window = static_cast<WindowPeerImpl*>(control_.window().peer())) window->removeToolTip(hwnd_, inner_);
     SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalProc_));
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     untagWindow(hwnd_);
@@ -100,6 +114,16 @@ void ControlPeerBase::create(const wchar_t* windowClass, DWORD style, DWORD exSt
     originalProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlPeerBase::subclassProc)));
     sync(Property::Font);
+    if (!control_.toolTip().empty()) sync(Property::ToolTip);
+}
+
+void ControlPeerBase::subclassInner(HWND inner) {
+    if (!inner) return;
+    inner_ = inner;
+    SetWindowLongPtrW(inner_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    innerProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(inner_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlPeerBase::subclassProc)));
+    if (!control_.toolTip().empty()) sync(Property::ToolTip);
 }
 
 void ControlPeerBase::applyBounds() {
@@ -124,6 +148,10 @@ void ControlPeerBase::sync(Property what) {
         }
         case Property::BackColor:
         case Property::ForeColor: InvalidateRect(hwnd_, nullptr, TRUE); break;
+        case Property::ToolTip:
+            if (auto* window = static_cast<WindowPeerImpl*>(control_.window().peer()))
+                window->setToolTip(hwnd_, inner_, control_.toolTip());
+            break;
         default: break;
     }
     syncing_ = false;
@@ -160,6 +188,12 @@ LRESULT ControlPeerBase::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_KEYUP:
             control_.userKeyUp(static_cast<int>(wParam), currentShiftState());
             break;
+        case WM_SETCURSOR:
+            if (control_.cursor() == Cursor::Hand) {
+                SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND)));
+                return TRUE;
+            }
+            break;
         case WM_SETFOCUS: {
             LRESULT result = original(message, wParam, lParam);
             control_.window().focusArrived(control_);
@@ -175,8 +209,11 @@ LRESULT CALLBACK ControlPeerBase::subclassProc(HWND hwnd, UINT message, WPARAM w
     if (!peer) return DefWindowProcW(hwnd, message, wParam, lParam);
     // Keeps this peer alive until the handlers it starts have returned.
     App::Dispatch dispatch(peer->control_.window().app());
-    return guarded([&] { return peer->handle(message, wParam, lParam); },
-                   0);
+    HWND previous = peer->current_;
+    peer->current_ = hwnd;
+    LRESULT result = guarded([&] { return peer->handle(message, wParam, lParam); });
+    peer->current_ = previous;
+    return result;
 }
 
 }  // namespace forms::win32

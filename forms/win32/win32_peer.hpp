@@ -14,6 +14,10 @@ namespace forms::win32 {
 // global atom), so that automation in another process can find it.
 constexpr const wchar_t* kNameProperty = L"FormsName";
 
+// The message the shell sends a window about mouse activity over its
+// notification-area icon; wParam is the icon's id, lParam the mouse message.
+constexpr UINT kTrayCallbackMessage = WM_APP + 1;
+
 void tagWindow(HWND hwnd, const std::string& name);
 void untagWindow(HWND hwnd);
 
@@ -68,6 +72,7 @@ public:
     virtual bool onNotify(NMHDR* /*header*/, LRESULT& /*result*/) { return false; }
     virtual HBRUSH onCtlColor(HDC hdc);
     virtual bool onDrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
+    virtual bool onScroll(WORD /*code*/, int /*position*/) { return false; }
 
 protected:
     // Creates the child window with the model's common properties.
@@ -76,8 +81,12 @@ protected:
     // The subclass procedure; kinds override to add their own keys.
     virtual LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT original(UINT message, WPARAM wParam, LPARAM lParam) {
+        if (current_ && current_ == inner_) return CallWindowProcW(innerProc_, inner_, message, wParam, lParam);
         return CallWindowProcW(originalProc_, hwnd_, message, wParam, lParam);
     }
+    // Sends a child window of the control (an editable combo's edit field)
+    // through the same procedure, so that its keys and focus reach the model.
+    void subclassInner(HWND inner);
     void applyBounds();
     int dpi() const { return dpi_; }
 
@@ -89,6 +98,9 @@ protected:
 private:
     static LRESULT CALLBACK subclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     WNDPROC originalProc_ = nullptr;
+    HWND inner_ = nullptr;
+    WNDPROC innerProc_ = nullptr;
+    HWND current_ = nullptr;  // the window whose message is being handled
     HFONT font_ = nullptr;
     int dpi_ = 96;
     int extraHeight_ = 0;
@@ -96,6 +108,8 @@ private:
 };
 
 HWND parentHwnd(Control& control);
+// The id of a notification-area icon: its place among its window's icons, from 1.
+int trayIconId(const Control& icon);
 int currentShiftState();
 std::string readWindowText(HWND hwnd);
 

@@ -3,6 +3,9 @@
 #include "forms/app.hpp"
 #include "forms/control.hpp"
 #include "forms/menu.hpp"
+#include "forms/tray_icon.hpp"
+#include "app_peer.hpp"
+#include <commctrl.h>
 #include "platform/win32_text.hpp"
 
 namespace forms::win32 {
@@ -57,8 +60,9 @@ WindowPeerImpl::WindowPeerImpl(Window& window) : window_(window) {
         x = work.left + ((work.right - work.left) - width) / 2;
         y = work.top + ((work.bottom - work.top) - height) / 2;
     }
+    HWND owner = window_.showInTaskbar() ? nullptr : static_cast<Win32AppPeer&>(window_.app().peer()).hiddenOwner();
     hwnd_ = CreateWindowExW(exStyle, kWindowClass, platform::widen(window_.caption()).c_str(), style, x, y, width,
-                            height, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+                            height, owner, nullptr, GetModuleHandleW(nullptr), this);
     if (!hwnd_) return;
     tagWindow(hwnd_, window_.name());
     if (window_.borderStyle() == BorderStyle::FixedDialog) {
@@ -70,6 +74,7 @@ WindowPeerImpl::WindowPeerImpl(Window& window) : window_(window) {
 }
 
 WindowPeerImpl::~WindowPeerImpl() {
+    if (toolTips_) DestroyWindow(toolTips_);
     if (!hwnd_) return;
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     untagWindow(hwnd_);
@@ -129,6 +134,40 @@ void WindowPeerImpl::popupMenu(MenuItem& menu) {
     TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd_, nullptr);
     PostMessageW(hwnd_, WM_NULL, 0, 0);
     DestroyMenu(popup);
+}
+
+void WindowPeerImpl::setToolTip(HWND control, HWND inner, const std::string& text) {
+    removeToolTip(control, inner);
+    if (text.empty()) return;
+    if (!toolTips_) {
+        toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, GetModuleHandleW(nullptr),
+                                    nullptr);
+        SendMessageW(toolTips_, TTM_SETMAXTIPWIDTH, 0, 400);
+    }
+    std::wstring wide = platform::widen(text);
+    for (HWND tool : {control, inner}) {
+        if (!tool) continue;
+        TOOLINFOW info{};
+        info.cbSize = TTTOOLINFOW_V1_SIZE;
+        info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        info.hwnd = hwnd_;
+        info.uId = reinterpret_cast<UINT_PTR>(tool);
+        info.lpszText = &wide[0];
+        SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    }
+}
+
+void WindowPeerImpl::removeToolTip(HWND control, HWND inner) {
+    if (!toolTips_) return;
+    for (HWND tool : {control, inner}) {
+        if (!tool) continue;
+        TOOLINFOW info{};
+        info.cbSize = TTTOOLINFOW_V1_SIZE;
+        info.hwnd = hwnd_;
+        info.uId = reinterpret_cast<UINT_PTR>(tool);
+        SendMessageW(toolTips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    }
 }
 
 void WindowPeerImpl::applyWindowState() {
@@ -236,6 +275,21 @@ LRESULT WindowPeerImpl::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                     if (child->onDrawItem(*item)) return TRUE;
             break;
         }
+        case WM_VSCROLL:
+        case WM_HSCROLL:
+            if (lParam)
+                if (auto* child = ControlPeerBase::fromHwnd(reinterpret_cast<HWND>(lParam)))
+                    if (child->onScroll(LOWORD(wParam), static_cast<short>(HIWORD(wParam)))) return 0;
+            break;
+        case kTrayCallbackMessage:
+            // The shell reports mouse activity over one of the window's icons.
+            for (Control* control : window_.controls())
+                if (control->kind() == ControlKind::TrayIcon &&
+                    static_cast<UINT>(trayIconId(static_cast<TrayIcon&>(*control))) == wParam) {
+                    static_cast<TrayIcon*>(control)->userNotified(static_cast<int>(LOWORD(lParam)));
+                    return 0;
+                }
+            break;
         case WM_ERASEBKGND: {
             RECT client;
             GetClientRect(hwnd_, &client);

@@ -2,6 +2,8 @@
 // Internal to the Win32 backend: the real top-level window of a form.
 #include <windows.h>
 
+#include <string>
+
 #include "forms/peer.hpp"
 #include "forms/window.hpp"
 #include "win32_peer.hpp"
@@ -21,6 +23,10 @@ public:
     void bringToFront() override;
     void popupMenu(MenuItem& menu) override;
 
+    // Tool tips of the window's controls (an inner window shares its control's tip).
+    void setToolTip(HWND control, HWND inner, const std::string& text);
+    void removeToolTip(HWND control, HWND inner);
+
 private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
@@ -33,6 +39,7 @@ private:
     Window& window_;
     HWND hwnd_ = nullptr;
     HMENU menuBar_ = nullptr;
+    HWND toolTips_ = nullptr;
     Brush background_;
     int dpi_ = 96;
 };

@@ -1,0 +1,133 @@
+// Event rules of the list box, check box, scroll bar, editable combo, tray
+// icon, and the window's default and cancel buttons.
+#include <gtest/gtest.h>
+
+#include "forms/headless/driver.hpp"
+#include "forms/picture.hpp"
+#include "test_window.hpp"
+
+using forms::Origin;
+
+namespace {
+
+struct DialogWindow : forms::Window {
+    explicit DialogWindow(forms::App& app) : Window(app, "Dialog") {}
+    forms::ComboBox recipient{*this, "cboRecipient"};
+    forms::TextBox body{*this, "txtBody"};
+    forms::CheckBox broadcast{*this, "chkBroadcast"};
+    forms::ListBox entries{*this, "lstEntries"};
+    forms::ScrollBar red{*this, "VScroll1"};
+    forms::Button send{*this, "cmdSend"};
+    forms::Button cancel{*this, "cmdCancel"};
+    forms::TrayIcon tray{*this, "trayIcon"};
+
+protected:
+    void design() override {
+        recipient.setStyle(forms::ComboStyle::DropDown);
+        recipient.addItem("pc1");
+        recipient.addItem("pc2");
+        body.setMultiLine(true);
+        entries.addItem("a");
+        entries.addItem("b");
+        red.setRange(0, 255);
+        red.setChanges(1, 16);
+        setDefaultButton(&send);
+        setCancelButton(&cancel);
+    }
+};
+
+struct Controls : ::testing::Test {
+    forms::App app{"Test"};
+    DialogWindow window{app};
+    forms::headless::Driver user{app};
+    int sends = 0, cancels = 0;
+    void SetUp() override {
+        window.send.onClick = [this] { ++sends; };
+        window.cancel.onClick = [this] { ++cancels; };
+        window.show();
+    }
+};
+
+TEST_F(Controls, EditableComboTellsTypingFromPicking) {
+    std::vector<std::string> events;
+    window.recipient.onChange = [&](const forms::ChangeEvent& e) {
+        events.push_back(std::string(e.byUser() ? "typed " : "set ") + window.recipient.text());
+    };
+    window.recipient.onSelect = [&](const forms::ChangeEvent&) { events.push_back("picked " + window.recipient.text()); };
+    user.type(window.recipient, "x");
+    user.pick(window.recipient, "pc2");
+    window.recipient.setText("pc9");
+    EXPECT_EQ((std::vector<std::string>{"typed x", "picked pc2", "set pc9"}), events);
+    user.type(window.recipient, "!");
+    EXPECT_EQ(-1, window.recipient.listIndex());  // typing leaves no item selected
+    EXPECT_EQ("pc9!", window.recipient.text());
+}
+
+TEST_F(Controls, DropDownListIgnoresTextFromCode) {
+    forms::ComboBox& list = window.recipient;
+    list.setStyle(forms::ComboStyle::DropDownList);
+    list.setText("free text");
+    EXPECT_EQ("", list.text());
+}
+
+TEST_F(Controls, CheckBoxClickFlipsAndCodeRaisesClickOnlyOnChange) {
+    std::vector<bool> seen;
+    window.broadcast.onClick = [&] { seen.push_back(window.broadcast.checked()); };
+    user.toggle(window.broadcast);
+    window.broadcast.setChecked(true);
+    window.broadcast.setChecked(false);
+    user.toggle(window.broadcast);
+    EXPECT_EQ((std::vector<bool>{true, false, true}), seen);
+    window.broadcast.setEnabled(false);
+    window.broadcast.userToggled();
+    EXPECT_TRUE(window.broadcast.checked());
+}
+
+TEST_F(Controls, EnterPressesTheDefaultButtonAndEscTheCancelButton) {
+    user.type(window.body, "line");
+    user.pressKey(window.body, forms::keys::Return);
+    EXPECT_EQ(1, sends);
+    EXPECT_EQ("line", window.body.text());  // Enter went to the button, not into the text
+    user.pressKey(window.body, forms::keys::Return, forms::shift::Ctrl);
+    EXPECT_EQ("line\r\n", window.body.text());
+    user.pressKey(window.recipient, forms::keys::Escape);
+    EXPECT_EQ(1, cancels);
+    user.pressKey(window.cancel, forms::keys::Return);  // a focused button keeps Enter for itself
+    EXPECT_EQ(1, sends);
+}
+
+TEST_F(Controls, ScrollBarStaysInRangeAndTellsUserMovesFromCode) {
+    std::vector<std::pair<Origin, int>> seen;
+    window.red.onChange = [&](const forms::ChangeEvent& e) { seen.emplace_back(e.origin, window.red.value()); };
+    user.scroll(window.red, 300);
+    window.red.setValue(-5);
+    window.red.setValue(0);
+    user.scroll(window.red, 0);
+    EXPECT_EQ((std::vector<std::pair<Origin, int>>{{Origin::User, 255}, {Origin::Code, 0}}), seen);
+}
+
+TEST_F(Controls, ListBoxDoubleClickComesAfterThePickOfThatItem) {
+    std::vector<std::string> events;
+    window.entries.onSelect = [&](const forms::ChangeEvent&) { events.push_back("select " + window.entries.text()); };
+    window.entries.onDoubleClick = [&] { events.push_back("double " + window.entries.text()); };
+    user.doubleClick(window.entries, 1);
+    EXPECT_EQ((std::vector<std::string>{"select b", "double b"}), events);
+}
+
+TEST_F(Controls, TrayIconIsShownUnlessRefusedAndReportsNotificationsWhileActive) {
+    std::vector<int> seen;
+    window.tray.onNotify = [&](int message) { seen.push_back(message); };
+    window.tray.setActive(true);
+    EXPECT_TRUE(window.tray.shown());
+    user.trayNotify(window.tray, forms::mouse::LeftButtonUp);
+    window.tray.setActive(false);
+    user.trayNotify(window.tray, forms::mouse::RightButtonUp);
+    EXPECT_EQ(std::vector<int>{forms::mouse::LeftButtonUp}, seen);
+    EXPECT_FALSE(window.tray.shown());
+
+    user.refuseTrayIcons(true);
+    window.tray.setActive(true);
+    EXPECT_FALSE(window.tray.shown());
+}
+
+}  // namespace
