@@ -30,11 +30,18 @@ namespace {
 
 class NullWindowPeer : public WindowPeer {
 public:
+    explicit NullWindowPeer(Window& window) : window_(window) {}
     void sync(Property) override {}
     void show() override {}
     void hide() override {}
     void bringToFront() override {}
-    void popupMenu(MenuItem&) override {}
+    // Pop-up menus are recorded; a test then clicks the item it wants.
+    void popupMenu(MenuItem& menu) override {
+        static_cast<HeadlessAppPeer&>(window_.app().peer()).popups.push_back(menu.name());
+    }
+
+private:
+    Window& window_;
 };
 
 class NullControlPeer : public ControlPeer {
@@ -61,7 +68,7 @@ private:
 }  // namespace headless
 
 std::unique_ptr<AppPeer> makeAppPeer(App&) { return std::make_unique<headless::HeadlessAppPeer>(); }
-std::unique_ptr<WindowPeer> makeWindowPeer(Window&) { return std::make_unique<headless::NullWindowPeer>(); }
+std::unique_ptr<WindowPeer> makeWindowPeer(Window& window) { return std::make_unique<headless::NullWindowPeer>(window); }
 std::unique_ptr<ControlPeer> makeControlPeer(Control& control) {
     if (control.kind() == ControlKind::TrayIcon)
         return std::make_unique<headless::TrayIconPeer>(

@@ -11,6 +11,7 @@ App::App(std::string title) : title_(std::move(title)), peer_(makeAppPeer(*this)
 App::~App() {
     // Windows outlive nothing: drop their real windows before the backend goes.
     ended_ = true;
+    ++dispatchDepth_;
     flushRetired();
 }
 
@@ -37,13 +38,32 @@ void App::end() {
     // Every window goes at once, without its unload event.
     std::vector<Window*> windows = loaded_;
     for (auto it = windows.rbegin(); it != windows.rend(); ++it) (*it)->unload();
-    peer_->quit();
+    requestQuit();
 }
 
 App::Dispatch::Dispatch(App& app) : app_(app) { ++app_.dispatchDepth_; }
 
 App::Dispatch::~Dispatch() {
-    if (--app_.dispatchDepth_ == 0) app_.flushRetired();
+    if (app_.dispatchDepth_ > 1) {
+        --app_.dispatchDepth_;
+        return;
+    }
+    // The outermost dispatch is over: drop the retired peers (still counted as
+    // a dispatch, since destroying real windows sends messages that dispatch
+    // again), then stop the event loop if the program has ended meanwhile.
+    app_.flushRetired();
+    --app_.dispatchDepth_;
+    if (app_.quitPending_) {
+        app_.quitPending_ = false;
+        app_.peer_->quit();
+    }
+}
+
+// The event loop stops once the handler running now has returned, so that a
+// box it shows after the last window went still works.
+void App::requestQuit() {
+    if (dispatchDepth_ > 0) quitPending_ = true;
+    else peer_->quit();
 }
 
 void App::retirePeer(std::unique_ptr<WindowPeer> peer) {
@@ -60,9 +80,14 @@ void App::retirePeer(std::unique_ptr<ControlPeer> peer) {
 }
 
 void App::flushRetired() {
-    // Controls first: their real windows are children of the windows.
+    // Moved out first: destroying them may dispatch messages that come back here.
+    auto controls = std::move(retiredControls_);
+    auto windows = std::move(retiredWindows_);
     retiredControls_.clear();
     retiredWindows_.clear();
+    // Controls first: their real windows are children of the windows.
+    controls.clear();
+    windows.clear();
 }
 
 void App::windowLoaded(Window& window) {
@@ -75,7 +100,7 @@ void App::windowUnloaded(Window& window) {
     if (loaded_.empty() && !ended_) {
         ended_ = true;
         record("App.end");
-        peer_->quit();
+        requestQuit();
     }
 }
 

@@ -151,6 +151,7 @@ std::vector<MenuItem*> Window::menuBar() const {
 }
 
 void Window::popupMenu(MenuItem& menu) {
+    app_.record(name_ + ".PopupMenu(" + menu.name() + ")");
     if (peer_) peer_->popupMenu(menu);
 }
 

@@ -65,6 +65,7 @@ public:
 
 private:
     void flushRetired();
+    void requestQuit();
 
     std::string title_;
     std::unique_ptr<AppPeer> peer_;
@@ -73,6 +74,7 @@ private:
     std::vector<std::unique_ptr<ControlPeer>> retiredControls_;
     int dispatchDepth_ = 0;
     bool ended_ = false;
+    bool quitPending_ = false;
     bool tracing_ = false;
     std::vector<std::string> trace_;
 };

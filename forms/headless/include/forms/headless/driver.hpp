@@ -27,6 +27,8 @@ public:
     void answer(MessageResult result) { peer_.answers.push_back(result); }
     const std::vector<MessageBoxRequest>& boxes() const { return peer_.boxes; }
     void clearBoxes() { peer_.boxes.clear(); }
+    // Menus the program showed as pop-ups, by name, oldest first.
+    const std::vector<std::string>& popups() const { return peer_.popups; }
 
     // Puts the focus on a control as a click into it would.
     void focus(Control& control);

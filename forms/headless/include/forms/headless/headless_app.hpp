@@ -2,6 +2,7 @@
 // The headless backend's program side: modal boxes are answered from a queue
 // given in advance, and every box shown is recorded.
 #include <deque>
+#include <string>
 #include <vector>
 
 #include "forms/peer.hpp"
@@ -19,6 +20,7 @@ public:
     // Makes the system refuse notification-area icons, as a shell without one does.
     bool refuseTrayIcons = false;
     std::vector<MessageBoxRequest> boxes;
+    std::vector<std::string> popups;  // names of the menus shown as pop-ups
     bool quitRequested() const { return quitRequested_; }
 
 private:
