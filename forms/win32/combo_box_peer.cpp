@@ -34,7 +34,8 @@ public:
     void itemInserted(int index) override {
         SendMessageW(hwnd_, CB_INSERTSTRING, static_cast<WPARAM>(index),
                      reinterpret_cast<LPARAM>(platform::widen(combo_.item(index)).c_str()));
-        SendMessageW(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(combo_.listIndex()), 0);
+        // Only an item inserted above the selection moves it.
+        if (combo_.listIndex() > index) SendMessageW(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(combo_.listIndex()), 0);
     }
     void itemRemoved(int index) override {
         SendMessageW(hwnd_, CB_DELETESTRING, static_cast<WPARAM>(index), 0);

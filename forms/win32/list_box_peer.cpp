@@ -25,7 +25,8 @@ public:
     void itemInserted(int index) override {
         SendMessageW(hwnd_, LB_INSERTSTRING, static_cast<WPARAM>(index),
                      reinterpret_cast<LPARAM>(platform::widen(list_.item(index)).c_str()));
-        SendMessageW(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(list_.listIndex()), 0);
+        // Only an item inserted above the selection moves it.
+        if (list_.listIndex() > index) SendMessageW(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(list_.listIndex()), 0);
     }
     void itemRemoved(int index) override {
         SendMessageW(hwnd_, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
