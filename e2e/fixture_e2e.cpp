@@ -1,0 +1,207 @@
+// Self-test of the driver library against fixture_app.exe: every helper is
+// used on a real window under Wine (or Windows), so that a fault in the
+// harness shows here and not as a puzzling failure of a program's test.
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+#include "automation.hpp"
+#include "check.hpp"
+
+using namespace e2e;
+
+namespace {
+
+// The fixture, staged once per driver run into a folder of its own.
+const std::wstring& fixtureExe() {
+  static const std::wstring staged = [] {
+    const std::string given = check::option("program");
+    return stageProgram(given.empty() ? driverDir() + L"\\fixture\\fixture_app.exe" : fromArgument(given));
+  }();
+  return staged;
+}
+
+// One running fixture and its main window.
+struct Fixture {
+  Process process;
+  HWND form = nullptr;
+
+  Fixture() {
+    process = Process::start(fixtureExe());
+    // The first start in a fresh prefix loads more libraries: allow longer.
+    form = waitForWindow(process.id(), L"FixtureForm", 20000);
+    REQUIRE(form != nullptr);
+  }
+  HWND operator[](const wchar_t* name) const { return control(form, name); }
+};
+
+std::wstring screenshotPath(const std::wstring& name) {
+  const std::string dir = check::option("screenshots");
+  return (dir.empty() ? driverDir() : fromArgument(dir)) + L"\\" + name + L".bmp";
+}
+
+}  // namespace
+
+TEST(finds_window_and_reads_controls) {
+  Fixture f;
+  CHECK_EQ(caption(f.form), L"Fixture app");
+  CHECK_EQ(nameOf(f.form), L"FixtureForm");
+  CHECK_EQ(findWindow(f.process.id(), L"FixtureForm"), f.form);
+  CHECK(findWindow(f.process.id(), L"NoSuchForm") == nullptr);
+  CHECK(findControl(f.form, L"NoSuchControl") == nullptr);
+  CHECK_EQ(text(f[L"Label1"]), L"idle");
+  CHECK_EQ(text(f[L"StatusBar1"]), L"Ready");
+  CHECK_EQ(text(f[L"ButtonBoxes"]), L"Boxes");
+  CHECK(isVisible(f[L"Edit1"]));
+  CHECK(!isVisible(f[L"Hidden1"]));
+  CHECK(isEnabled(f[L"ButtonRun"]));
+  CHECK(!isEnabled(f[L"ButtonOff"]));
+  CHECK_EQ(focusedName(f.form), L"Edit1");
+  CHECK_EQ(waitForWindowByCaption(f.process.id(), L"Fixture app"), f.form);
+  CHECK(waitForWindowByCaption(f.process.id(), L"No such caption", 100) == nullptr);
+
+  const std::wstring shot = screenshotPath(L"fixture-main");
+  REQUIRE(saveScreenshot(f.form, shot));
+  RECT r;
+  GetWindowRect(f.form, &r);
+  WIN32_FILE_ATTRIBUTE_DATA file{};
+  REQUIRE(GetFileAttributesExW(shot.c_str(), GetFileExInfoStandard, &file));
+  const DWORD rowBytes = ((r.right - r.left) * 3 + 3) & ~3;
+  CHECK_EQ(file.nFileSizeLow, 54 + rowBytes * (r.bottom - r.top));
+  // A picture of the drawn window, not of an empty area: not all one colour.
+  std::ifstream bmp(shot.c_str(), std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(bmp)), std::istreambuf_iterator<char>());
+  bool varied = false;
+  for (LONG y = 0; y < r.bottom - r.top && !varied && bytes.size() >= 57; ++y)
+    for (LONG x = 0; x < r.right - r.left && !varied; ++x)
+      varied = bytes.compare(54 + y * rowBytes + x * 3, 3, bytes, 54, 3) != 0;
+  CHECK(varied);
+  check::note("saved " + narrow(shot.substr(shot.find_last_of(L'\\') + 1)));
+}
+
+TEST(combo_items_and_pick) {
+  Fixture f;
+  HWND combo = f[L"Combo1"];
+  CHECK_EQ(comboCount(combo), 3);
+  CHECK_EQ(comboItems(combo), (std::vector<std::wstring>{L"alpha", L"beta", L"gamma"}));
+  CHECK_EQ(comboSelection(combo), -1);
+  CHECK_EQ(comboSelectedText(combo), L"");
+  pickComboItem(combo, L"beta");
+  CHECK_EQ(comboSelection(combo), 1);
+  CHECK_EQ(comboSelectedText(combo), L"beta");
+  CHECK_EQ(text(f[L"Label1"]), L"picked beta");  // the handler ran before this read
+  pickComboItem(combo, 2);
+  CHECK_EQ(text(f[L"Label1"]), L"picked gamma");
+}
+
+TEST(typing_and_keys) {
+  Fixture f;
+  HWND edit = f[L"Edit1"];
+  typeText(edit, L"Gr\u00fc\u00dfe \u2713 abc");
+  CHECK_EQ(text(edit), L"Gr\u00fc\u00dfe \u2713 abc");
+  // One key press per character; the driver's own marker key never arrives.
+  CHECK_EQ(text(f[L"KeyCount"]), L"11");
+  pressKey(edit, VK_BACK);
+  CHECK_EQ(text(edit), L"Gr\u00fc\u00dfe \u2713 ab");
+  pressKey(edit, VK_ESCAPE);  // the fixture empties Edit1 on Esc
+  CHECK_EQ(text(edit), L"");
+  pressKey(edit, VK_TAB);  // the next tab stop is Combo1
+  CHECK_EQ(focusedName(f.form), L"Combo1");
+  CHECK_EQ(text(f[L"KeyCount"]), L"14");
+
+  HWND rich = f[L"Rich1"];
+  typeText(rich, L"line one\nline two");
+  CHECK_EQ(text(rich), L"line one\r\nline two");
+  pressKeyInFocus(f.form, VK_RETURN);
+  CHECK_EQ(focusedName(f.form), L"Rich1");
+  CHECK_EQ(text(rich), L"line one\r\nline two\r\n");
+
+  click(f[L"ButtonRun"]);  // a click moves the focus to the button
+  CHECK_EQ(focusedName(f.form), L"ButtonRun");
+}
+
+TEST(message_boxes_icons_and_answers) {
+  Fixture f;
+  click(f[L"ButtonBoxes"]);
+  const struct {
+    const wchar_t* caption;
+    const wchar_t* text;
+    BoxIcon icon;
+    std::vector<int> buttons;
+    int press;
+  } expected[] = {{L"Fixture error", L"Something failed", BoxIcon::Error, {IDOK}, IDOK},
+                  {L"Fixture info", L"All went well", BoxIcon::Information, {IDOK}, IDOK},
+                  {L"Fixture question", L"Go on?", BoxIcon::Question, {IDYES, IDNO}, IDNO},
+                  {L"Fixture warning", L"Careful\r\nnow", BoxIcon::Warning, {IDOK, IDCANCEL}, IDCANCEL},
+                  {L"Fixture plain", L"Plain", BoxIcon::None, {IDOK}, IDOK}};
+  for (const auto& e : expected) {
+    HWND box = waitForMessageBox(f.process.id());
+    REQUIRE(box != nullptr);
+    const MessageBoxView view = readMessageBox(box);
+    CHECK_EQ(view.caption, e.caption);
+    CHECK_EQ(view.text, e.text);
+    CHECK_EQ(view.icon, e.icon);
+    CHECK_EQ(view.buttonIds(), e.buttons);
+    if (e.icon == BoxIcon::Error) {
+      const std::wstring shot = screenshotPath(L"fixture-error-box");
+      CHECK(saveScreenshot(box, shot));
+      check::note("saved " + narrow(shot.substr(shot.find_last_of(L'\\') + 1)));
+    }
+    REQUIRE(pressBoxButton(box, e.press));
+  }
+  CHECK(waitUntil([&] { return text(f[L"Label1"]) == L"answers 1 1 7 2 1"; }));
+  CHECK_EQ(text(f[L"Label1"]), L"answers 1 1 7 2 1");
+  CHECK(noMessageBox(f.process.id()));
+}
+
+TEST(net_recorder_keeps_command_lines_exactly) {
+  const std::wstring dir = folderOf(fixtureExe());
+  installNetRecorder(dir);
+  CHECK(readNetLog(dir).empty());
+  Fixture f;
+  click(f[L"ButtonRun"]);
+  CHECK_EQ(text(f[L"Label1"]), L"started 2");
+  // The first start of a program in a fresh prefix can take a second or more.
+  const auto records = waitForNetRecords(dir, 2, 15000);
+  REQUIRE_EQ(records.size(), 2u);
+  // The two starts run side by side: either may write first.
+  std::vector<std::string> got = records;
+  std::sort(got.begin(), got.end());
+  std::vector<std::string> want = {"net send PC7 first line\r\nsecond line",
+                                   "net.exe send * \"Gr\xC3\xBC\xC3\x9F" "e\""};
+  std::sort(want.begin(), want.end());
+  CHECK_EQ(got, want);
+}
+
+TEST(registry_prepared_and_checked) {
+  regDeleteApp(L"FixtureApp");
+  CHECK(!regRead(L"FixtureApp", L"Settings", L"Greeting"));
+  regWrite(L"FixtureApp", L"Settings", L"Greeting", L"Hello there ");
+  CHECK_EQ(regRead(L"FixtureApp", L"Settings", L"Greeting"), std::optional<std::wstring>(L"Hello there "));
+  Fixture f;
+  click(f[L"ButtonRegistry"]);
+  CHECK_EQ(text(f[L"Label1"]), L"greeting: Hello there ");
+  CHECK_EQ(regRead(L"FixtureApp", L"Settings", L"Seen"), std::optional<std::wstring>(L"yes"));
+  CHECK_EQ(regValueNames(L"FixtureApp", L"Settings"), (std::vector<std::wstring>{L"Greeting", L"Seen"}));
+  regDeleteValue(L"FixtureApp", L"Settings", L"Greeting");
+  CHECK(!regRead(L"FixtureApp", L"Settings", L"Greeting"));
+  regDeleteApp(L"FixtureApp");
+  CHECK(regValueNames(L"FixtureApp", L"Settings").empty());
+}
+
+TEST(menu_by_keyboard_ends_program) {
+  Fixture f;
+  menuKeys(f.form, L"e");
+  HWND box = waitForMessageBox(f.process.id());
+  REQUIRE(box != nullptr);
+  const MessageBoxView view = readMessageBox(box);
+  CHECK_EQ(view.caption, L"Fixture");
+  CHECK_EQ(view.text, L"Bye");
+  CHECK_EQ(view.icon, BoxIcon::Information);
+  CHECK(f.process.running());
+  REQUIRE(pressBoxButton(box, IDOK));
+  REQUIRE(f.process.waitForExit());
+  CHECK_EQ(f.process.exitCode(), std::optional<DWORD>(3));
+}
+
+int main(int argc, char** argv) { return check::main(argc, argv); }
