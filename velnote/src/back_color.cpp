@@ -22,4 +22,8 @@ std::optional<forms::Color> storedBackColor(platform::SettingsStore& store) {
     return parseColor(store.readValue(kApplication, kColorSection, kColorKey));
 }
 
+forms::Color storedOrDefaultBackColor(platform::SettingsStore& store) {
+    return storedBackColor(store).value_or(kDefaultBackColor);
+}
+
 }  // namespace velnote

@@ -20,4 +20,8 @@ std::optional<forms::Color> parseColor(const std::string& text);
 // The stored colour, or nothing when none (or no valid one) is stored.
 std::optional<forms::Color> storedBackColor(platform::SettingsStore& store);
 
+// The stored colour, or the default when none is stored; a stored text that
+// is no colour counts as none (the main window ignores it too).
+forms::Color storedOrDefaultBackColor(platform::SettingsStore& store);
+
 }  // namespace velnote

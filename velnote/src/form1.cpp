@@ -6,6 +6,7 @@
 #include "forms/app.hpp"
 #include "messenger/command_lines.hpp"
 #include "saved_list.hpp"
+#include "velnote.hpp"
 
 namespace velnote {
 
@@ -23,9 +24,12 @@ const std::string kSampleMessages[] = {"Please come here", "Meeting is at ", "Wh
 
 }  // namespace
 
-Form1::Form1(Context& context) : Window(context.app, "Form1"), context_(context) {
+Form1::Form1(Velnote& program) : Window(program.context.app, "Form1"), program_(program), context_(program.context) {
     onLoad = [this] { startUp(); };
     onClose = [this](forms::CloseEvent& closing) { closeBox(closing); };
+    onResize = [this] { hideWhenMinimised(); };
+    // The icon goes with the window.
+    onUnload = [this] { trayIconData.setActive(false); };
 
     Command1.onClick = [this] { sendRoutine(); };
     combo2.onSelect = [this](const forms::ChangeEvent&) { messagePick(); };
@@ -36,14 +40,32 @@ Form1::Form1(Context& context) : Window(context.app, "Form1"), context_(context)
     Text4.onGotFocus = [this] { resetMachineList(); };
     Text4.onLostFocus = [this] { resetMachineList(); };
     Text1.onKeyDown = [this](forms::KeyEvent& key) { messageKeyDown(key); };
-    // Enter in the typed name or the message list goes on to the send button.
+    // Enter in the typed name or the message list goes on to the send button;
+    // F1 in any of the input controls opens the help page.
     auto enterGoesToSend = [this](forms::KeyEvent& key) {
         if (key.keyCode == keys::Return) Command1.setFocus();
+        else if (key.keyCode == keys::F1) showHelp();
+    };
+    auto f1ShowsHelp = [this](forms::KeyEvent& key) {
+        if (key.keyCode == keys::F1) showHelp();
     };
     Text4.onKeyDown = enterGoesToSend;
     combo2.onKeyDown = enterGoesToSend;
+    Text3.onKeyDown = f1ShowsHelp;
+    Combo3.onKeyDown = f1ShowsHelp;
+    Command1.onKeyDown = f1ShowsHelp;
 
+    bcolor.onClick = [this] { program_.form3.show(); };
+    addmname.onClick = [this] { program_.form7.show(); };
+    addmsg.onClick = [this] { program_.form4.show(); };
+    About.onClick = [this] { program_.form2.show(); };
+    help.onClick = [this] { showHelp(); };
     Exit.onClick = [this] { endprog(); };
+
+    trayIconData.onNotify = [this](int mouseMessage) { trayNotification(mouseMessage); };
+    sendmsg.onClick = [this] { sendMessageItem(); };
+    mnuabt.onClick = [this] { program_.form2.show(); };
+    mnuexit.onClick = [this] { endprog(); };
 }
 
 void Form1::design() {
@@ -89,6 +111,7 @@ void Form1::design() {
     Text3.setTabStop(false);
     Text3.setBounds({3480, 3240, 720, 315});
     StatusBar1.setText("Ready");
+    trayIconData.setTip("Velnote " VELNOTE_VERSION_TEXT);
 
     mnurclick.setVisible(false);
 
@@ -99,6 +122,7 @@ void Form1::design() {
 void Form1::startUp() {
     if (auto color = storedBackColor(context_.settings)) applyBackColor(*color);
     show();
+    trayIconData.setActive(true);
 
     combo2.addItem(kPleaseSelect);
     combo2.setListIndex(combo2.listCount() - 1);
@@ -165,8 +189,9 @@ void Form1::messageKeyDown(forms::KeyEvent& key) {
             return;
         case keys::Left: case keys::Up: case keys::Right: case keys::Down: case keys::Shift:
         case keys::Control: case keys::PageUp: case keys::PageDown: case keys::End: case keys::Home:
-        case keys::Insert: case keys::F1:
+        case keys::Insert:
             return;
+        case keys::F1: showHelp(); return;
         case keys::Delete:
             if (Text1.text().empty()) setCount(0);
             return;
@@ -213,6 +238,35 @@ void Form1::sendRoutine() {
     setWindowState(forms::WindowState::Minimized);
 }
 
+void Form1::showHelp() { program_.form5.show(); }
+
+// A minimised window leaves the screen and the taskbar for its icon; when
+// the system refused the icon it stays on the taskbar, so that it can come back.
+void Form1::hideWhenMinimised() {
+    if (windowState() == forms::WindowState::Minimized && trayIconData.shown()) hide();
+}
+
+// A left click or double-click on the icon brings the window back; a right
+// click opens the icon's menu.
+void Form1::trayNotification(int mouseMessage) {
+    switch (mouseMessage) {
+        case forms::mouse::LeftButtonUp:
+        case forms::mouse::LeftDoubleClick:
+            setWindowState(forms::WindowState::Normal);
+            show();
+            break;
+        case forms::mouse::RightButtonUp: popupMenu(mnurclick); break;
+        default: break;
+    }
+}
+
+// "Send Message" brings back a window that went to the notification area.
+void Form1::sendMessageItem() {
+    if (windowState() != forms::WindowState::Minimized) return;
+    setWindowState(forms::WindowState::Normal);
+    show();
+}
+
 void Form1::showFarewell() {
     context_.app.messageBox("Thank you for using Velnote !!!\r\nHave a nice day !!", "Velnote - Exit",
                             MessageButtons::Ok, MessageIcon::Information);
@@ -224,12 +278,17 @@ void Form1::endprog() {
     context_.app.end();
 }
 
-// The close box unloads the window first; the farewell comes as the program ends.
+// The close box: the window and its icon go, the farewell follows, and the
+// end of the program closes every other Velnote window. The unload itself
+// comes after the farewell because unloading the last loaded window ends the
+// event loop at once, and a box shown after that closes before it is seen.
 void Form1::closeBox(forms::CloseEvent& closing) {
     if (closing.reason != forms::CloseReason::CloseBox) return;
     closing.cancel = true;
-    unload();
+    hide();
+    trayIconData.setActive(false);
     showFarewell();
+    unload();
     context_.app.end();
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // Velnote's main window: write or pick a message, type or pick one machine,
 // and "Send Now !!!" starts one net send command without waiting for it.
+// Between sends it lives in the notification area: minimising hides it, and
+// its icon brings it back or opens a small menu.
 #include <string>
 
 #include "context.hpp"
@@ -10,7 +12,9 @@
 #include "forms/menu.hpp"
 #include "forms/status_bar.hpp"
 #include "forms/text_box.hpp"
+#include "forms/tray_icon.hpp"
 #include "forms/window.hpp"
+#include "velnote_version.h"
 
 namespace velnote {
 
@@ -19,9 +23,11 @@ constexpr const char* kSelectMachine = "- Select Machine Name -";
 constexpr const char* kPleaseSelect = "-Please select-";
 constexpr const char* kSelectMessage = "- Select Message -";
 
+class Velnote;
+
 class Form1 : public forms::Window {
 public:
-    explicit Form1(Context& context);
+    explicit Form1(Velnote& program);
 
     // Controls, top left to bottom.
     forms::Label Label3{*this, "Label3"};
@@ -35,6 +41,8 @@ public:
     forms::Button Command1{*this, "Command1"};
     forms::TextBox Text3{*this, "Text3"};
     forms::StatusBar StatusBar1{*this, "StatusBar1"};
+    // The notification-area icon, from start-up until the window unloads.
+    forms::TrayIcon trayIconData{*this, "trayIconData"};
 
     // Menu bar.
     forms::MenuItem bcolor{*this, "bcolor", "&Background-Color"};
@@ -45,6 +53,9 @@ public:
     forms::MenuItem help{*this, "help", "&Help"};
     forms::MenuItem Exit{*this, "Exit", "&Exit"};
     forms::MenuItem mnurclick{*this, "mnurclick", "&rclick"};  // kept for use as a pop-up menu
+    forms::MenuItem sendmsg{*this, "sendmsg", "&Send Message", &mnurclick};
+    forms::MenuItem mnuabt{*this, "mnuabt", "&About Velnote " VELNOTE_VERSION_TEXT, &mnurclick};
+    forms::MenuItem mnuexit{*this, "mnuexit", "&Exit Velnote " VELNOTE_VERSION_TEXT, &mnurclick};
 
     // The running count of keys and picks shown in Text3.
     int messageCount() const { return messageCount_; }
@@ -67,7 +78,13 @@ private:
     void closeBox(forms::CloseEvent& closing);
     void setCount(int count);
     void showFarewell();
+    void showHelp();
+    // Notification area.
+    void hideWhenMinimised();
+    void trayNotification(int mouseMessage);
+    void sendMessageItem();
 
+    Velnote& program_;
     Context& context_;
     int messageCount_ = 0;
 };

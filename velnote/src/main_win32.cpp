@@ -1,18 +1,18 @@
-// Velnote on Windows: the real services, the real windows, and the main window.
+// Velnote on Windows: the real services, the real windows, and the program.
 #include <windows.h>
 
 #include "context.hpp"
-#include "form1.hpp"
 #include "forms/app.hpp"
 #include "messenger/win32_process_runner.hpp"
 #include "platform/win32_services.hpp"
+#include "velnote.hpp"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     auto settings = platform::makeRegistrySettingsStore();
     auto runner = messenger::makeWin32ProcessRunner();
     forms::App app("Velnote");
     velnote::Context context{app, *settings, *runner};
-    velnote::Form1 form1(context);
-    form1.show();
+    velnote::Velnote program(context);
+    program.start();
     return app.run();
 }

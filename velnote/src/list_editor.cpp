@@ -1,0 +1,159 @@
+#include "list_editor.hpp"
+
+#include "back_color.hpp"
+#include "context.hpp"
+#include "form1.hpp"
+#include "forms/app.hpp"
+#include "velnote.hpp"
+
+namespace velnote {
+
+using forms::MessageButtons;
+using forms::MessageIcon;
+
+const ListEditorTable kMessageEditor{
+    "Form4",
+    "Velnote - Add Message",
+    "Add Message",
+    "Message",
+    "Existing Messages",
+    "TXTMSG",
+    "lstmsg",
+    kMessageList,
+    "Enter Message",
+    "Velnote - Add Message",
+    "Are you sure you want to delete the message name ",
+    "Velnote - Delete message Name",
+    &Form1::combo2,
+    kPleaseSelect,
+};
+
+const ListEditorTable kMachineNameEditor{
+    "Form7",
+    "Velnote - Add Machine Name",
+    "Add Machine Name",
+    "Machine Name",
+    "Existing Machine Names",
+    "txtmachinename",
+    "lstmname",
+    kMachineList,
+    "Enter Machine Name",
+    "Velnote - Add Machine Name",
+    "Are you sure you want to delete the machine name ",
+    "Velnote - Delete Machine Name",
+    &Form1::Combo3,
+    kSelectMachine,
+};
+
+ListEditor::ListEditor(Velnote& program, const ListEditorTable& table)
+    : Window(program.context.app, table.windowName), program_(program), table_(table) {
+    onLoad = [this] { loadEditor(); };
+    cmdadd.onClick = [this] { add(); };
+    cmddel.onClick = [this] { delmname(); };
+    entryList.onDoubleClick = [this] { delmname(); };
+    Command1.onClick = [this] { showform1(); };
+}
+
+void ListEditor::design() {
+    setCaption(table_.caption);
+    setBackColor(kDefaultBackColor);
+    setBorderStyle(forms::BorderStyle::FixedSingle);
+    setMinButton(false);
+    setMaxButton(false);
+    setStartPosition(forms::StartPosition::CenterScreen);
+    setBounds({0, 0, 6120, 4680});
+
+    for (forms::Label* label : {&lbltitle, &lblmname, &lblexistingmnames}) label->setBackColor(kDefaultBackColor);
+    lbltitle.setCaption(table_.titleText);
+    lbltitle.setFont({"MS Sans Serif", 18, true});
+    lbltitle.setAlignment(forms::Alignment::Center);
+    lbltitle.setBounds({240, 120, 5640, 495});
+
+    lblmname.setCaption(table_.fieldCaption);
+    lblmname.setFont({"MS Sans Serif", 12, true});
+    lblmname.setBounds({240, 870, 2160, 330});
+    entryText.setBounds({2460, 840, 2220, 345});
+    cmdadd.setCaption("<< Add >>");
+    cmdadd.setBounds({4800, 825, 1080, 375});
+
+    lblexistingmnames.setCaption(table_.listCaption);
+    lblexistingmnames.setFont({"MS Sans Serif", 12, true});
+    lblexistingmnames.setBounds({1200, 1440, 3480, 330});
+    entryList.setBounds({1200, 1800, 3480, 2040});
+    cmddel.setCaption("Delete");
+    cmddel.setBounds({4800, 1800, 1080, 375});
+    Command1.setCaption("<< Close Window>>");
+    Command1.setBounds({1980, 4020, 1920, 420});
+}
+
+// Load: the colour, then the list. A stored colour that is not a number
+// ends the load there: the window opens in its design colours, its list empty.
+void ListEditor::loadEditor() {
+    const std::string stored = program_.context.settings.readValue(kApplication, kColorSection, kColorKey);
+    forms::Color color = kDefaultBackColor;
+    if (!stored.empty()) {
+        std::optional<forms::Color> parsed = parseColor(stored);
+        if (!parsed) return;
+        color = *parsed;
+    }
+    setBackColor(color);
+    for (forms::Label* label : {&lbltitle, &lblmname, &lblexistingmnames}) label->setBackColor(color);
+    fillList();
+}
+
+void ListEditor::fillList() {
+    for (const std::string& text : listValues(program_.context.settings, table_.list)) entryList.addItem(text);
+}
+
+void ListEditor::add() {
+    forms::App& app = program_.context.app;
+    const std::string text = entryText.text();
+    if (text.empty()) {
+        app.messageBox(table_.emptyPrompt, table_.emptyPromptTitle, MessageButtons::Ok, MessageIcon::Information);
+        entryText.setFocus();
+        return;
+    }
+    if (!appendEntry(program_.context.settings, table_.list, text)) {
+        // Every number up to 32767 is in use: nothing was stored.
+        app.messageBox("The list is full: no more entries can be saved.", table_.emptyPromptTitle, MessageButtons::Ok,
+                       MessageIcon::Exclamation);
+        entryText.setFocus();
+        return;
+    }
+    entryList.addItem(text);
+    entryText.setText("");
+    entryText.setFocus();
+}
+
+// Deletes the selected entry after the user confirms; the list is then read again.
+void ListEditor::delmname() {
+    forms::App& app = program_.context.app;
+    if (entryList.listIndex() < 0) {
+        app.messageBox("No item selected for deletion...", "Velnote - Error in Deletion", MessageButtons::Ok,
+                       MessageIcon::Information);
+        return;
+    }
+    const std::string selected = entryList.text();
+    forms::MessageResult answer =
+        app.messageBox(table_.confirmation + selected + " from the list ??", table_.confirmationTitle,
+                       MessageButtons::YesNo, MessageIcon::Information);
+    if (answer != forms::MessageResult::Yes) return;
+    removeEntry(program_.context.settings, table_.list, selected);
+    entryList.clear();
+    fillList();
+}
+
+// Hides the editor and gives the main window's combo for this list the
+// stored texts, then its marker, selected.
+void ListEditor::showform1() {
+    hide();
+    Form1& main = program_.form1;
+    main.show();
+    forms::ComboBox& combo = main.*table_.mainCombo;
+    combo.clear();
+    for (const std::string& text : listValues(program_.context.settings, table_.list)) combo.addItem(text);
+    combo.addItem(table_.marker);
+    combo.setListIndex(combo.listCount() - 1);
+}
+
+}  // namespace velnote

@@ -1,0 +1,122 @@
+// Velnote in the notification area: hide on minimise, the icon's clicks and
+// menu, and how the program ends.
+#include "velnote_fixture.hpp"
+
+namespace velnote {
+namespace {
+
+using forms::MessageButtons;
+using forms::MessageIcon;
+using forms::WindowState;
+namespace mouse = forms::mouse;
+
+const char* const kFarewell = "Thank you for using Velnote !!!\r\nHave a nice day !!";
+
+struct Tray : VelnoteFixture {
+    void sendHiToPC7() {
+        user.type(main.Text4, "PC7");
+        user.type(main.Text1, "Hi");
+        user.click(main.Command1);
+    }
+};
+
+TEST_F(Tray, StartUpAddsTheIconWithItsTip) {
+    program.start();
+    EXPECT_TRUE(main.trayIconData.active());
+    EXPECT_TRUE(main.trayIconData.shown());
+    EXPECT_EQ("Velnote 1.1.5", main.trayIconData.tip());
+}
+
+TEST_F(Tray, AfterASendOnlyTheIconRemainsAndALeftClickBringsTheWindowBack) {
+    save("Machine Names", "Machine1", "PC1");
+    program.start();
+    user.pick(main.Combo3, "PC1");
+    user.type(main.Text1, "Hi");
+    user.click(main.Command1);
+    ASSERT_EQ(1u, runner.starts().size());
+    EXPECT_FALSE(main.visible());
+    EXPECT_TRUE(main.loaded());
+    EXPECT_TRUE(main.trayIconData.active());
+
+    user.trayNotify(main.trayIconData, mouse::LeftButtonUp);
+    EXPECT_TRUE(main.visible());
+    EXPECT_EQ(WindowState::Normal, main.windowState());
+    EXPECT_EQ("PC1", main.Combo3.text());
+    EXPECT_EQ("", main.Text1.text());
+}
+
+TEST_F(Tray, DoubleClickRestoresAndOtherMouseMessagesDoNothing) {
+    program.start();
+    user.minimize(main);
+    ASSERT_FALSE(main.visible());  // the minimise button hides it as a send does
+    for (int other : {512, 513, 516, 518, 519, 520}) {
+        user.trayNotify(main.trayIconData, other);
+        EXPECT_FALSE(main.visible()) << other;
+    }
+    user.trayNotify(main.trayIconData, mouse::LeftDoubleClick);
+    EXPECT_TRUE(main.visible());
+    EXPECT_EQ(WindowState::Normal, main.windowState());
+}
+
+TEST_F(Tray, RefusedIconLeavesTheMinimisedWindowOnTheTaskbar) {
+    user.refuseTrayIcons(true);
+    program.start();
+    EXPECT_FALSE(main.trayIconData.shown());
+    sendHiToPC7();
+    EXPECT_EQ(WindowState::Minimized, main.windowState());
+    EXPECT_TRUE(main.visible());
+    user.restore(main);
+    user.minimize(main);
+    EXPECT_TRUE(main.visible());
+}
+
+TEST_F(Tray, MenuHasItsThreeItemsAndSendMessageBringsTheWindowBack) {
+    program.start();
+    ASSERT_EQ(3u, main.mnurclick.children().size());
+    EXPECT_EQ("&Send Message", main.mnurclick.children()[0]->caption());
+    EXPECT_EQ("&About Velnote 1.1.5", main.mnurclick.children()[1]->caption());
+    EXPECT_EQ("&Exit Velnote 1.1.5", main.mnurclick.children()[2]->caption());
+
+    sendHiToPC7();
+    ASSERT_FALSE(main.visible());
+    user.clickMenu(main.sendmsg);
+    EXPECT_TRUE(main.visible());
+    EXPECT_EQ(WindowState::Normal, main.windowState());
+    EXPECT_EQ("PC7", main.Text4.text());
+}
+
+TEST_F(Tray, AboutFromTheMenuOpensWhileTheMainWindowStaysHidden) {
+    program.start();
+    sendHiToPC7();
+    user.clickMenu(main.mnuabt);
+    EXPECT_TRUE(program.form2.visible());
+    EXPECT_FALSE(main.visible());
+}
+
+TEST_F(Tray, ExitFromTheMenuSaysFarewellAndTheIconGoes) {
+    program.start();
+    sendHiToPC7();
+    user.clickMenu(main.mnuexit);
+    expectBox(kFarewell, "Velnote - Exit", MessageButtons::Ok, MessageIcon::Information);
+    EXPECT_FALSE(main.loaded());
+    EXPECT_FALSE(main.trayIconData.active());
+    EXPECT_TRUE(app.ended());
+}
+
+TEST_F(Tray, CloseBoxEndsWithOneFarewellAndClosesEveryOtherWindow) {
+    program.start();
+    user.clickMenu(main.addmsg);
+    user.click(program.form4.Command1);  // hidden, still loaded
+    user.clickMenu(main.addmname);
+    user.clickMenu(main.bcolor);
+    user.clickMenu(main.About);
+    user.clickMenu(main.help);
+    user.closeBox(main);
+    expectBox(kFarewell, "Velnote - Exit", MessageButtons::Ok, MessageIcon::Information);
+    EXPECT_TRUE(app.ended());
+    EXPECT_TRUE(app.loadedWindows().empty());
+    EXPECT_FALSE(main.trayIconData.active());
+}
+
+}  // namespace
+}  // namespace velnote
