@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cwchar>
+#include <string>
 #include <vector>
 
 namespace {

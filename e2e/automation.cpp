@@ -488,7 +488,17 @@ std::wstring nameOf(HWND hwnd) {
   if (!atom) return {};
   wchar_t name[256];
   const UINT n = GlobalGetAtomNameW(atom, name, 256);
-  return std::wstring(name, n);
+  // A '^' marks the next letter as a capital (atoms ignore letter case).
+  std::wstring decoded;
+  for (UINT i = 0; i < n; ++i) {
+    if (name[i] == L'^' && i + 1 < n) {
+      wchar_t next = name[++i];
+      decoded += (next >= L'a' && next <= L'z') ? static_cast<wchar_t>(next - L'a' + L'A') : next;
+    } else {
+      decoded += name[i];
+    }
+  }
+  return decoded;
 }
 
 std::wstring className(HWND hwnd) {
@@ -630,7 +640,11 @@ void setFocus(HWND target) {
   AttachedInput attached(top);
   bringToFront(top);
   if (GetFocus() != target) SetFocus(target);
-  if (!waitUntil([&] { return focusedWindow(top) == target; }))
+  // An editable combo hands the focus on to the edit field inside it.
+  if (!waitUntil([&] {
+        HWND focused = focusedWindow(top);
+        return focused == target || (focused && IsChild(target, focused));
+      }))
     fail("could not move the focus to " + narrow(nameOf(target)));
 }
 

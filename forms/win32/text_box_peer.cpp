@@ -77,6 +77,11 @@ public:
 
 protected:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_LBUTTONDBLCLK) {
+            LRESULT result = ControlPeerBase::handle(message, wParam, lParam);
+            box_.userDoubleClick();
+            return result;
+        }
         // A single-line box has no use for Enter and Esc: they would only beep.
         if (message == WM_CHAR && !box_.multiLine() && (wParam == '\r' || wParam == 27)) {
             ControlPeerBase::handle(message, wParam, lParam);

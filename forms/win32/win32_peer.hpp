@@ -11,7 +11,8 @@
 namespace forms::win32 {
 
 // Name of the window property that carries a control's or window's name (as a
-// global atom), so that automation in another process can find it.
+// global atom, capitals marked with '^'), so that automation in another
+// process can find it.
 constexpr const wchar_t* kNameProperty = L"FormsName";
 
 // The message the shell sends a window about mouse activity over its
