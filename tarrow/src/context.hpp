@@ -1,0 +1,17 @@
+#pragma once
+// Everything Tarrow needs from outside its windows, made once in WinMain (or a test).
+#include "forms/app.hpp"
+#include "messenger/process_runner.hpp"
+#include "platform/clock.hpp"
+#include "platform/settings_store.hpp"
+
+namespace tarrow {
+
+struct Context {
+    forms::App& app;
+    platform::SettingsStore& settings;
+    messenger::ProcessRunner& runner;
+    platform::Clock& clock;
+};
+
+}  // namespace tarrow

@@ -1,0 +1,19 @@
+// Tarrow on Windows: the real services, the real windows, and the main window first.
+#include <windows.h>
+
+#include "context.hpp"
+#include "forms/app.hpp"
+#include "messenger/win32_process_runner.hpp"
+#include "platform/win32_services.hpp"
+#include "program.hpp"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    auto settings = platform::makeRegistrySettingsStore();
+    auto runner = messenger::makeWin32ProcessRunner();
+    auto clock = platform::makeSystemClock();
+    forms::App app("Tarrow");
+    tarrow::Context context{app, *settings, *runner, *clock};
+    tarrow::Program program(context);
+    program.mainWindow.show();
+    return app.run();
+}

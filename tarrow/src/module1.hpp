@@ -1,0 +1,19 @@
+#pragma once
+// The three ways of sending one message, each reading its inputs from the main
+// window and writing the outcome into its status label: to one recipient, to
+// a whole domain, to every user connected to this server. The broadcasts ask
+// first. Each starts one "net.exe send" command, minimised, and does not wait.
+#include "context.hpp"
+
+namespace tarrow {
+
+class justsend;
+
+namespace Module1 {
+
+void SendToRecipient(Context& context, justsend& form);
+void SendToDomain(Context& context, justsend& form);
+void SendToAllUsers(Context& context, justsend& form);
+
+}  // namespace Module1
+}  // namespace tarrow

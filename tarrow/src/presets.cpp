@@ -1,0 +1,69 @@
+#include "presets.hpp"
+
+#include "program.hpp"
+#include "store.hpp"
+
+namespace tarrow {
+
+presets::presets(Context& context, Program& program)
+    : Window(context.app, "presets"), context_(context), program_(program) {
+    onLoad = [this] { startUp(); };
+    onClose = [this](forms::CloseEvent& closing) { closeBox(closing); };
+    Preset_OK.onClick = [this] { savePresets(); };
+    Preset_Cancel.onClick = [this] { cancel(); };
+}
+
+void presets::design() {
+    setCaption("Preset Messages");
+    setBorderStyle(forms::BorderStyle::FixedSingle);
+    setMaxButton(false);
+    setStartPosition(forms::StartPosition::CenterScreen);
+    setBounds({0, 0, 5400, 5160});
+
+    for (int i = 0; i < kPresetCount; ++i) {
+        const int top = 120 + i * 900;
+        labels_[i]->setCaption("Preset Message " + std::to_string(i + 1));
+        labels_[i]->setBounds({120, top, 5160, 255});
+        boxes_[i]->setMultiLine(true);
+        boxes_[i]->setScrollBars(forms::ScrollBars::Vertical);
+        boxes_[i]->setBounds({120, top + 270, 5160, 555});
+    }
+    Preset_OK.setCaption("Save");
+    Preset_OK.setBounds({2400, 4665, 1320, 375});
+    Preset_Cancel.setCaption("CANCEL");
+    Preset_Cancel.setBounds({3960, 4665, 1320, 375});
+}
+
+void presets::startUp() {
+    program_.mainWindow.hide();
+    for (int i = 0; i < kPresetCount; ++i)
+        boxes_[i]->setText(readSetting(context_.settings, kPresets, presetKey(i + 1)));
+}
+
+// Writes the five presets in order. A preset the store would not take stops
+// the save with a box; the main window comes back while this editor stays
+// open with its text, and the presets written before stay written.
+void presets::savePresets() {
+    for (int i = 0; i < kPresetCount; ++i) {
+        if (!writeSetting(context_.settings, kPresets, presetKey(i + 1), boxes_[i]->text())) {
+            showWriteError(context_.app);
+            program_.mainWindow.show();
+            return;
+        }
+    }
+    program_.mainWindow.show();
+    program_.mainWindow.statustext.setCaption("Preset Messages saved successfully");
+    unload();
+}
+
+void presets::cancel() {
+    program_.mainWindow.show();
+    unload();
+}
+
+// Closed by its close box, the editor brings the hidden main window back as "CANCEL" does.
+void presets::closeBox(forms::CloseEvent& closing) {
+    if (closing.reason == forms::CloseReason::CloseBox) program_.mainWindow.show();
+}
+
+}  // namespace tarrow

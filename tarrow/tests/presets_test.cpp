@@ -1,0 +1,77 @@
+// The preset editor: it hides the main window (which keeps its contents),
+// saves the five presets in order, and reports a preset the store refuses.
+#include "tarrow_fixture.hpp"
+
+namespace tarrow::testing {
+namespace {
+
+struct PresetEditor : Tarrow {
+    presets& editor = program.presetEditor;
+    void SetUp() override {
+        save("Presets", "Preset1", "old one");
+        start();
+        user.type(form.address, "PC7");
+        user.click(form.EditPresets);
+    }
+};
+
+TEST_F(PresetEditor, HidesTheMainWindowAndShowsTheStoredPresets) {
+    EXPECT_TRUE(form.loaded());
+    EXPECT_FALSE(form.visible());
+    EXPECT_TRUE(editor.visible());
+    EXPECT_EQ("Preset Messages", editor.caption());
+    EXPECT_EQ("Preset Message 1", editor.Label1.caption());
+    EXPECT_EQ("Preset Message 5", editor.Label5.caption());
+    EXPECT_EQ("old one", editor.preset1.text());
+    EXPECT_EQ("", editor.preset5.text());
+    EXPECT_EQ("Save", editor.Preset_OK.caption());
+    EXPECT_EQ("CANCEL", editor.Preset_Cancel.caption());
+}
+
+TEST_F(PresetEditor, SaveWritesAllFiveInOrderAndTheButtonsFetchThem) {
+    erase(editor.preset1);
+    user.type(editor.preset2, "second");
+    user.click(editor.Preset_OK);
+    std::vector<platform::KeyValue> expected{
+        {"Preset1", ""}, {"Preset2", "second"}, {"Preset3", ""}, {"Preset4", ""}, {"Preset5", ""}};
+    EXPECT_EQ(expected, store.readSection("Quillon", "Presets"));
+    EXPECT_FALSE(editor.loaded());
+    EXPECT_TRUE(form.visible());
+    EXPECT_EQ("Preset Messages saved successfully", form.statustext.caption());
+    EXPECT_EQ("PC7", form.address.text());  // the main window kept what was typed
+    user.click(form.PS2);
+    EXPECT_EQ("second", form.message.text());
+}
+
+TEST_F(PresetEditor, CancelAndTheCloseBoxWriteNothingAndBringTheMainWindowBack) {
+    user.type(editor.preset1, " changed");
+    user.click(editor.Preset_Cancel);
+    EXPECT_TRUE(form.visible());
+    EXPECT_FALSE(editor.loaded());
+    user.click(form.EditPresets);
+    user.type(editor.preset1, " changed");
+    user.closeBox(editor);
+    EXPECT_TRUE(form.visible());
+    EXPECT_FALSE(app.ended());
+    EXPECT_EQ("old one", stored("Presets", "Preset1"));
+    EXPECT_FALSE(has("Presets", "Preset2"));
+    EXPECT_EQ("PC7", form.address.text());
+    EXPECT_EQ("", form.statustext.caption());
+}
+
+TEST_F(PresetEditor, APresetTheStoreRefusesStopsTheSaveAndTheEditorStays) {
+    store.failWritesTo("Quillon", "Presets", "Preset3");
+    user.type(editor.preset2, "two");
+    user.type(editor.preset4, "four");
+    user.click(editor.Preset_OK);
+    expectBox("Error 1013 : The configuration registry key could not be written.", "Error");
+    EXPECT_EQ("two", stored("Presets", "Preset2"));  // written before the failure
+    EXPECT_FALSE(has("Presets", "Preset4"));
+    EXPECT_TRUE(form.visible());
+    EXPECT_TRUE(editor.loaded());
+    EXPECT_EQ("four", editor.preset4.text());
+    EXPECT_EQ("", form.statustext.caption());
+}
+
+}  // namespace
+}  // namespace tarrow::testing

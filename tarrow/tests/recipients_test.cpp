@@ -1,0 +1,77 @@
+// The address-list editor: it replaces the main window while open, saves the
+// list exactly as typed, and the main window comes back loaded afresh.
+#include "tarrow_fixture.hpp"
+
+namespace tarrow::testing {
+namespace {
+
+struct AddressEditor : Tarrow {
+    recipients& editor = program.addressEditor;
+    void SetUp() override {
+        save("Settings", "AddressList", "pc1");
+        start();
+        user.type(form.message, " typed");
+        user.click(form.EditRecipients);
+    }
+};
+
+TEST_F(AddressEditor, ReplacesTheMainWindowAndShowsTheStoredList) {
+    EXPECT_FALSE(form.loaded());
+    EXPECT_TRUE(editor.visible());
+    EXPECT_EQ("Edit Address List", editor.caption());
+    EXPECT_EQ("Enter your list of contacts, each separated by a comma", editor.Label1.caption());
+    EXPECT_EQ("pc1", editor.AddressList.text());
+    EXPECT_EQ("Save", editor.Save.caption());
+    EXPECT_EQ("Cancel", editor.Cancel.caption());
+}
+
+TEST_F(AddressEditor, SaveStoresTheTextAsTypedAndReloadsTheMainWindow) {
+    user.type(editor.AddressList, " , pc2 ");
+    user.click(editor.Save);
+    EXPECT_EQ("pc1 , pc2 ", stored("Settings", "AddressList"));
+    EXPECT_FALSE(editor.loaded());
+    EXPECT_TRUE(form.visible());
+    EXPECT_EQ((Strings{"pc1", "pc2"}), form.address.items());
+    EXPECT_EQ("Address List updated Successfully", form.statustext.caption());
+    EXPECT_EQ("Type message here..", form.message.text());  // what was typed before is gone
+}
+
+TEST_F(AddressEditor, SavingNothingLeavesOneEmptyEntry) {
+    erase(editor.AddressList);
+    user.click(editor.Save);
+    EXPECT_TRUE(has("Settings", "AddressList"));
+    EXPECT_EQ("", stored("Settings", "AddressList"));
+    EXPECT_EQ(Strings{""}, form.address.items());
+}
+
+TEST_F(AddressEditor, CancelEnterEscAndTheCloseBoxWriteNothingAndBringTheMainWindowBack) {
+    auto reopen = [&] { user.click(form.EditRecipients); user.type(editor.AddressList, "x"); };
+    user.type(editor.AddressList, "x");
+    user.click(editor.Cancel);
+    EXPECT_TRUE(form.visible());
+    reopen();
+    user.pressKey(editor.AddressList, forms::keys::Return);
+    EXPECT_TRUE(form.visible());
+    reopen();
+    user.pressKey(editor.AddressList, forms::keys::Escape);
+    EXPECT_TRUE(form.visible());
+    reopen();
+    user.closeBox(editor);
+    EXPECT_TRUE(form.visible());
+    EXPECT_FALSE(editor.loaded());
+    EXPECT_FALSE(app.ended());
+    EXPECT_EQ("pc1", stored("Settings", "AddressList"));
+    EXPECT_EQ("", form.statustext.caption());
+}
+
+TEST_F(AddressEditor, AListTheStoreRefusesIsReportedAndTheEditorStays) {
+    store.failWritesTo("Quillon", "Settings", "AddressList");
+    user.type(editor.AddressList, ",pc2");
+    user.click(editor.Save);
+    expectBox("Error 1013 : The configuration registry key could not be written.", "Error");
+    EXPECT_TRUE(editor.visible());
+    EXPECT_EQ("pc1,pc2", editor.AddressList.text());
+}
+
+}  // namespace
+}  // namespace tarrow::testing

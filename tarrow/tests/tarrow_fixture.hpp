@@ -1,0 +1,79 @@
+#pragma once
+// A fresh Tarrow for each test: in-memory store, recording runner, a fixed
+// clock, all five windows, and a user who acts on them.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "forms/headless/driver.hpp"
+#include "messenger/recording_runner.hpp"
+#include "platform/memory_settings_store.hpp"
+#include "program.hpp"
+
+namespace tarrow::testing {
+
+using Strings = std::vector<std::string>;
+
+// Records every start; a start from a command line and one through the shell
+// can each be made to fail on its own.
+class SplitRunner : public messenger::RecordingRunner {
+public:
+    std::optional<messenger::StartResult> runFailure, shellFailure;
+    messenger::StartResult run(const std::string& commandLine, messenger::WindowStyle style) override {
+        messenger::StartResult result = RecordingRunner::run(commandLine, style);
+        return runFailure ? *runFailure : result;
+    }
+    messenger::StartResult shellExecute(const messenger::ShellExecuteRequest& request) override {
+        messenger::StartResult result = RecordingRunner::shellExecute(request);
+        return shellFailure ? *shellFailure : result;
+    }
+};
+
+inline messenger::StartResult failure(std::uint32_t number, const std::string& text) {
+    messenger::StartResult result;
+    result.errorNumber = number;
+    result.errorText = text;
+    return result;
+}
+
+struct Tarrow : ::testing::Test {
+    platform::MemorySettingsStore store;
+    SplitRunner runner;
+    platform::FixedClock clock{{2026, 12, 8, 17, 39, 9}};  // 08/12/2026 17:39:09
+    forms::App app{"Tarrow"};
+    Context context{app, store, runner, clock};
+    Program program{context};
+    justsend& form = program.mainWindow;
+    forms::headless::Driver user{app};
+
+    void start() { form.show(); }
+    void save(const char* section, const std::string& key, const std::string& value) {
+        store.writeValue("Quillon", section, key, value);
+    }
+    std::string stored(const char* section, const std::string& key) { return store.readValue("Quillon", section, key); }
+    bool has(const char* section, const std::string& key) const { return store.hasKey("Quillon", section, key); }
+    Strings startedCommands() const {
+        Strings commands;
+        for (const auto& started : runner.starts()) commands.push_back(started.commandLine);
+        return commands;
+    }
+    // Exactly one box was shown since the last check, with these contents.
+    void expectBox(const std::string& text, const std::string& title,
+                   forms::MessageButtons buttons = forms::MessageButtons::Ok,
+                   forms::MessageIcon icon = forms::MessageIcon::None) {
+        ASSERT_EQ(1u, user.boxes().size()) << "boxes shown";
+        EXPECT_EQ(text, user.boxes()[0].text);
+        EXPECT_EQ(title, user.boxes()[0].title);
+        EXPECT_EQ(buttons, user.boxes()[0].buttons);
+        EXPECT_EQ(icon, user.boxes()[0].icon);
+        user.clearBoxes();
+    }
+    // Presses Backspace in a box until it is empty, as a user clears it.
+    void erase(forms::TextBox& box) {
+        for (int guard = 0; !box.text().empty() && guard < 10000; ++guard) user.pressKey(box, forms::keys::Back);
+    }
+};
+
+}  // namespace tarrow::testing
