@@ -13,17 +13,14 @@ ComboBox::ComboBox(Window& window, std::string name)
 
 void ComboBox::reset() {
     Control::reset();
-    items_.clear();
-    listIndex_ = -1;
+    list_ = ItemList{};
     sorted_ = false;
     style_ = ComboStyle::DropDownList;
     editText_.clear();
 }
 
 std::string ComboBox::text() const {
-    if (style_ == ComboStyle::DropDown) return editText_;
-    if (listIndex_ < 0 || listIndex_ >= listCount()) return {};
-    return items_[static_cast<size_t>(listIndex_)];
+    return style_ == ComboStyle::DropDown ? editText_ : list_.selectedText();
 }
 
 void ComboBox::setText(const std::string& text) {
@@ -38,7 +35,7 @@ void ComboBox::userEdited(const std::string& text) {
     App::Dispatch dispatch(window().app());
     if (style_ != ComboStyle::DropDown || text == editText_) return;
     editText_ = text;
-    listIndex_ = -1;
+    list_.select(-1);
     record("Change(user)");
     if (onChange) onChange(ChangeEvent{Origin::User});
 }
@@ -52,42 +49,33 @@ static bool lessIgnoringCase(const std::string& a, const std::string& b) {
 
 void ComboBox::addItem(const std::string& text, int index) {
     if (sorted_ && index < 0)
-        index = static_cast<int>(std::upper_bound(items_.begin(), items_.end(), text, lessIgnoringCase) - items_.begin());
-    if (index < 0 || index > listCount()) index = listCount();
-    items_.insert(items_.begin() + index, text);
-    if (listIndex_ >= index) ++listIndex_;
+        index = static_cast<int>(std::upper_bound(items().begin(), items().end(), text, lessIgnoringCase) - items().begin());
+    index = list_.insert(text, index);
     if (peer()) peer()->itemInserted(index);
 }
 
 void ComboBox::removeItem(int index) {
-    if (index < 0 || index >= listCount()) return;
-    items_.erase(items_.begin() + index);
-    if (listIndex_ == index) listIndex_ = -1;
-    else if (listIndex_ > index) --listIndex_;
-    if (peer()) peer()->itemRemoved(index);
+    if (list_.remove(index) && peer()) peer()->itemRemoved(index);
 }
 
 void ComboBox::clear() {
-    if (items_.empty() && listIndex_ == -1) return;
-    items_.clear();
-    listIndex_ = -1;
-    if (peer()) peer()->itemsCleared();
+    if (list_.clear() && peer()) peer()->itemsCleared();
 }
 
 void ComboBox::setListIndex(int index) {
-    if (index < -1 || index >= listCount()) index = -1;
-    if (index == -1 && listIndex_ == -1) return;
-    listIndex_ = index;
-    if (style_ == ComboStyle::DropDown && index >= 0) editText_ = items_[static_cast<size_t>(index)];
+    if (!list_.valid(index)) index = -1;
+    if (index == -1 && list_.selected() == -1) return;
+    list_.select(index);
+    if (style_ == ComboStyle::DropDown && index >= 0) editText_ = list_.at(index);
     sync(Property::ListIndex);
     raiseSelect(Origin::Code);
 }
 
 void ComboBox::userSelected(int index) {
     App::Dispatch dispatch(window().app());
-    if (index < -1 || index >= listCount()) return;
-    listIndex_ = index;
-    if (style_ == ComboStyle::DropDown && index >= 0) editText_ = items_[static_cast<size_t>(index)];
+    if (!list_.valid(index)) return;
+    list_.select(index);
+    if (style_ == ComboStyle::DropDown && index >= 0) editText_ = list_.at(index);
     raiseSelect(Origin::User);
 }
 

@@ -9,41 +9,28 @@ ListBox::ListBox(Window& window, std::string name) : Control(window, std::move(n
 
 void ListBox::reset() {
     Control::reset();
-    items_.clear();
-    listIndex_ = -1;
+    list_ = ItemList{};
 }
 
-std::string ListBox::text() const {
-    if (listIndex_ < 0 || listIndex_ >= listCount()) return {};
-    return items_[static_cast<size_t>(listIndex_)];
-}
+std::string ListBox::text() const { return list_.selectedText(); }
 
 void ListBox::addItem(const std::string& text, int index) {
-    if (index < 0 || index > listCount()) index = listCount();
-    items_.insert(items_.begin() + index, text);
-    if (listIndex_ >= index) ++listIndex_;
+    index = list_.insert(text, index);
     if (peer()) peer()->itemInserted(index);
 }
 
 void ListBox::removeItem(int index) {
-    if (index < 0 || index >= listCount()) return;
-    items_.erase(items_.begin() + index);
-    if (listIndex_ == index) listIndex_ = -1;
-    else if (listIndex_ > index) --listIndex_;
-    if (peer()) peer()->itemRemoved(index);
+    if (list_.remove(index) && peer()) peer()->itemRemoved(index);
 }
 
 void ListBox::clear() {
-    if (items_.empty() && listIndex_ == -1) return;
-    items_.clear();
-    listIndex_ = -1;
-    if (peer()) peer()->itemsCleared();
+    if (list_.clear() && peer()) peer()->itemsCleared();
 }
 
 void ListBox::setListIndex(int index) {
-    if (index < -1 || index >= listCount()) index = -1;
-    if (index == -1 && listIndex_ == -1) return;
-    listIndex_ = index;
+    if (!list_.valid(index)) index = -1;
+    if (index == -1 && list_.selected() == -1) return;
+    list_.select(index);
     sync(Property::ListIndex);
     record("Select(code)");
     if (onSelect) onSelect(ChangeEvent{Origin::Code});
@@ -51,8 +38,8 @@ void ListBox::setListIndex(int index) {
 
 void ListBox::userSelected(int index) {
     App::Dispatch dispatch(window().app());
-    if (index < -1 || index >= listCount()) return;
-    listIndex_ = index;
+    if (!list_.valid(index)) return;
+    list_.select(index);
     record("Select(user)");
     if (onSelect) onSelect(ChangeEvent{Origin::User});
 }

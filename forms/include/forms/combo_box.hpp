@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "forms/control.hpp"
+#include "forms/item_list.hpp"
 
 namespace forms {
 
@@ -31,15 +32,15 @@ public:
     ComboStyle style() const { return style_; }
     void setStyle(ComboStyle style) { style_ = style; }
 
-    const std::vector<std::string>& items() const { return items_; }
-    int listCount() const { return static_cast<int>(items_.size()); }
-    const std::string& item(int index) const { return items_.at(static_cast<size_t>(index)); }
+    const std::vector<std::string>& items() const { return list_.items(); }
+    int listCount() const { return list_.count(); }
+    const std::string& item(int index) const { return list_.at(index); }
     // Adds an item at the end, or before index.
     void addItem(const std::string& text, int index = -1);
     void removeItem(int index);
     void clear();
 
-    int listIndex() const { return listIndex_; }
+    int listIndex() const { return list_.selected(); }
     void setListIndex(int index);
 
     bool sorted() const { return sorted_; }
@@ -58,8 +59,7 @@ public:
 private:
     void raiseSelect(Origin origin);
 
-    std::vector<std::string> items_;
-    int listIndex_ = -1;
+    ItemList list_;
     bool sorted_ = false;
     ComboStyle style_ = ComboStyle::DropDownList;
     std::string editText_;

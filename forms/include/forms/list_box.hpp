@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "forms/control.hpp"
+#include "forms/item_list.hpp"
 
 namespace forms {
 
@@ -21,14 +22,14 @@ public:
     // The selected item's text, or "" with no selection.
     std::string text() const override;
 
-    const std::vector<std::string>& items() const { return items_; }
-    int listCount() const { return static_cast<int>(items_.size()); }
-    const std::string& item(int index) const { return items_.at(static_cast<size_t>(index)); }
+    const std::vector<std::string>& items() const { return list_.items(); }
+    int listCount() const { return list_.count(); }
+    const std::string& item(int index) const { return list_.at(index); }
     void addItem(const std::string& text, int index = -1);
     void removeItem(int index);
     void clear();
 
-    int listIndex() const { return listIndex_; }
+    int listIndex() const { return list_.selected(); }
     void setListIndex(int index);
 
     std::function<void(const ChangeEvent&)> onSelect;
@@ -38,8 +39,7 @@ public:
     void reset() override;
 
 private:
-    std::vector<std::string> items_;
-    int listIndex_ = -1;
+    ItemList list_;
 };
 
 }  // namespace forms
