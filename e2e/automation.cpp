@@ -470,6 +470,10 @@ std::optional<DWORD> Process::exitCode() const {
   return code;
 }
 
+bool Process::waitForIdle(DWORD timeoutMs) const {
+  return process_ && WaitForInputIdle(process_, timeoutMs) == 0;
+}
+
 void Process::detach() {
   if (process_) CloseHandle(process_);
   process_ = nullptr;

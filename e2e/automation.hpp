@@ -63,6 +63,9 @@ class Process {
   void kill();
   // Lets the process run on after this object is gone.
   void detach();
+  // Waits (bounded) until the program's start-up is over and it waits for
+  // input; true when it got there.
+  bool waitForIdle(DWORD timeoutMs = kTimeoutMs) const;
 
  private:
   void release();  // ends the process if it runs, closes its handle

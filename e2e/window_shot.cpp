@@ -5,6 +5,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 #include "automation.hpp"
 
@@ -26,9 +29,21 @@ int main(int argc, char** argv) {
       std::printf("no window of %s showed within %lu ms\n", argv[1], static_cast<unsigned long>(timeoutMs));
       return 1;
     }
-    if (!e2e::saveScreenshot(window, e2e::fromArgument(argv[2]))) {
-      std::printf("could not save %s\n", argv[2]);
-      return 1;
+    // The window shows part-way through start-up: the picture is taken again
+    // until two in a row are the same (at most about five seconds).
+    program.waitForIdle(timeoutMs);
+    const std::wstring path = e2e::fromArgument(argv[2]);
+    std::string previous;
+    for (int attempt = 0; attempt < 25; ++attempt) {
+      if (!e2e::saveScreenshot(window, path)) {
+        std::printf("could not save %s\n", argv[2]);
+        return 1;
+      }
+      std::ifstream file(path.c_str(), std::ios::binary);
+      std::string picture((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+      if (picture == previous) break;
+      previous = std::move(picture);
+      Sleep(200);
     }
     std::printf("window \"%s\" saved to %s\n", e2e::narrow(e2e::caption(window)).c_str(), argv[2]);
     if (!end) program.detach();  // otherwise the destructor ends it
