@@ -492,9 +492,13 @@ std::wstring nameOf(HWND hwnd) {
   if (!atom) return {};
   wchar_t name[256];
   const UINT n = GlobalGetAtomNameW(atom, name, 256);
-  // A '^' marks the next letter as a capital (atoms ignore letter case).
+  // The programs write "forms:" first, and a '^' before each capital letter
+  // (atoms ignore letter case).
+  const std::wstring prefix = L"forms:";
+  UINT first = 0;
+  if (n >= prefix.size() && std::wstring(name, prefix.size()) == prefix) first = static_cast<UINT>(prefix.size());
   std::wstring decoded;
-  for (UINT i = 0; i < n; ++i) {
+  for (UINT i = first; i < n; ++i) {
     if (name[i] == L'^' && i + 1 < n) {
       wchar_t next = name[++i];
       decoded += (next >= L'a' && next <= L'z') ? static_cast<wchar_t>(next - L'a' + L'A') : next;

@@ -8,9 +8,10 @@ namespace forms::win32 {
 
 // Atoms ignore letter case, and names such as "Cancel" and "CANCEL" must stay
 // apart: every capital letter and every '^' is written with a '^' before it
-// ("Cancel" becomes "^cancel"... read back as "^Cancel"), which a reader undoes.
+// ("Cancel" is kept as "^Cancel"), which a reader undoes. A prefix keeps the
+// name from matching an atom the system already holds in another spelling.
 static std::wstring atomNameFor(const std::string& name) {
-    std::wstring out;
+    std::wstring out = L"forms:";
     for (wchar_t c : platform::widen(name)) {
         if ((c >= L'A' && c <= L'Z') || c == L'^') out += L'^';
         out += c;

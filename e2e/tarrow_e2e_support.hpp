@@ -1,0 +1,202 @@
+#pragma once
+// Helpers of the Tarrow end-to-end driver (tarrow_e2e.cpp): the staged
+// program, one running Tarrow with its main window, the few user actions the
+// driver library has no helper for (double-click, select all), the net.exe
+// log of this driver run, and the date and time stamps of the status label.
+#include <string>
+#include <vector>
+
+#include "automation.hpp"
+#include "check.hpp"
+
+namespace tarrow_e2e {
+
+using namespace e2e;
+
+// Every value Tarrow keeps lives in HKCU\Software\Quillon\<section>.
+inline const std::wstring kApp = L"Quillon";
+
+// The program under test, staged once per driver run into a folder of its
+// own with the recording net.exe beside it.
+inline const std::wstring& tarrowExe() {
+  static const std::wstring staged = [] {
+    const std::string given = check::option("program");
+    if (given.empty()) throw std::runtime_error("no --program=<path of tarrow.exe> given");
+    return stageProgram(fromArgument(given));
+  }();
+  return staged;
+}
+
+inline std::wstring programDir() { return folderOf(tarrowExe()); }
+
+// Removes the net.exe log of an earlier test. A recorder of that test may
+// still hold the file for a moment: retried, bounded.
+inline void freshNetLog() {
+  const std::wstring log = programDir() + L"\\net-log.txt";
+  const bool gone = waitUntil([&] { return DeleteFileW(log.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND; });
+  if (!gone) throw std::runtime_error("cannot remove " + narrow(log));
+}
+
+// True when no net.exe start has been recorded within `ms` (a bounded wait
+// for something that must not happen: a started recorder writes within
+// milliseconds in a warm prefix).
+inline bool nothingStartedWithin(DWORD ms) {
+  const auto records = waitForNetRecords(programDir(), 1, ms);
+  if (!records.empty()) check::note("unexpected net.exe start: " + check::show(records));
+  return records.empty();
+}
+
+// A visible top-level window of pid with this name, or nullptr (checked once).
+inline HWND visibleWindow(DWORD pid, const std::wstring& name) {
+  for (HWND w : topLevelWindows(pid))
+    if (IsWindowVisible(w) && nameOf(w) == name) return w;
+  return nullptr;
+}
+
+// One running Tarrow on a fresh or prepared store, and its main window.
+struct Tarrow {
+  Process process;
+  HWND form = nullptr;
+
+  Tarrow() {
+    process = Process::start(tarrowExe());
+    // The first start in a fresh prefix loads more libraries: allow longer.
+    form = waitForWindow(process.id(), L"justsend", 20000);
+    REQUIRE(form != nullptr);
+  }
+  DWORD pid() const { return process.id(); }
+  HWND operator[](const wchar_t* name) const { return control(form, name); }
+  // The multi-line message box, named "message". Under Wine that name can
+  // read back as "Message": the program tags controls with global atoms, and
+  // Wine's atom table already holds "Message" (a window class), which atoms
+  // match regardless of case. The test main_window_controls_read_back_by_name
+  // checks the name itself; the other tests then take the window's only
+  // multi-line edit, so that they still test what they are about.
+  HWND messageBox() const {
+    if (HWND named = findControl(form, L"message")) return named;
+    HWND found = nullptr;
+    int count = 0;
+    for (HWND w = GetWindow(form, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+      if (className(w) == L"Edit" && (GetWindowLongW(w, GWL_STYLE) & ES_MULTILINE)) {
+        found = w;
+        ++count;
+      }
+    if (count != 1) throw std::runtime_error("no single multi-line box in the main window");
+    return found;
+  }
+  // After an editor that unloads the main window: the main window as loaded afresh.
+  HWND waitForMain() {
+    form = waitForWindow(pid(), L"justsend");
+    return form;
+  }
+};
+
+// A message bounded in time, for the few messages the library does not wrap.
+inline LRESULT sendWaiting(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutW(hwnd, msg, wp, lp, SMTO_ABORTIFHUNG, kTimeoutMs, &result))
+    throw std::runtime_error("message " + std::to_string(msg) + " got no answer");
+  return static_cast<LRESULT>(result);
+}
+
+// Double-clicks a control at (5, 5) of its client area: the system's
+// double-click message followed by the button's release, as a mouse makes
+// them. Ordered before the driver's later messages, like the library's actions.
+inline void doubleClick(HWND hwnd) {
+  const LPARAM at = MAKELPARAM(5, 5);
+  if (!SendNotifyMessageW(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, at) || !SendNotifyMessageW(hwnd, WM_LBUTTONUP, 0, at))
+    throw std::runtime_error("SendNotifyMessageW failed");
+  sync(hwnd);
+}
+
+// Selects the whole text of a text box, so that what is typed next replaces
+// it (what a user does with the mouse before retyping a field).
+inline void selectAll(HWND edit) {
+  setFocus(edit);
+  sendWaiting(edit, EM_SETSEL, 0, -1);
+}
+
+// Replaces the whole text of a text box by typing.
+inline void retype(HWND edit, const std::wstring& chars) {
+  selectAll(edit);
+  typeText(edit, chars);
+}
+
+// The text of a status label once it equals `want`, or its last text after
+// the bound: for results written after a box the driver has just answered.
+inline std::wstring waitForText(HWND hwnd, const std::wstring& want) {
+  std::wstring seen;
+  waitUntil([&] { return (seen = text(hwnd)) == want; });
+  return seen;
+}
+
+// The status label's text once it has changed from `before`.
+inline std::wstring waitForChange(HWND hwnd, const std::wstring& before) {
+  std::wstring seen = before;
+  waitUntil([&] { return (seen = text(hwnd)) != before; });
+  return seen;
+}
+
+// ---- Date and time as the user's settings write them ----
+
+inline std::wstring shortDate(const SYSTEMTIME& t) {
+  wchar_t buffer[128];
+  const int n = GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &t, nullptr, buffer, 128);
+  return n > 0 ? std::wstring(buffer, n - 1) : std::wstring();
+}
+
+inline std::wstring longTime(const SYSTEMTIME& t) {
+  wchar_t buffer[128];
+  const int n = GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &t, nullptr, buffer, 128);
+  return n > 0 ? std::wstring(buffer, n - 1) : std::wstring();
+}
+
+inline SYSTEMTIME localNow() {
+  SYSTEMTIME t;
+  GetLocalTime(&t);
+  return t;
+}
+
+// `format` of every whole second from `from` to `to` (both local times):
+// a status written between two readings of the clock is one of these.
+template <class Format>
+std::vector<std::wstring> stampsBetween(SYSTEMTIME from, const SYSTEMTIME& to, Format format) {
+  from.wMilliseconds = 0;
+  FILETIME a, b;
+  SystemTimeToFileTime(&from, &a);
+  SystemTimeToFileTime(&to, &b);
+  ULARGE_INTEGER at{}, end{};
+  at.LowPart = a.dwLowDateTime;
+  at.HighPart = a.dwHighDateTime;
+  end.LowPart = b.dwLowDateTime;
+  end.HighPart = b.dwHighDateTime;
+  std::vector<std::wstring> stamps;
+  for (int guard = 0; at.QuadPart <= end.QuadPart && guard < 120; ++guard, at.QuadPart += 10000000ULL) {
+    FILETIME f{at.LowPart, at.HighPart};
+    SYSTEMTIME t;
+    FileTimeToSystemTime(&f, &t);
+    stamps.push_back(format(t));
+  }
+  return stamps;
+}
+
+inline bool oneOf(const std::wstring& seen, const std::vector<std::wstring>& allowed) {
+  for (const auto& a : allowed)
+    if (a == seen) return true;
+  check::note("got " + check::show(seen) + ", expected one of " + check::show(allowed));
+  return false;
+}
+
+// ---- Screenshots ----
+
+// Saves a picture of the window as <screenshots>\<name>.bmp (run-e2e.sh turns
+// it into a PNG) and names it in the output.
+inline bool screenshot(HWND hwnd, const std::wstring& name) {
+  const std::string dir = check::option("screenshots");
+  const std::wstring path = (dir.empty() ? driverDir() : fromArgument(dir)) + L"\\" + name + L".bmp";
+  const bool saved = saveScreenshot(hwnd, path);
+  if (saved) check::note("saved " + narrow(name) + ".bmp");
+  return saved;
+}
+
+}  // namespace tarrow_e2e
