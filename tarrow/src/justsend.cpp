@@ -78,8 +78,8 @@ void justsend::design() {
     }
 
     Label1.setCaption("Status: ");
-    Label1.setBounds({120, 3885, 600, 255});
-    statustext.setBounds({720, 3885, 6480, 255});
+    Label1.setBounds({120, 3885, 720, 255});
+    statustext.setBounds({840, 3885, 6360, 255});
 
     butLastMessage.setCaption("Last Message");
     butLastMessage.setBounds({120, 4245, 1800, 375});
