@@ -4,12 +4,12 @@ namespace velnote {
 
 namespace {
 
-// The page's own background: the system colour of title-bar text (white in
-// the standard scheme), whatever colour the other windows have. Its texts are
-// drawn in the title bar's own colour, which every scheme makes contrast with
-// the title-bar text (in schemes where that text is black, so is the page).
-constexpr forms::Color kPageColor = forms::systemColor(9);
-constexpr forms::Color kTextColor = forms::systemColor(2);
+// The page is white with text in the window-text colour, whatever colour the
+// other windows have. (The system's title-bar text colour, white in the
+// classic scheme, is black on current Windows and under Wine, which made the
+// page dark and hard to read.)
+constexpr forms::Color kPageColor = forms::rgb(255, 255, 255);
+constexpr forms::Color kTextColor = forms::colors::WindowText;
 
 // Column of the texts that stand beside a short heading.
 constexpr int kBeside = 2040;

@@ -57,7 +57,7 @@ TEST_F(AboutAndHelp, HelpPageShowsItsTextsOnItsOwnColour) {
     user.clickMenu(main.help);
     ASSERT_TRUE(form5.visible());
     EXPECT_EQ("Velnote - Help", form5.caption());
-    EXPECT_EQ(forms::systemColor(9), form5.backColor());
+    EXPECT_EQ(forms::rgb(255, 255, 255), form5.backColor());
     const std::pair<forms::Label*, const char*> page[] = {
         {&form5.Label1, "Velnote Help"},
         {&form5.Label19, "Velnote"},
