@@ -115,7 +115,8 @@ e2e_env_start() {
   e2e_start_xvfb "$E2E_RUN_DIR" || return 1
   e2e_ensure_template || return 1
   start=$(e2e_now)
-  cp -a "$E2E_WINE_TEMPLATE" "$E2E_RUN_DIR/prefix" || return 1
+  # Copies the contents, so that a template reached through a link is copied too.
+  mkdir -p "$E2E_RUN_DIR/prefix" && cp -a "$E2E_WINE_TEMPLATE/." "$E2E_RUN_DIR/prefix" || return 1
   e2e_log "prefix copied in $(e2e_since "$start")"
   mkdir -p "$E2E_RUN_DIR/tmp"
   export WINEPREFIX="$E2E_RUN_DIR/prefix" TMPDIR="$E2E_RUN_DIR/tmp"

@@ -1,0 +1,254 @@
+// Velnote under Wine, its main window: start-up with lists from the
+// registry, sending through the recording net.exe, the checks before a send,
+// the farewell on "&Exit", and the notification-area icon with its menu.
+// The editors, the colour dialog and the About and Help windows are driven
+// in velnote_windows_e2e.cpp.
+#include "velnote_e2e.hpp"
+
+using namespace velnote_e2e;
+
+namespace {
+
+// Stores two machine names and two messages as an earlier run would have.
+void storeTwoOfEach() {
+  freshStore();
+  regWrite(kApp, L"Machine Names", L"Machine1", L"PC9");
+  regWrite(kApp, L"Machine Names", L"Machine2", L"LAB-2");
+  regWrite(kApp, L"Machine Names", L"machines", L"2");
+  regWrite(kApp, L"Messages", L"message1", L"Lunch at one");
+  regWrite(kApp, L"Messages", L"message2", L"Call me back");
+  regWrite(kApp, L"Messages", L"msgs", L"2");
+}
+
+// Sends from a visible main window and waits until it has gone to the
+// notification area (minimised, then hidden).
+void sendAndWaitHidden(Velnote& v) {
+  click(v[L"Command1"]);
+  CHECK(waitUntil([&] { return !isVisible(v.form); }));
+}
+
+// A left click on the icon: the main window comes back, not minimised.
+void restoreFromIcon(Velnote& v) {
+  trayMouse(v.form, WM_LBUTTONUP);
+  REQUIRE(waitUntil([&] { return isVisible(v.form); }));
+  CHECK(waitUntil([&] { return sync(v.form) && !IsIconic(v.form); }));
+}
+
+}  // namespace
+
+TEST(start_up_shows_caption_and_stored_lists) {
+  storeTwoOfEach();
+  Velnote v;
+  CHECK_EQ(caption(v.form), L"Velnote ");
+  CHECK_EQ(text(v[L"StatusBar1"]), L"Ready");
+  CHECK_EQ(text(v[L"Text1"]), L"");
+  CHECK_EQ(text(v[L"Text4"]), L"");
+  CHECK_EQ(text(v[L"Text3"]), L"0");
+  CHECK_EQ(text(v[L"Command1"]), L"Send Now !!!");
+
+  // Machines: the stored names, then the marker, selected.
+  const auto machines = comboItems(v[L"Combo3"]);
+  REQUIRE_EQ(machines.size(), 3u);
+  CHECK_EQ(sorted({machines[0], machines[1]}), (std::vector<std::wstring>{L"LAB-2", L"PC9"}));
+  CHECK_EQ(machines[2], kSelectMachine);
+  CHECK_EQ(comboSelection(v[L"Combo3"]), 2);
+  CHECK(isVisible(v[L"Combo3"]));
+  CHECK_EQ(text(v[L"Label1"]), L"       or");
+  CHECK(isVisible(v[L"Label1"]));
+
+  // Messages: the six samples, "-Please select-", the stored messages, then
+  // "- Select Message -", selected.
+  const auto messages = comboItems(v[L"combo2"]);
+  REQUIRE_EQ(messages.size(), 10u);
+  CHECK_EQ(std::vector<std::wstring>(messages.begin(), messages.begin() + 6), kSampleMessages);
+  CHECK_EQ(messages[6], kPleaseSelect);
+  CHECK_EQ(sorted({messages[7], messages[8]}), (std::vector<std::wstring>{L"Call me back", L"Lunch at one"}));
+  CHECK_EQ(messages[9], kSelectMessage);
+  CHECK_EQ(comboSelection(v[L"combo2"]), 9);
+  // Selecting the last marker at start-up moved the focus to the send button.
+  CHECK_EQ(focusedName(v.form), L"Command1");
+  keepScreenshot(v.form, L"main");
+}
+
+TEST(first_run_lists_hold_only_their_markers) {
+  freshStore();
+  Velnote v;
+  CHECK_EQ(comboItems(v[L"Combo3"]), (std::vector<std::wstring>{kSelectMachine}));
+  CHECK_EQ(comboSelection(v[L"Combo3"]), 0);
+  std::vector<std::wstring> expected = kSampleMessages;
+  expected.push_back(kPleaseSelect);
+  expected.push_back(kSelectMessage);
+  CHECK_EQ(comboItems(v[L"combo2"]), expected);
+  CHECK_EQ(comboSelectedText(v[L"combo2"]), kSelectMessage);
+}
+
+TEST(sends_typed_message_then_hides_and_icon_brings_it_back) {
+  freshStore();
+  Velnote v;
+  typeText(v[L"Text4"], L"PC7");
+  typeText(v[L"Text1"], L"Hi");
+  CHECK_EQ(text(v[L"Text3"]), L"2");  // one per key
+  sendAndWaitHidden(v);
+  const auto sent = waitForNetRecords(programDir(), 1);
+  REQUIRE_EQ(sent.size(), 1u);
+  CHECK_EQ(sent[0], "net send PC7 Hi");
+  CHECK_EQ(text(v[L"Text1"]), L"");
+  CHECK_EQ(text(v[L"Text3"]), L"0");
+  CHECK(noMessageBox(v.pid()));
+
+  // The icon's other mouse messages leave the window where it is.
+  for (UINT ignored : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONUP}) trayMouseOrdered(v.form, ignored);
+  CHECK(sync(v.form));
+  CHECK(!isVisible(v.form));
+  CHECK(noMessageBox(v.pid()));
+
+  restoreFromIcon(v);
+  // The typed name stays for the next message; the message is gone.
+  CHECK_EQ(text(v[L"Text4"]), L"PC7");
+  CHECK_EQ(text(v[L"Text1"]), L"");
+  keepScreenshot(v.form, L"main-restored");
+
+  // A second message to the same machine, then nothing else was started.
+  typeText(v[L"Text1"], L"Bye now");
+  sendAndWaitHidden(v);
+  const auto both = waitForNetRecords(programDir(), 2);
+  CHECK_EQ(both, (std::vector<std::string>{"net send PC7 Hi", "net send PC7 Bye now"}));
+}
+
+TEST(sends_to_picked_machine_and_typing_a_name_returns_the_list_to_its_marker) {
+  storeTwoOfEach();
+  Velnote v;
+  HWND machines = v[L"Combo3"];
+  pickComboItem(machines, L"PC9");
+  typeText(v[L"Text1"], L"Lunch now");
+  sendAndWaitHidden(v);
+  auto sent = waitForNetRecords(programDir(), 1);
+  REQUIRE_EQ(sent.size(), 1u);
+  CHECK_EQ(sent[0], "net send PC9 Lunch now");
+
+  restoreFromIcon(v);
+  CHECK_EQ(comboSelectedText(machines), L"PC9");  // the pick stays after a send
+  // Typing a name while a machine is picked puts the list back on its
+  // marker: a user cannot have both at once, so the send goes to the name.
+  typeText(v[L"Text4"], L"PC7");
+  CHECK_EQ(comboSelectedText(machines), kSelectMachine);
+  typeText(v[L"Text1"], L"Hi");
+  sendAndWaitHidden(v);
+  sent = waitForNetRecords(programDir(), 2);
+  CHECK_EQ(sent, (std::vector<std::string>{"net send PC9 Lunch now", "net send PC7 Hi"}));
+  CHECK(noMessageBox(v.pid()));
+
+  // Picking a machine empties the typed name.
+  restoreFromIcon(v);
+  pickComboItem(machines, L"LAB-2");
+  CHECK_EQ(text(v[L"Text4"]), L"");
+}
+
+TEST(picked_message_fills_the_message_box_and_count) {
+  storeTwoOfEach();
+  Velnote v;
+  typeText(v[L"Text4"], L"PC7");
+  pickComboItem(v[L"combo2"], L"Meeting is at ");
+  CHECK_EQ(text(v[L"Text1"]), L"Meeting is at ");
+  CHECK_EQ(text(v[L"Text3"]), L"14");
+  CHECK_EQ(text(v[L"Text4"]), L"");  // a picked message empties the typed name
+  CHECK_EQ(focusedName(v.form), L"Command1");
+  pickComboItem(v[L"combo2"], kPleaseSelect);
+  CHECK_EQ(text(v[L"Text1"]), L"");
+  CHECK_EQ(text(v[L"Text3"]), L"0");
+}
+
+// The third check before a send, "Please select only one machine name",
+// needs a machine picked in the list and a typed name at once. Through the
+// windows a user cannot get there: typing into the name box (or giving it the
+// focus) puts the list back on its marker, and picking a machine empties the
+// name box; the test above drives exactly that. The box itself is checked by
+// the native test MainWindow.PickedAndTypedMachineTogetherAreRefused, which
+// sets both by code.
+TEST(validation_boxes_before_a_send) {
+  freshStore();
+  Velnote v;
+  // Nothing typed or picked: the machine check comes first.
+  click(v[L"Command1"]);
+  MessageBoxView box = expectBox(v.pid());
+  CHECK_EQ(box.text, L"Please enter machine name");
+  CHECK_EQ(box.caption, L"Velnote - Machine Name Error ");
+  CHECK_EQ(box.icon, BoxIcon::Error);
+  CHECK_EQ(box.buttonIds(), (std::vector<int>{IDOK}));
+  keepScreenshot(box.hwnd, L"box-machine-name");
+  REQUIRE(pressBoxButton(box.hwnd, IDOK));
+  CHECK(waitUntil([&] { return focusedName(v.form) == L"Text4"; }));
+  CHECK_EQ(focusedName(v.form), L"Text4");
+
+  // A machine but no message.
+  typeText(v[L"Text4"], L"PC7");
+  click(v[L"Command1"]);
+  box = expectBox(v.pid());
+  CHECK_EQ(box.text, L"Please enter some message");
+  CHECK_EQ(box.caption, L"Velnote-Message Error ");
+  CHECK_EQ(box.icon, BoxIcon::Error);
+  CHECK_EQ(box.buttonIds(), (std::vector<int>{IDOK}));
+  REQUIRE(pressBoxButton(box.hwnd, IDOK));
+  CHECK(waitUntil([&] { return focusedName(v.form) == L"Text1"; }));
+  CHECK_EQ(focusedName(v.form), L"Text1");
+
+  CHECK(isVisible(v.form));
+  CHECK(noMessageBox(v.pid()));
+  // Nothing was started: a recorder started by mistake has a second to write.
+  CHECK(waitForNetRecords(programDir(), 1, 1000).empty());
+}
+
+TEST(exit_menu_says_farewell_and_ends) {
+  freshStore();
+  Velnote v;
+  menuKeys(v.form, L"e");  // Alt+E: "&Exit"
+  const MessageBoxView box = expectBox(v.pid());
+  CHECK_EQ(box.text, kFarewellText);
+  CHECK_EQ(box.caption, kFarewellTitle);
+  CHECK_EQ(box.icon, BoxIcon::Information);
+  CHECK_EQ(box.buttonIds(), (std::vector<int>{IDOK}));
+  keepScreenshot(box.hwnd, L"box-farewell");
+  CHECK(v.process.running());  // the program ends only after the box
+  REQUIRE(pressBoxButton(box.hwnd, IDOK));
+  REQUIRE(v.process.waitForExit());
+  CHECK_EQ(v.process.exitCode(), std::optional<DWORD>(0));
+}
+
+TEST(icon_menu_restores_and_exits) {
+  freshStore();
+  Velnote v;
+  typeText(v[L"Text4"], L"PC7");
+  typeText(v[L"Text1"], L"Hi");
+  sendAndWaitHidden(v);
+
+  // Right click: the icon's menu; its first item, "&Send Message", brings
+  // the hidden window back.
+  trayMouse(v.form, WM_RBUTTONUP);
+  HWND menu = waitForPopupMenu(v.pid());
+  REQUIRE(menu != nullptr);
+  CHECK(!isVisible(v.form));  // the menu opens over the hidden window
+  REQUIRE(pickPopupItem(menu, 0));
+  CHECK(waitUntil([&] { return isVisible(v.form); }));
+  CHECK(waitUntil([&] { return sync(v.form) && !IsIconic(v.form); }));
+
+  // Back in the notification area after another send, the menu's third
+  // item, "&Exit Velnote 1.1.5": the farewell, then the end.
+  typeText(v[L"Text1"], L"Again");
+  sendAndWaitHidden(v);
+  CHECK_EQ(waitForNetRecords(programDir(), 2),
+           (std::vector<std::string>{"net send PC7 Hi", "net send PC7 Again"}));
+  trayMouse(v.form, WM_RBUTTONUP);
+  menu = waitForPopupMenu(v.pid());
+  REQUIRE(menu != nullptr);
+  REQUIRE(pickPopupItem(menu, 2));
+  const MessageBoxView box = expectBox(v.pid());
+  CHECK_EQ(box.text, kFarewellText);
+  CHECK_EQ(box.caption, kFarewellTitle);
+  CHECK_EQ(box.icon, BoxIcon::Information);
+  CHECK_EQ(box.buttonIds(), (std::vector<int>{IDOK}));
+  REQUIRE(pressBoxButton(box.hwnd, IDOK));
+  REQUIRE(v.process.waitForExit());
+  CHECK_EQ(v.process.exitCode(), std::optional<DWORD>(0));
+}
+
+int main(int argc, char** argv) { return check::main(argc, argv); }

@@ -1,0 +1,246 @@
+#pragma once
+// Shared pieces of Velnote's end-to-end driver: the staged program, one
+// running Velnote with its main window, the texts a user sees, and the few
+// user actions the driver library does not offer (list-box clicks, the
+// notification-area icon, its pop-up menu, colours on the screen).
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "automation.hpp"
+#include "check.hpp"
+
+namespace velnote_e2e {
+
+using namespace e2e;
+
+// ---- What Velnote shows -------------------------------------------------
+
+inline const std::wstring kApp = L"Velnote";
+inline const std::wstring kSelectMachine = L"- Select Machine Name -";
+inline const std::wstring kPleaseSelect = L"-Please select-";
+inline const std::wstring kSelectMessage = L"- Select Message -";
+inline const std::vector<std::wstring> kSampleMessages = {
+    L"Please come here",    L"Meeting is at ",      L"What are you doing ??",
+    L"I am leaving...Bye", L"When r u leaving ??", L"please mail me the ...!"};
+inline const std::wstring kFarewellText = L"Thank you for using Velnote !!!\r\nHave a nice day !!";
+inline const std::wstring kFarewellTitle = L"Velnote - Exit";
+
+// The main window's notification-area icon: the shell reports mouse activity
+// over it with this message, wParam the icon's id and lParam the mouse message.
+constexpr UINT kTrayCallbackMessage = WM_APP + 1;
+constexpr WPARAM kTrayIconId = 1;
+
+// ---- The program ----------------------------------------------------------
+
+// velnote.exe staged once per driver run into a folder of its own, with the
+// recording net.exe beside it.
+inline const std::wstring& velnoteExe() {
+  static const std::wstring staged = [] {
+    const std::string given = check::option("program");
+    if (given.empty()) throw std::runtime_error("no --program=<path of velnote.exe> given");
+    return stageProgram(fromArgument(given));
+  }();
+  return staged;
+}
+
+inline std::wstring programDir() { return folderOf(velnoteExe()); }
+
+// Removes every value Velnote keeps, so that a test starts from a first run.
+inline void freshStore() { regDeleteApp(kApp); }
+
+// One running Velnote (started with an empty net.exe log) and its main window.
+struct Velnote {
+  Process process;
+  HWND form = nullptr;
+
+  Velnote() {
+    installNetRecorder(programDir());
+    process = startProgram();
+    // The first start in a fresh prefix loads more libraries: allow longer.
+    form = waitForWindow(process.id(), L"Form1", 20000);
+    REQUIRE(form != nullptr);
+    // The window shows before start-up has filled its lists, and the
+    // program answers the driver's messages before start-up is over (while
+    // it waits for the shell to add the tray icon): read at once, the lists
+    // were seen empty, and a name typed at once was emptied again by the
+    // filling. waitForIdle (WaitForInputIdle) alone did not cover it. So
+    // wait, as a user would, until the window is ready: start-up's last step
+    // selects "- Select Message -" in the message list.
+    process.waitForIdle(20000);
+    HWND messages = control(form, L"combo2");
+    const bool ready = waitUntil([&] { return comboSelectedText(messages) == kSelectMessage; }, 20000);
+    if (!ready) check::note("start-up did not end with \"- Select Message -\" selected in combo2");
+    REQUIRE(ready);
+    REQUIRE(sync(form));
+  }
+  DWORD pid() const { return process.id(); }
+  HWND operator[](const wchar_t* name) const { return control(form, name); }
+
+ private:
+  // Under Wine, CreateProcessW now and then fails at once with error 1359
+  // (ERROR_INTERNAL_ERROR) right after the previous test's program was
+  // ended; a second attempt starts it. Other errors, or three failures in a
+  // row, fail the test. Each refused start is named in the test output.
+  static Process startProgram() {
+    for (int attempt = 1;; ++attempt) {
+      try {
+        return Process::start(velnoteExe());
+      } catch (const std::runtime_error& e) {
+        const std::string what = e.what();
+        if (attempt >= 3 || what.find("error 1359") == std::string::npos) throw;
+        check::note("start refused (" + what + "), trying again");
+        Sleep(200);
+      }
+    }
+  }
+};
+
+// ---- Checks that read more than one thing -------------------------------
+
+// A sorted copy, for comparing stored entries as a set: Wine hands the
+// registry's values back sorted by name, Windows in creation order.
+inline std::vector<std::wstring> sorted(std::vector<std::wstring> items) {
+  std::sort(items.begin(), items.end());
+  return items;
+}
+
+// The message box that pid shows now (waited for, bounded), read whole.
+inline MessageBoxView expectBox(DWORD pid) {
+  HWND box = waitForMessageBox(pid);
+  if (!box) {
+    check::fail(__FILE__, __LINE__, "no message box appeared");
+    throw check::Abort{};
+  }
+  return readMessageBox(box);
+}
+
+// ---- List boxes (the editors' lists) ----------------------------------------
+
+// SendMessage bounded in time (list-box messages are marshalled across processes).
+inline LRESULT sendTo(HWND hwnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0) {
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutW(hwnd, msg, wp, lp, SMTO_ABORTIFHUNG, kTimeoutMs, &result))
+    throw std::runtime_error("message " + std::to_string(msg) + " got no answer");
+  return static_cast<LRESULT>(result);
+}
+
+inline std::vector<std::wstring> listItems(HWND list) {
+  std::vector<std::wstring> items;
+  const int n = static_cast<int>(sendTo(list, LB_GETCOUNT));
+  for (int i = 0; i < n; ++i) {
+    const auto length = sendTo(list, LB_GETTEXTLEN, i);
+    std::wstring buffer(static_cast<size_t>(std::max<LRESULT>(0, length)) + 1, L'\0');
+    const auto got = sendTo(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&buffer[0]));
+    buffer.resize(static_cast<size_t>(std::max<LRESULT>(0, got)));
+    items.push_back(buffer);
+  }
+  return items;
+}
+
+inline int listSelection(HWND list) { return static_cast<int>(sendTo(list, LB_GETCURSEL)); }
+
+// Clicks (or double-clicks) a list-box item with the left mouse button at the
+// item's middle. The mouse messages go to the list as sent-notify messages:
+// ordered before the driver's later messages, and not waited for, so a
+// handler that opens a box does not block the driver.
+inline void clickListItem(HWND list, const std::wstring& itemText, bool twice = false) {
+  const auto items = listItems(list);
+  const auto at = std::find(items.begin(), items.end(), itemText);
+  if (at == items.end()) throw std::runtime_error("the list holds no item \"" + narrow(itemText) + "\"");
+  const int index = static_cast<int>(at - items.begin());
+  const int height = static_cast<int>(sendTo(list, LB_GETITEMHEIGHT, 0));
+  const int top = static_cast<int>(sendTo(list, LB_GETTOPINDEX));
+  const LPARAM point = MAKELPARAM(6, (index - top) * height + height / 2);
+  auto deliver = [&](UINT msg, WPARAM keys) {
+    if (!SendNotifyMessageW(list, msg, keys, point)) throw std::runtime_error("SendNotifyMessageW failed");
+  };
+  deliver(WM_LBUTTONDOWN, MK_LBUTTON);
+  deliver(WM_LBUTTONUP, 0);
+  if (twice) {
+    deliver(WM_LBUTTONDBLCLK, MK_LBUTTON);
+    deliver(WM_LBUTTONUP, 0);
+  }
+}
+
+// ---- The notification-area icon -----------------------------------------
+
+// Posts the icon's callback message as the shell does when the mouse does
+// `mouseMessage` over the icon (WM_LBUTTONUP, WM_RBUTTONUP, ...).
+inline void trayMouse(HWND form, UINT mouseMessage) {
+  if (!PostMessageW(form, kTrayCallbackMessage, kTrayIconId, mouseMessage))
+    throw std::runtime_error("PostMessageW to the main window failed");
+}
+
+// The same notification delivered as a sent message that is not waited for:
+// the program handles it before any later message of the driver, so a
+// reading after `sync` shows its effect (a posted one could still wait in
+// the queue). For checking that a notification does nothing.
+inline void trayMouseOrdered(HWND form, UINT mouseMessage) {
+  if (!SendNotifyMessageW(form, kTrayCallbackMessage, kTrayIconId, mouseMessage))
+    throw std::runtime_error("SendNotifyMessageW to the main window failed");
+}
+
+// The visible pop-up menu (#32768) of pid, waited for; nullptr when none came.
+inline HWND waitForPopupMenu(DWORD pid) {
+  HWND found = nullptr;
+  waitUntil([&] {
+    for (HWND w : topLevelWindows(pid))
+      if (IsWindowVisible(w) && className(w) == L"#32768") {
+        found = w;
+        return true;
+      }
+    return false;
+  });
+  return found;
+}
+
+// Picks the item at `position` (0 the first) of an open pop-up menu as the
+// keyboard does: nothing is preselected, so position + 1 Down keys, then
+// Enter; waits (bounded) until the menu has closed.
+inline bool pickPopupItem(HWND menu, int position) {
+  auto key = [&](WPARAM vk) {
+    PostMessageW(menu, WM_KEYDOWN, vk, 1);
+    PostMessageW(menu, WM_KEYUP, vk, static_cast<LPARAM>(0xC0000001u));
+  };
+  for (int i = 0; i <= position; ++i) key(VK_DOWN);
+  key(VK_RETURN);
+  return waitUntil([&] { return !IsWindow(menu) || !IsWindowVisible(menu); });
+}
+
+// ---- Colours on the screen ------------------------------------------------
+
+// The colour on the screen at a point of the window's client area.
+inline COLORREF clientPixel(HWND hwnd, int x, int y) {
+  POINT p{x, y};
+  ClientToScreen(hwnd, &p);
+  HDC screen = GetDC(nullptr);
+  const COLORREF color = GetPixel(screen, p.x, p.y);
+  ReleaseDC(nullptr, screen);
+  return color;
+}
+
+// Waits (bounded) until the client point shows `want`; returns what it shows.
+inline COLORREF waitForPixel(HWND hwnd, int x, int y, COLORREF want) {
+  COLORREF seen = CLR_INVALID;
+  waitUntil([&] { return (seen = clientPixel(hwnd, x, y)) == want; }, kTimeoutMs, 20);
+  return seen;
+}
+
+// "red, green, blue" of a COLORREF, for readable failures.
+inline std::string rgbText(COLORREF c) {
+  if (c == CLR_INVALID) return "no colour";
+  return std::to_string(GetRValue(c)) + ", " + std::to_string(GetGValue(c)) + ", " + std::to_string(GetBValue(c));
+}
+
+// ---- Screenshots ------------------------------------------------------------
+
+// Photographs a window into the run's screenshot folder as <name>.bmp
+// (run-e2e.sh turns it into a PNG) and names it in the test output.
+inline void keepScreenshot(HWND hwnd, const std::wstring& name) {
+  const std::string dir = check::option("screenshots");
+  const std::wstring path = (dir.empty() ? driverDir() : fromArgument(dir)) + L"\\velnote-" + name + L".bmp";
+  if (CHECK(saveScreenshot(hwnd, path))) check::note("saved " + narrow(path.substr(path.find_last_of(L'\\') + 1)));
+}
+
+}  // namespace velnote_e2e
