@@ -1,10 +1,7 @@
 // Velnote's main window as a user meets it: start-up, picks, keys, checks and sends.
 #include <gtest/gtest.h>
 
-#include "velnote.hpp"
-#include "forms/headless/driver.hpp"
-#include "messenger/recording_runner.hpp"
-#include "platform/memory_settings_store.hpp"
+#include "velnote_fixture.hpp"
 
 namespace velnote {
 namespace {
@@ -17,31 +14,18 @@ namespace keys = forms::keys;
 const Strings kSamples{"Please come here", "Meeting is at ", "What are you doing ??",
                        "I am leaving...Bye", "When r u leaving ??", "please mail me the ...!"};
 
-struct MainWindow : ::testing::Test {
-    platform::MemorySettingsStore store;
-    messenger::RecordingRunner runner;
-    forms::App app{"Velnote"};
-    Context context{app, store, runner};
-    Velnote program{context};
-    Form1& form = program.form1;
-    forms::headless::Driver user{app};
+struct MainWindow : VelnoteFixture {
+    Form1& form = main;
 
     void start() { program.start(); }
-    void save(const char* section, const std::string& key, const std::string& value) {
-        store.writeValue("Velnote", section, key, value);
-    }
     Strings startedCommands() const {
         Strings commands;
         for (const auto& start : runner.starts()) commands.push_back(start.commandLine);
         return commands;
     }
+    // The main window's boxes all have an OK button only.
     void expectBox(const std::string& text, const std::string& title, MessageIcon icon) {
-        ASSERT_EQ(1u, user.boxes().size()) << "boxes shown";
-        EXPECT_EQ(text, user.boxes()[0].text);
-        EXPECT_EQ(title, user.boxes()[0].title);
-        EXPECT_EQ(icon, user.boxes()[0].icon);
-        EXPECT_EQ(MessageButtons::Ok, user.boxes()[0].buttons);
-        user.clearBoxes();
+        VelnoteFixture::expectBox(text, title, MessageButtons::Ok, icon);
     }
 };
 
