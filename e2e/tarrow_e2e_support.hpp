@@ -66,23 +66,11 @@ struct Tarrow {
   }
   DWORD pid() const { return process.id(); }
   HWND operator[](const wchar_t* name) const { return control(form, name); }
-  // The multi-line message box, named "message". Under Wine that name can
-  // read back as "Message": the program tags controls with global atoms, and
-  // Wine's atom table already holds "Message" (a window class), which atoms
-  // match regardless of case. The test main_window_controls_read_back_by_name
-  // checks the name itself; the other tests then take the window's only
-  // multi-line edit, so that they still test what they are about.
+  // The multi-line message box.
   HWND messageBox() const {
-    if (HWND named = findControl(form, L"message")) return named;
-    HWND found = nullptr;
-    int count = 0;
-    for (HWND w = GetWindow(form, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
-      if (className(w) == L"Edit" && (GetWindowLongW(w, GWL_STYLE) & ES_MULTILINE)) {
-        found = w;
-        ++count;
-      }
-    if (count != 1) throw std::runtime_error("no single multi-line box in the main window");
-    return found;
+    HWND named = findControl(form, L"message");
+    if (!named) throw std::runtime_error("no control named message in the main window");
+    return named;
   }
   // After an editor that unloads the main window: the main window as loaded afresh.
   HWND waitForMain() {
