@@ -647,12 +647,24 @@ void setFocus(HWND target) {
   HWND top = GetAncestor(target, GA_ROOT);
   AttachedInput attached(top);
   bringToFront(top);
-  if (GetFocus() != target) SetFocus(target);
   // An editable combo hands the focus on to the edit field inside it.
-  if (!waitUntil([&] {
-        HWND focused = focusedWindow(top);
-        return focused == target || (focused && IsChild(target, focused));
-      }))
+  const auto onTarget = [&] {
+    HWND focused = focusedWindow(top);
+    return focused == target || (focused && IsChild(target, focused));
+  };
+  // When another window of the program has just closed, its activation of
+  // this window may still be under way and then gives the focus back to the
+  // control the window remembers; so ask again until the focus stays put.
+  int steady = 0;
+  if (!waitUntil(
+          [&] {
+            if (onTarget()) return ++steady >= 2;
+            steady = 0;
+            if (GetForegroundWindow() != top && IsWindowEnabled(top)) SetForegroundWindow(top);
+            SetFocus(target);
+            return false;
+          },
+          kTimeoutMs, 20))
     fail("could not move the focus to " + narrow(nameOf(target)));
 }
 
