@@ -1,6 +1,7 @@
 // Measures how long programs take from process start to a visible window of
 // theirs, over several runs each, and prints the medians and their ratio to
-// the first program (the yardstick).
+// the first program (the yardstick). The programs take turns, one start each
+// per round.
 //   startup-bench.exe RUNS program.exe [program.exe ...]
 #include <windows.h>
 
@@ -67,24 +68,30 @@ int wmain(int argc, wchar_t** argv) {
         std::fwprintf(stderr, L"usage: startup-bench RUNS program.exe [program.exe ...]\n");
         return 2;
     }
-    int runs = std::max(1, _wtoi(argv[1]));
-    double yardstick = 0;
-    for (int p = 2; p < argc; ++p) {
-        std::vector<double> times;
-        timeOneStart(argv[p]);  // a first start warms the caches
-        for (int i = 0; i < runs; ++i) {
-            double ms = timeOneStart(argv[p]);
+    const int runs = std::max(1, _wtoi(argv[1]));
+    const int programs = argc - 2;
+    std::vector<std::vector<double>> times(programs);
+    for (int p = 0; p < programs; ++p) timeOneStart(argv[p + 2]);  // a first start warms the caches
+    // Round by round, every program once per round: a machine that slows
+    // down or speeds up during the benchmark then weighs on all alike.
+    for (int i = 0; i < runs; ++i) {
+        for (int p = 0; p < programs; ++p) {
+            double ms = timeOneStart(argv[p + 2]);
             if (ms < 0) {
-                std::fwprintf(stderr, L"%ls showed no window\n", argv[p]);
+                std::fwprintf(stderr, L"%ls showed no window\n", argv[p + 2]);
                 return 1;
             }
-            times.push_back(ms);
+            times[p].push_back(ms);
         }
-        std::sort(times.begin(), times.end());
-        double median = times[times.size() / 2];
-        if (p == 2) yardstick = median;
-        std::wprintf(L"%-40ls median %7.1f ms  (min %7.1f, max %7.1f)  x%.2f\n", argv[p], median, times.front(),
-                     times.back(), yardstick > 0 ? median / yardstick : 0.0);
+    }
+    double yardstick = 0;
+    for (int p = 0; p < programs; ++p) {
+        std::vector<double>& t = times[p];
+        std::sort(t.begin(), t.end());
+        double median = t[t.size() / 2];
+        if (p == 0) yardstick = median;
+        std::wprintf(L"%-40ls median %7.1f ms  (min %7.1f, max %7.1f)  x%.2f\n", argv[p + 2], median, t.front(),
+                     t.back(), yardstick > 0 ? median / yardstick : 0.0);
     }
     return 0;
 }
