@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cwctype>
+#include <functional>
 
 namespace e2e {
 
@@ -182,13 +183,20 @@ class InputMarker {
 // keys sent while no window is in front are lost.
 void bringToFront(HWND top) {
   const DWORD thread = GetWindowThreadProcessId(top, nullptr);
+  // A window that cannot take the front itself (hidden, or disabled under a
+  // modal box) counts as in front when a window of its thread is.
   const auto inFront = [&] {
     HWND front = GetForegroundWindow();
-    return front && GetWindowThreadProcessId(front, nullptr) == thread;
+    if (front == top) return true;
+    const bool canLead = IsWindowVisible(top) && IsWindowEnabled(top);
+    return !canLead && front && GetWindowThreadProcessId(front, nullptr) == thread;
   };
-  if (inFront()) return;
-  SetForegroundWindow(top);
-  if (!waitUntil(inFront)) fail("could not bring window " + narrow(nameOf(top)) + " to the front");
+  if (!waitUntil([&] {
+        if (inFront()) return true;
+        SetForegroundWindow(top);
+        return false;
+      }))
+    fail("could not bring window " + narrow(nameOf(top)) + " to the front");
 }
 
 // ---- Pixels ----
@@ -861,13 +869,35 @@ std::wstring driverDir() {
   return folderOf(std::wstring(path, n));
 }
 
+// A file the previous test's processes still hold (a net.exe that is just
+// ending, say) is taken again once they let go of it.
+static bool whileInUse(const std::function<bool()>& attempt) {
+  DWORD error = ERROR_SUCCESS;
+  waitUntil(
+      [&] {
+        if (attempt()) {
+          error = ERROR_SUCCESS;
+          return true;
+        }
+        error = GetLastError();
+        return error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED;
+      },
+      kTimeoutMs, 20);
+  SetLastError(error);
+  return error == ERROR_SUCCESS;
+}
+
+static void copyFile(const std::wstring& from, const std::wstring& to) {
+  if (!whileInUse([&] { return CopyFileW(from.c_str(), to.c_str(), FALSE) != 0; }))
+    fail("cannot copy " + narrow(from) + " to " + narrow(to) + ": error " + std::to_string(GetLastError()));
+}
+
 void installNetRecorder(const std::wstring& programDir) {
   const std::wstring from = driverDir() + L"\\net.exe";
   const std::wstring to = programDir + L"\\net.exe";
-  if (lower(from) != lower(to) && !CopyFileW(from.c_str(), to.c_str(), FALSE))
-    fail("cannot copy " + narrow(from) + " to " + narrow(to) + ": error " + std::to_string(GetLastError()));
+  if (lower(from) != lower(to)) copyFile(from, to);
   const std::wstring log = programDir + L"\\net-log.txt";
-  if (!DeleteFileW(log.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND)
+  if (!whileInUse([&] { return DeleteFileW(log.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND; }))
     fail("cannot remove " + narrow(log) + ": error " + std::to_string(GetLastError()));
 }
 
@@ -885,14 +915,15 @@ std::wstring stageProgram(const std::wstring& exePath) {
   HANDLE search = FindFirstFileW((dir + L"\\*").c_str(), &found);
   if (search != INVALID_HANDLE_VALUE) {
     do {
-      if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !DeleteFileW((dir + L"\\" + found.cFileName).c_str()))
+      const std::wstring path = dir + L"\\" + found.cFileName;
+      if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+          !whileInUse([&] { return DeleteFileW(path.c_str()) != 0; }))
         fail("cannot empty " + narrow(dir) + ": error " + std::to_string(GetLastError()));
     } while (FindNextFileW(search, &found));
     FindClose(search);
   }
   const std::wstring copy = dir + L"\\" + file;
-  if (!CopyFileW(exePath.c_str(), copy.c_str(), FALSE))
-    fail("cannot copy " + narrow(exePath) + " to " + narrow(copy) + ": error " + std::to_string(GetLastError()));
+  copyFile(exePath, copy);
   installNetRecorder(dir);
   return copy;
 }
