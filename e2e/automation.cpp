@@ -454,9 +454,19 @@ Process Process::start(const std::wstring& exePath, const std::wstring& argument
   STARTUPINFOW si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
-  if (!CreateProcessW(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                      dir.empty() ? nullptr : dir.c_str(), &si, &pi))
-    fail("cannot start " + narrow(exePath) + ": error " + std::to_string(GetLastError()));
+  // Under Wine, CreateProcessW now and then fails at once with error 1359
+  // (ERROR_INTERNAL_ERROR) right after the previous test's program was
+  // ended; a later attempt starts it. Other errors, or three refusals in a
+  // row, fail the test.
+  for (int attempt = 1;; ++attempt) {
+    if (CreateProcessW(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                       dir.empty() ? nullptr : dir.c_str(), &si, &pi))
+      break;
+    const DWORD error = GetLastError();
+    if (attempt >= 3 || error != ERROR_INTERNAL_ERROR)
+      fail("cannot start " + narrow(exePath) + ": error " + std::to_string(error));
+    Sleep(200);
+  }
   CloseHandle(pi.hThread);
   Process p;
   p.process_ = pi.hProcess;

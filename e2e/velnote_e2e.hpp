@@ -56,7 +56,7 @@ struct Velnote {
 
   Velnote() {
     installNetRecorder(programDir());
-    process = startProgram();
+    process = Process::start(velnoteExe());
     // The first start in a fresh prefix loads more libraries: allow longer.
     form = waitForWindow(process.id(), L"Form1", 20000);
     REQUIRE(form != nullptr);
@@ -76,24 +76,6 @@ struct Velnote {
   }
   DWORD pid() const { return process.id(); }
   HWND operator[](const wchar_t* name) const { return control(form, name); }
-
- private:
-  // Under Wine, CreateProcessW now and then fails at once with error 1359
-  // (ERROR_INTERNAL_ERROR) right after the previous test's program was
-  // ended; a second attempt starts it. Other errors, or three failures in a
-  // row, fail the test. Each refused start is named in the test output.
-  static Process startProgram() {
-    for (int attempt = 1;; ++attempt) {
-      try {
-        return Process::start(velnoteExe());
-      } catch (const std::runtime_error& e) {
-        const std::string what = e.what();
-        if (attempt >= 3 || what.find("error 1359") == std::string::npos) throw;
-        check::note("start refused (" + what + "), trying again");
-        Sleep(200);
-      }
-    }
-  }
 };
 
 // ---- Checks that read more than one thing -------------------------------
