@@ -906,6 +906,10 @@ void installNetRecorder(const std::wstring& programDir) {
   const std::wstring from = driverDir() + L"\\net.exe";
   const std::wstring to = programDir + L"\\net.exe";
   if (lower(from) != lower(to)) copyFile(from, to);
+  clearNetLog(programDir);
+}
+
+void clearNetLog(const std::wstring& programDir) {
   const std::wstring log = programDir + L"\\net-log.txt";
   if (!whileInUse([&] { return DeleteFileW(log.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND; }))
     fail("cannot remove " + narrow(log) + ": error " + std::to_string(GetLastError()));

@@ -215,6 +215,8 @@ std::wstring stageProgram(const std::wstring& exePath);
 // Copies net.exe from the driver's folder into programDir (so that the
 // program's "net send ..." runs the recorder) and removes an old log.
 void installNetRecorder(const std::wstring& programDir);
+// Removes programDir\net-log.txt (a recorder just ending may hold it a moment).
+void clearNetLog(const std::wstring& programDir);
 // Records of programDir\net-log.txt, each the full command line of one start,
 // in the order they were written.
 std::vector<std::string> readNetLog(const std::wstring& programDir);

@@ -7,38 +7,19 @@
 
 #include "automation.hpp"
 #include "check.hpp"
+#include "program_fixture.hpp"
 
 using namespace e2e;
 
 namespace {
 
 // The fixture, staged once per driver run into a folder of its own.
-const std::wstring& fixtureExe() {
-  static const std::wstring staged = [] {
-    const std::string given = check::option("program");
-    return stageProgram(given.empty() ? driverDir() + L"\\fixture\\fixture_app.exe" : fromArgument(given));
-  }();
-  return staged;
-}
+const std::wstring& fixtureExe() { return programUnderTest(driverDir() + L"\\fixture\\fixture_app.exe"); }
 
 // One running fixture and its main window.
-struct Fixture {
-  Process process;
-  HWND form = nullptr;
-
-  Fixture() {
-    process = Process::start(fixtureExe());
-    // The first start in a fresh prefix loads more libraries: allow longer.
-    form = waitForWindow(process.id(), L"FixtureForm", 20000);
-    REQUIRE(form != nullptr);
-  }
-  HWND operator[](const wchar_t* name) const { return control(form, name); }
+struct Fixture : RunningProgram {
+  Fixture() { start(fixtureExe(), L"FixtureForm"); }
 };
-
-std::wstring screenshotPath(const std::wstring& name) {
-  const std::string dir = check::option("screenshots");
-  return (dir.empty() ? driverDir() : fromArgument(dir)) + L"\\" + name + L".bmp";
-}
 
 }  // namespace
 
@@ -143,9 +124,7 @@ TEST(message_boxes_icons_and_answers) {
     CHECK_EQ(view.icon, e.icon);
     CHECK_EQ(view.buttonIds(), e.buttons);
     if (e.icon == BoxIcon::Error) {
-      const std::wstring shot = screenshotPath(L"fixture-error-box");
-      CHECK(saveScreenshot(box, shot));
-      check::note("saved " + narrow(shot.substr(shot.find_last_of(L'\\') + 1)));
+      CHECK(keepScreenshot(box, L"fixture-error-box"));
     }
     REQUIRE(pressBoxButton(box, e.press));
   }

@@ -37,7 +37,7 @@ HWND confirmationBox(Tarrow& t, const std::wstring& warning, const std::wstring&
   CHECK_EQ(view.text, warning);
   CHECK_EQ(view.icon, BoxIcon::Warning);  // the exclamation icon
   CHECK_EQ(view.buttonIds(), (std::vector<int>{IDOK, IDCANCEL}));
-  if (!shotName.empty()) CHECK(screenshot(box, shotName));
+  if (!shotName.empty()) CHECK(keepScreenshot(box, shotName));
   return box;
 }
 
@@ -72,7 +72,7 @@ TEST(recipient_send_reaches_net_exe_and_history) {
   CHECK_EQ(text(t.messageBox()), L"Type message here..");
   CHECK_EQ(text(t[L"Send"]), L"Send Message");
   CHECK_EQ(text(t[L"statustext"]), L"");
-  CHECK(screenshot(t.form, L"tarrow-main"));
+  CHECK(keepScreenshot(t.form, L"tarrow-main"));
 
   typeText(t[L"address"], L"PC7");
   CHECK_EQ(text(t[L"address"]), L"PC7");
@@ -94,7 +94,7 @@ TEST(recipient_send_reaches_net_exe_and_history) {
   CHECK_EQ(regRead(kApp, L"History", L"LastRecipient"), std::optional<std::wstring>(L"PC7"));
   CHECK(noMessageBox(t.pid()));
   CHECK(t.process.running());
-  CHECK(screenshot(t.form, L"tarrow-main-sent"));
+  CHECK(keepScreenshot(t.form, L"tarrow-main-sent"));
   // One send starts one command.
   CHECK(waitForNetRecords(programDir(), 2, 500).size() == 1u);
 }
@@ -279,7 +279,7 @@ TEST(address_list_editor_saves_as_typed_and_main_window_reloads) {
   CHECK_EQ(text(control(editor, L"AddressList")), L"old1,old2");
   CHECK_EQ(text(control(editor, L"Save")), L"Save");
   CHECK_EQ(text(control(editor, L"Cancel")), L"Cancel");
-  CHECK(screenshot(editor, L"tarrow-address-editor"));
+  CHECK(keepScreenshot(editor, L"tarrow-address-editor"));
 
   const std::wstring typed = L" pc1 ,pc2 ,, PC 3 ";
   retype(control(editor, L"AddressList"), typed);
@@ -292,7 +292,7 @@ TEST(address_list_editor_saves_as_typed_and_main_window_reloads) {
   CHECK_EQ(text(t[L"statustext"]), L"Address List updated Successfully");
   CHECK_EQ(comboItems(t[L"address"]), (std::vector<std::wstring>{L"pc1", L"pc2", L"", L"PC 3"}));
   CHECK_EQ(text(t.messageBox()), L"Type message here..");
-  CHECK(screenshot(t.form, L"tarrow-main-reloaded"));
+  CHECK(keepScreenshot(t.form, L"tarrow-main-reloaded"));
 
   // A reloaded entry is a recipient like a typed one; picking it does not rename the button.
   pickComboItem(t[L"address"], L"pc2");
@@ -333,7 +333,7 @@ TEST(domain_list_editor_saves_and_main_window_reloads) {
   CHECK_EQ(text(control(editor, L"Label1")), L"Enter the list of  domains, separated by a comma");
   CHECK_EQ(text(control(editor, L"Domainlist")), L"old");
   CHECK_EQ(text(control(editor, L"CANCEL")), L"Cancel");
-  CHECK(screenshot(editor, L"tarrow-domain-editor"));
+  CHECK(keepScreenshot(editor, L"tarrow-domain-editor"));
 
   retype(control(editor, L"Domainlist"), L"sales, hq");
   click(control(editor, L"savedomains"));
@@ -368,7 +368,7 @@ TEST(presets_saved_and_fetched_by_ps1_to_ps5) {
   const std::wstring stored[] = {L"Lunch?", L"Meeting at 10", L"line one\r\nline two", L"Back soon", L"Bye all"};
   for (int i = 0; i < 5; ++i) typeText(control(editor, boxes[i]), typed[i]);
   CHECK_EQ(text(control(editor, L"preset3")), stored[2]);
-  CHECK(screenshot(editor, L"tarrow-preset-editor"));
+  CHECK(keepScreenshot(editor, L"tarrow-preset-editor"));
   click(control(editor, L"Preset_OK"));
 
   CHECK(waitUntil([&] { return isVisible(t.form); }));
@@ -420,7 +420,7 @@ TEST(about_window_opens_beside_main_window) {
   CHECK_EQ(text(control(about, L"lblEMail")), L"tarrow@example.com");
   CHECK(!text(control(about, L"Label1")).empty());
   CHECK(!text(control(about, L"Label2")).empty());
-  CHECK(screenshot(about, L"tarrow-about"));
+  CHECK(keepScreenshot(about, L"tarrow-about"));
   // Not modal: the main window stays usable, and a second click brings up the same window.
   CHECK(isVisible(t.form));
   CHECK(isEnabled(t.form));

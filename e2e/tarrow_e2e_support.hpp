@@ -1,13 +1,14 @@
 #pragma once
-// Helpers of the Tarrow end-to-end driver (tarrow_e2e.cpp): the staged
-// program, one running Tarrow with its main window, the few user actions the
-// driver library has no helper for (double-click, select all), the net.exe
-// log of this driver run, and the date and time stamps of the status label.
+// Helpers of the Tarrow end-to-end driver (tarrow_e2e.cpp): one running
+// Tarrow with its main window, the few user actions the driver library has
+// no helper for (double-click, select all), the net.exe log of this driver
+// run, and the date and time stamps of the status label.
 #include <string>
 #include <vector>
 
 #include "automation.hpp"
 #include "check.hpp"
+#include "program_fixture.hpp"
 
 namespace tarrow_e2e {
 
@@ -16,26 +17,8 @@ using namespace e2e;
 // Every value Tarrow keeps lives in HKCU\Software\Quillon\<section>.
 inline const std::wstring kApp = L"Quillon";
 
-// The program under test, staged once per driver run into a folder of its
-// own with the recording net.exe beside it.
-inline const std::wstring& tarrowExe() {
-  static const std::wstring staged = [] {
-    const std::string given = check::option("program");
-    if (given.empty()) throw std::runtime_error("no --program=<path of tarrow.exe> given");
-    return stageProgram(fromArgument(given));
-  }();
-  return staged;
-}
-
-inline std::wstring programDir() { return folderOf(tarrowExe()); }
-
-// Removes the net.exe log of an earlier test. A recorder of that test may
-// still hold the file for a moment: retried, bounded.
-inline void freshNetLog() {
-  const std::wstring log = programDir() + L"\\net-log.txt";
-  const bool gone = waitUntil([&] { return DeleteFileW(log.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND; });
-  if (!gone) throw std::runtime_error("cannot remove " + narrow(log));
-}
+// Removes the net.exe log of an earlier test.
+inline void freshNetLog() { clearNetLog(programDir()); }
 
 // True when no net.exe start has been recorded within `ms` (a bounded wait
 // for something that must not happen: a started recorder writes within
@@ -54,18 +37,8 @@ inline HWND visibleWindow(DWORD pid, const std::wstring& name) {
 }
 
 // One running Tarrow on a fresh or prepared store, and its main window.
-struct Tarrow {
-  Process process;
-  HWND form = nullptr;
-
-  Tarrow() {
-    process = Process::start(tarrowExe());
-    // The first start in a fresh prefix loads more libraries: allow longer.
-    form = waitForWindow(process.id(), L"justsend", 20000);
-    REQUIRE(form != nullptr);
-  }
-  DWORD pid() const { return process.id(); }
-  HWND operator[](const wchar_t* name) const { return control(form, name); }
+struct Tarrow : RunningProgram {
+  Tarrow() { start(programUnderTest(), L"justsend"); }
   // The multi-line message box.
   HWND messageBox() const {
     HWND named = findControl(form, L"message");
@@ -173,18 +146,6 @@ inline bool oneOf(const std::wstring& seen, const std::vector<std::wstring>& all
     if (a == seen) return true;
   check::note("got " + check::show(seen) + ", expected one of " + check::show(allowed));
   return false;
-}
-
-// ---- Screenshots ----
-
-// Saves a picture of the window as <screenshots>\<name>.bmp (run-e2e.sh turns
-// it into a PNG) and names it in the output.
-inline bool screenshot(HWND hwnd, const std::wstring& name) {
-  const std::string dir = check::option("screenshots");
-  const std::wstring path = (dir.empty() ? driverDir() : fromArgument(dir)) + L"\\" + name + L".bmp";
-  const bool saved = saveScreenshot(hwnd, path);
-  if (saved) check::note("saved " + narrow(name) + ".bmp");
-  return saved;
 }
 
 }  // namespace tarrow_e2e

@@ -67,7 +67,7 @@ TEST(start_up_shows_caption_and_stored_lists) {
   CHECK_EQ(comboSelection(v[L"combo2"]), 9);
   // Selecting the last marker at start-up moved the focus to the send button.
   CHECK_EQ(focusedName(v.form), L"Command1");
-  keepScreenshot(v.form, L"main");
+  CHECK(keepScreenshot(v.form, L"velnote-main"));
 }
 
 TEST(first_run_lists_hold_only_their_markers) {
@@ -106,7 +106,7 @@ TEST(sends_typed_message_then_hides_and_icon_brings_it_back) {
   // The typed name stays for the next message; the message is gone.
   CHECK_EQ(text(v[L"Text4"]), L"PC7");
   CHECK_EQ(text(v[L"Text1"]), L"");
-  keepScreenshot(v.form, L"main-restored");
+  CHECK(keepScreenshot(v.form, L"velnote-main-restored"));
 
   // A second message to the same machine, then nothing else was started.
   typeText(v[L"Text1"], L"Bye now");
@@ -175,7 +175,7 @@ TEST(validation_boxes_before_a_send) {
   CHECK_EQ(box.caption, L"Velnote - Machine Name Error ");
   CHECK_EQ(box.icon, BoxIcon::Error);
   CHECK_EQ(box.buttonIds(), (std::vector<int>{IDOK}));
-  keepScreenshot(box.hwnd, L"box-machine-name");
+  CHECK(keepScreenshot(box.hwnd, L"velnote-box-machine-name"));
   REQUIRE(pressBoxButton(box.hwnd, IDOK));
   CHECK(waitUntil([&] { return focusedName(v.form) == L"Text4"; }));
   CHECK_EQ(focusedName(v.form), L"Text4");
@@ -207,7 +207,7 @@ TEST(exit_menu_says_farewell_and_ends) {
   CHECK_EQ(box.caption, kFarewellTitle);
   CHECK_EQ(box.icon, BoxIcon::Information);
   CHECK_EQ(box.buttonIds(), (std::vector<int>{IDOK}));
-  keepScreenshot(box.hwnd, L"box-farewell");
+  CHECK(keepScreenshot(box.hwnd, L"velnote-box-farewell"));
   CHECK(v.process.running());  // the program ends only after the box
   REQUIRE(pressBoxButton(box.hwnd, IDOK));
   REQUIRE(v.process.waitForExit());

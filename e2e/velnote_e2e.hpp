@@ -1,14 +1,15 @@
 #pragma once
-// Shared pieces of Velnote's end-to-end driver: the staged program, one
-// running Velnote with its main window, the texts a user sees, and the few
-// user actions the driver library does not offer (list-box clicks, the
-// notification-area icon, its pop-up menu, colours on the screen).
+// Shared pieces of Velnote's end-to-end driver: one running Velnote with its
+// main window, the texts a user sees, and the few user actions the driver
+// library does not offer (list-box clicks, the notification-area icon, its
+// pop-up menu, colours on the screen).
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "automation.hpp"
 #include "check.hpp"
+#include "program_fixture.hpp"
 
 namespace velnote_e2e {
 
@@ -33,33 +34,14 @@ constexpr WPARAM kTrayIconId = 1;
 
 // ---- The program ----------------------------------------------------------
 
-// velnote.exe staged once per driver run into a folder of its own, with the
-// recording net.exe beside it.
-inline const std::wstring& velnoteExe() {
-  static const std::wstring staged = [] {
-    const std::string given = check::option("program");
-    if (given.empty()) throw std::runtime_error("no --program=<path of velnote.exe> given");
-    return stageProgram(fromArgument(given));
-  }();
-  return staged;
-}
-
-inline std::wstring programDir() { return folderOf(velnoteExe()); }
-
 // Removes every value Velnote keeps, so that a test starts from a first run.
 inline void freshStore() { regDeleteApp(kApp); }
 
 // One running Velnote (started with an empty net.exe log) and its main window.
-struct Velnote {
-  Process process;
-  HWND form = nullptr;
-
+struct Velnote : RunningProgram {
   Velnote() {
-    installNetRecorder(programDir());
-    process = Process::start(velnoteExe());
-    // The first start in a fresh prefix loads more libraries: allow longer.
-    form = waitForWindow(process.id(), L"Form1", 20000);
-    REQUIRE(form != nullptr);
+    clearNetLog(programDir());
+    start(programUnderTest(), L"Form1");
     // The window shows before start-up has filled its lists, and the
     // program answers the driver's messages before start-up is over (while
     // it waits for the shell to add the tray icon): read at once, the lists
@@ -74,8 +56,6 @@ struct Velnote {
     REQUIRE(ready);
     REQUIRE(sync(form));
   }
-  DWORD pid() const { return process.id(); }
-  HWND operator[](const wchar_t* name) const { return control(form, name); }
 };
 
 // ---- Checks that read more than one thing -------------------------------
@@ -213,16 +193,6 @@ inline COLORREF waitForPixel(HWND hwnd, int x, int y, COLORREF want) {
 inline std::string rgbText(COLORREF c) {
   if (c == CLR_INVALID) return "no colour";
   return std::to_string(GetRValue(c)) + ", " + std::to_string(GetGValue(c)) + ", " + std::to_string(GetBValue(c));
-}
-
-// ---- Screenshots ------------------------------------------------------------
-
-// Photographs a window into the run's screenshot folder as <name>.bmp
-// (run-e2e.sh turns it into a PNG) and names it in the test output.
-inline void keepScreenshot(HWND hwnd, const std::wstring& name) {
-  const std::string dir = check::option("screenshots");
-  const std::wstring path = (dir.empty() ? driverDir() : fromArgument(dir)) + L"\\velnote-" + name + L".bmp";
-  if (CHECK(saveScreenshot(hwnd, path))) check::note("saved " + narrow(path.substr(path.find_last_of(L'\\') + 1)));
 }
 
 }  // namespace velnote_e2e

@@ -77,7 +77,7 @@ TEST(machine_name_editor_adds_deletes_and_refills_the_main_list) {
   CHECK_EQ(stored(L"Machine Names", L"machines"), std::optional<std::wstring>(L"2"));
   CHECK_EQ(text(control(editor, L"txtmachinename")), L"");
   CHECK_EQ(focusedName(editor), L"txtmachinename");
-  keepScreenshot(editor, L"machine-name-editor");
+  CHECK(keepScreenshot(editor, L"velnote-machine-name-editor"));
 
   // Add with nothing typed: a prompt, nothing stored.
   click(control(editor, L"cmdadd"));
@@ -154,7 +154,7 @@ TEST(message_editor_adds_deletes_and_refills_the_main_list) {
   CHECK_EQ(stored(L"Messages", L"message1"), std::optional<std::wstring>(L"See you at 5"));
   CHECK_EQ(stored(L"Messages", L"message2"), std::optional<std::wstring>(L"On my way"));
   CHECK_EQ(stored(L"Messages", L"msgs"), std::optional<std::wstring>(L"2"));
-  keepScreenshot(editor, L"message-editor");
+  CHECK(keepScreenshot(editor, L"velnote-message-editor"));
 
   click(control(editor, L"cmdadd"));
   MessageBoxView box = expectBox(v.pid());
@@ -234,7 +234,7 @@ TEST(colour_dialog_applies_and_saves_the_colour) {
   GetClientRect(preview, &previewArea);
   const COLORREF mixed = RGB(10, 20, 30);
   CHECK_EQ(rgbText(waitForPixel(preview, previewArea.right / 2, previewArea.bottom / 2, mixed)), rgbText(mixed));
-  keepScreenshot(dialog, L"colour-dialog");
+  CHECK(keepScreenshot(dialog, L"velnote-colour-dialog"));
 
   // Apply: the main window takes the colour; Yes keeps it for the next start.
   click(apply);
@@ -256,7 +256,7 @@ TEST(colour_dialog_applies_and_saves_the_colour) {
   RECT button;
   GetClientRect(send, &button);
   CHECK_EQ(rgbText(waitForPixel(send, 3, button.bottom / 2, RGB(13, 23, 33))), rgbText(RGB(13, 23, 33)));
-  keepScreenshot(v.form, L"main-coloured");
+  CHECK(keepScreenshot(v.form, L"velnote-main-coloured"));
 
   // The next start reads the colour back from the store.
   menuKeys(v.form, L"e");
@@ -279,7 +279,7 @@ TEST(about_window_shows_version_in_the_stored_colour) {
   CHECK_EQ(text(control(about, L"Label03")), L"                   Developed By : ");
   CHECK_EQ(text(control(about, L"Label06")).rfind(L"Mail your suggestions and bugs at ", 0), 0u);
   CHECK_EQ(rgbText(waitForPixel(about, 3, 3, RGB(10, 20, 30))), rgbText(RGB(10, 20, 30)));
-  keepScreenshot(about, L"about");
+  CHECK(keepScreenshot(about, L"velnote-about"));
   click(control(about, L"Command1"));  // OK
   CHECK(waitUntil([&] { return !IsWindow(about) || !IsWindowVisible(about); }));
   CHECK(isVisible(v.form));
@@ -317,7 +317,7 @@ TEST(help_page_from_menu_and_f1) {
   // A white page, whatever colour the other windows have.
   const COLORREF page = RGB(255, 255, 255);
   CHECK_EQ(rgbText(waitForPixel(help, 3, 3, page)), rgbText(page));
-  keepScreenshot(help, L"help");
+  CHECK(keepScreenshot(help, L"velnote-help"));
   closeWindow(help);
   CHECK(waitUntil([&] { return !IsWindow(help) || !IsWindowVisible(help); }));
 
