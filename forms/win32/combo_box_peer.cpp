@@ -32,6 +32,7 @@ public:
     }
 
     void itemInserted(int index) override {
+        holdRedrawUntilIdle();
         SendMessageW(hwnd_, CB_INSERTSTRING, static_cast<WPARAM>(index),
                      reinterpret_cast<LPARAM>(platform::widen(combo_.item(index)).c_str()));
         // Only an item inserted above the selection moves it.
@@ -62,14 +63,12 @@ private:
     }
 
     void fill() {
-        SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+        holdRedrawUntilIdle();
         SendMessageW(hwnd_, CB_RESETCONTENT, 0, 0);
         for (const std::string& item : combo_.items())
             SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(platform::widen(item).c_str()));
         SendMessageW(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(combo_.listIndex()), 0);
         syncText();
-        SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
-        InvalidateRect(hwnd_, nullptr, TRUE);
     }
     ComboBox& combo_;
 };

@@ -182,8 +182,22 @@ HBRUSH ControlPeerBase::onCtlColor(HDC hdc) {
 
 // Keys go to the model first: a key it swallows (or Tab, which moves the
 // focus) never reaches the control, nor does the character that follows it.
+void ControlPeerBase::holdRedrawUntilIdle() {
+    if (redrawHeld_ || !hwnd_) return;
+    redrawHeld_ = true;
+    SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+    PostMessageW(hwnd_, kResumeRedrawMessage, 0, 0);
+}
+
 LRESULT ControlPeerBase::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case kResumeRedrawMessage:
+            if (redrawHeld_) {
+                redrawHeld_ = false;
+                SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
+                RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+            }
+            return 0;
         case WM_KEYDOWN:
             swallowChar_ = false;
             if (!control_.userKeyDown(static_cast<int>(wParam), currentShiftState())) {

@@ -23,6 +23,7 @@ public:
     }
 
     void itemInserted(int index) override {
+        holdRedrawUntilIdle();
         SendMessageW(hwnd_, LB_INSERTSTRING, static_cast<WPARAM>(index),
                      reinterpret_cast<LPARAM>(platform::widen(list_.item(index)).c_str()));
         // Only an item inserted above the selection moves it.
@@ -43,13 +44,11 @@ public:
 
 private:
     void fill() {
-        SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+        holdRedrawUntilIdle();
         SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0);
         for (const std::string& item : list_.items())
             SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(platform::widen(item).c_str()));
         SendMessageW(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(list_.listIndex()), 0);
-        SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
-        InvalidateRect(hwnd_, nullptr, TRUE);
     }
     ListBox& list_;
 };

@@ -18,6 +18,9 @@ constexpr const wchar_t* kNameProperty = L"FormsName";
 // The message the shell sends a window about mouse activity over its
 // notification-area icon; wParam is the icon's id, lParam the mouse message.
 constexpr UINT kTrayCallbackMessage = WM_APP + 1;
+// Posted to a control whose drawing is held back: the program is back in its
+// message loop, so the control draws again.
+constexpr UINT kResumeRedrawMessage = WM_APP + 2;
 
 void tagWindow(HWND hwnd, const std::string& name);
 void untagWindow(HWND hwnd);
@@ -90,6 +93,10 @@ protected:
     void subclassInner(HWND inner);
     void applyBounds();
     int dpi() const { return dpi_; }
+    // Holds back the control's drawing until the program is back in its
+    // message loop, so that a list filled item by item (tens of thousands of
+    // saved entries, say) does not redraw after every item.
+    void holdRedrawUntilIdle();
 
     Control& control_;
     HWND hwnd_ = nullptr;
@@ -106,6 +113,7 @@ private:
     int dpi_ = 96;
     int extraHeight_ = 0;
     bool swallowChar_ = false;
+    bool redrawHeld_ = false;
 };
 
 HWND parentHwnd(Control& control);
