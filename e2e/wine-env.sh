@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A throwaway Wine environment for the end-to-end tests and scripts/run:
 # a virtual display of its own (Xvfb), a fresh 64-bit Wine prefix copied from
-# a template (which runs 32-bit and 64-bit programs), a persistent wineserver
-# and Wine's services started with their output detached. Everything it
+# a template (which runs 32-bit and 64-bit programs where the machine can run
+# 32-bit ones, else 64-bit ones only: scripts/wine-mode.sh), a persistent
+# wineserver and Wine's services started with their output detached. Everything it
 # starts it stops again, by PID or by `wineserver -k` on its own prefix.
 #
 # Sourced:  . e2e/wine-env.sh; e2e_env_start; wine prog.exe; e2e_env_stop
@@ -13,6 +14,9 @@
 # the repository) and is rebuilt when the Wine version changes.
 
 E2E_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+# shellcheck source=../scripts/wine-mode.sh
+. "$E2E_ROOT/scripts/wine-mode.sh"
+suite_wine_setup
 : "${E2E_WINE_TEMPLATE:=$E2E_ROOT/build/wine-template}"
 export WINEDEBUG=-all
 # No desktop menu entries from winemenubuilder; no Mono or Gecko install prompts.
@@ -71,7 +75,7 @@ e2e_stop_wine() {
 # another Wine version. Needs DISPLAY. Parallel callers take turns (flock).
 e2e_ensure_template() {
   local want stamp="$E2E_WINE_TEMPLATE/.e2e-template" start
-  want="$(wine --version 2>/dev/null) Managed=N"
+  want="$(wine --version 2>/dev/null) Managed=N wine32=$SUITE_WINE32"
   mkdir -p "$(dirname "$E2E_WINE_TEMPLATE")"
   (
     flock -w 300 9 || { e2e_log "timed out waiting for another template build"; exit 1; }
