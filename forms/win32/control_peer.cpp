@@ -6,21 +6,8 @@
 
 namespace forms::win32 {
 
-// Atoms ignore letter case, and names such as "Cancel" and "CANCEL" must stay
-// apart: every capital letter and every '^' is written with a '^' before it
-// ("Cancel" is kept as "^Cancel"), which a reader undoes. A prefix keeps the
-// name from matching an atom the system already holds in another spelling.
-static std::wstring atomNameFor(const std::string& name) {
-    std::wstring out = L"forms:";
-    for (wchar_t c : platform::widen(name)) {
-        if ((c >= L'A' && c <= L'Z') || c == L'^') out += L'^';
-        out += c;
-    }
-    return out;
-}
-
 void tagWindow(HWND hwnd, const std::string& name) {
-    ATOM atom = GlobalAddAtomW(atomNameFor(name).c_str());
+    ATOM atom = GlobalAddAtomW(encodeAtomName(platform::widen(name)).c_str());
     SetPropW(hwnd, kNameProperty, reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(atom)));
 }
 

@@ -7,17 +7,10 @@
 #include "forms/control.hpp"
 #include "forms/peer.hpp"
 #include "forms/window.hpp"
+#include "forms/win32/automation_tags.hpp"
 
 namespace forms::win32 {
 
-// Name of the window property that carries a control's or window's name (as a
-// global atom, capitals marked with '^'), so that automation in another
-// process can find it.
-constexpr const wchar_t* kNameProperty = L"FormsName";
-
-// The message the shell sends a window about mouse activity over its
-// notification-area icon; wParam is the icon's id, lParam the mouse message.
-constexpr UINT kTrayCallbackMessage = WM_APP + 1;
 // Posted to a control whose drawing is held back: the program is back in its
 // message loop, so the control draws again.
 constexpr UINT kResumeRedrawMessage = WM_APP + 2;
