@@ -1,29 +1,33 @@
 // The headless backend: all state is the model's, so the peers only answer
-// modal boxes and keep a record of them.
+// modal boxes, keep a record of them and stand in for the real controls.
+#include <stdexcept>
+
 #include "forms/app.hpp"
-#include "forms/control.hpp"
-#include "forms/tray_icon.hpp"
+#include "forms/button.hpp"
+#include "forms/check_box.hpp"
+#include "forms/combo_box.hpp"
 #include "forms/headless/headless_app.hpp"
+#include "forms/label.hpp"
+#include "forms/list_box.hpp"
 #include "forms/menu.hpp"
+#include "forms/picture.hpp"
+#include "forms/scroll_bar.hpp"
+#include "forms/status_bar.hpp"
+#include "forms/text_box.hpp"
+#include "forms/tray_icon.hpp"
 #include "forms/window.hpp"
 
 namespace forms {
 namespace headless {
 
+// A box that no test expected fails that test, naming the box.
 MessageResult HeadlessAppPeer::messageBox(const MessageBoxRequest& request) {
     boxes.push_back(request);
-    if (!answers.empty()) {
-        MessageResult answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    switch (request.buttons) {
-        case MessageButtons::AbortRetryIgnore: return MessageResult::Abort;
-        case MessageButtons::YesNo:
-        case MessageButtons::YesNoCancel: return MessageResult::Yes;
-        case MessageButtons::RetryCancel: return MessageResult::Retry;
-        default: return MessageResult::Ok;
-    }
+    if (answers.empty())
+        throw std::logic_error("unexpected message box \"" + request.text + "\" titled \"" + request.title + "\"");
+    MessageResult answer = answers.front();
+    answers.pop_front();
+    return answer;
 }
 
 namespace {
@@ -31,7 +35,7 @@ namespace {
 class NullWindowPeer : public WindowPeer {
 public:
     explicit NullWindowPeer(Window& window) : window_(window) {}
-    void sync(Property) override {}
+    void sync(WindowProperty) override {}
     void show() override {}
     void hide() override {}
     void bringToFront() override {}
@@ -44,20 +48,30 @@ private:
     Window& window_;
 };
 
-class NullControlPeer : public ControlPeer {
+// Every kind's peer: nothing to mirror.
+template <class Kind>
+class NullPeer : public Kind::Peer {
 public:
     void sync(Property) override {}
     void focus() override {}
+    void update(typename Kind::Aspect) override {}
+};
+
+template <class Kind>
+class NullItemsPeer : public NullPeer<Kind> {
+public:
+    void itemInserted(int) override {}
+    void itemRemoved(int) override {}
+    void itemsCleared() override {}
 };
 
 // The notification area shows an icon unless the test made it refuse.
-class TrayIconPeer : public ControlPeer {
+class TrayIconPeer : public NullPeer<TrayIcon> {
 public:
     TrayIconPeer(TrayIcon& icon, HeadlessAppPeer& app) : icon_(icon), app_(app) {}
-    void sync(Property what) override {
-        if (what == Property::Active && icon_.active()) icon_.setShown(!app_.refuseTrayIcons);
+    void update(TrayIcon::Aspect what) override {
+        if (what == TrayIcon::Aspect::Active && icon_.active()) icon_.setShown(!app_.refuseTrayIcons);
     }
-    void focus() override {}
 
 private:
     TrayIcon& icon_;
@@ -69,11 +83,18 @@ private:
 
 std::unique_ptr<AppPeer> makeAppPeer(App&) { return std::make_unique<headless::HeadlessAppPeer>(); }
 std::unique_ptr<WindowPeer> makeWindowPeer(Window& window) { return std::make_unique<headless::NullWindowPeer>(window); }
-std::unique_ptr<ControlPeer> makeControlPeer(Control& control) {
-    if (control.kind() == ControlKind::TrayIcon)
-        return std::make_unique<headless::TrayIconPeer>(
-            static_cast<TrayIcon&>(control), static_cast<headless::HeadlessAppPeer&>(control.window().app().peer()));
-    return std::make_unique<headless::NullControlPeer>();
+
+std::unique_ptr<Label::Peer> makePeer(Label&) { return std::make_unique<headless::NullPeer<Label>>(); }
+std::unique_ptr<TextBox::Peer> makePeer(TextBox&) { return std::make_unique<headless::NullPeer<TextBox>>(); }
+std::unique_ptr<Button::Peer> makePeer(Button&) { return std::make_unique<headless::NullPeer<Button>>(); }
+std::unique_ptr<CheckBox::Peer> makePeer(CheckBox&) { return std::make_unique<headless::NullPeer<CheckBox>>(); }
+std::unique_ptr<ScrollBar::Peer> makePeer(ScrollBar&) { return std::make_unique<headless::NullPeer<ScrollBar>>(); }
+std::unique_ptr<Picture::Peer> makePeer(Picture&) { return std::make_unique<headless::NullPeer<Picture>>(); }
+std::unique_ptr<StatusBar::Peer> makePeer(StatusBar&) { return std::make_unique<headless::NullPeer<StatusBar>>(); }
+std::unique_ptr<ListBox::Peer> makePeer(ListBox&) { return std::make_unique<headless::NullItemsPeer<ListBox>>(); }
+std::unique_ptr<ComboBox::Peer> makePeer(ComboBox&) { return std::make_unique<headless::NullItemsPeer<ComboBox>>(); }
+std::unique_ptr<TrayIcon::Peer> makePeer(TrayIcon& icon) {
+    return std::make_unique<headless::TrayIconPeer>(icon, static_cast<headless::HeadlessAppPeer&>(icon.window().app().peer()));
 }
 
 }  // namespace forms

@@ -66,8 +66,11 @@ void App::requestQuit() {
     else peer_->quit();
 }
 
+// A retired peer is cut off from its model at once (the model may go before
+// the peer does), and destroyed at once or after the running handler.
 void App::retirePeer(std::unique_ptr<WindowPeer> peer) {
     if (!peer) return;
+    peer->orphan();
     if (dispatchDepth_ > 0) {
         // A handler of this very window may still be running in the backend.
         peer->hide();
@@ -76,18 +79,32 @@ void App::retirePeer(std::unique_ptr<WindowPeer> peer) {
 }
 
 void App::retirePeer(std::unique_ptr<ControlPeer> peer) {
-    if (peer && dispatchDepth_ > 0) retiredControls_.push_back(std::move(peer));
+    if (!peer) return;
+    peer->orphan();
+    if (dispatchDepth_ > 0) retiredControls_.push_back(std::move(peer));
+}
+
+void App::destroyLater(std::unique_ptr<Window> window) {
+    if (!window) return;
+    if (dispatchDepth_ > 0) doomedWindows_.push_back(std::move(window));
+    else window.reset();
 }
 
 void App::flushRetired() {
-    // Moved out first: destroying them may dispatch messages that come back here.
-    auto controls = std::move(retiredControls_);
-    auto windows = std::move(retiredWindows_);
-    retiredControls_.clear();
-    retiredWindows_.clear();
-    // Controls first: their real windows are children of the windows.
-    controls.clear();
-    windows.clear();
+    // Moved out first: destroying them may dispatch messages that come back
+    // here, and a doomed window retires peers of its own as it goes.
+    while (!doomedWindows_.empty() || !retiredControls_.empty() || !retiredWindows_.empty()) {
+        auto controls = std::move(retiredControls_);
+        auto windows = std::move(retiredWindows_);
+        retiredControls_.clear();
+        retiredWindows_.clear();
+        // Controls first: their real windows are children of the windows.
+        controls.clear();
+        windows.clear();
+        auto doomed = std::move(doomedWindows_);
+        doomedWindows_.clear();
+        doomed.clear();
+    }
 }
 
 void App::windowLoaded(Window& window) {

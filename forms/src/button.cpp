@@ -2,7 +2,7 @@
 
 namespace forms {
 
-Button::Button(Window& window, std::string name) : Control(window, std::move(name), ControlKind::Button) {
+Button::Button(Window& window, std::string name) : Control(window, std::move(name)) {
     Button::reset();
 }
 
@@ -17,7 +17,15 @@ void Button::reset() {
 void Button::setCaption(const std::string& caption) {
     if (caption == caption_) return;
     caption_ = caption;
-    sync(Property::Caption);
+    update(Aspect::Caption);
 }
+
+void Button::setOwnColors(bool on) {
+    if (on == ownColors_) return;
+    ownColors_ = on;
+    recreatePeer();
+}
+
+std::unique_ptr<ControlPeer> Button::createPeer() { return makePeer(*this); }
 
 }  // namespace forms

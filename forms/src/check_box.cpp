@@ -5,7 +5,7 @@
 
 namespace forms {
 
-CheckBox::CheckBox(Window& window, std::string name) : Control(window, std::move(name), ControlKind::CheckBox) {
+CheckBox::CheckBox(Window& window, std::string name) : Control(window, std::move(name)) {
     CheckBox::reset();
 }
 
@@ -20,13 +20,13 @@ void CheckBox::reset() {
 void CheckBox::setCaption(const std::string& caption) {
     if (caption == caption_) return;
     caption_ = caption;
-    sync(Property::Caption);
+    update(Aspect::Caption);
 }
 
 void CheckBox::setChecked(bool checked) {
     if (checked == checked_) return;
     checked_ = checked;
-    sync(Property::Value);
+    update(Aspect::Checked);
     raise(onClick, "Click");
 }
 
@@ -34,8 +34,10 @@ void CheckBox::userToggled() {
     App::Dispatch dispatch(window().app());
     if (!enabled() || !window().loaded()) return;
     checked_ = !checked_;
-    sync(Property::Value);
+    update(Aspect::Checked);
     raise(onClick, "Click");
 }
+
+std::unique_ptr<ControlPeer> CheckBox::createPeer() { return makePeer(*this); }
 
 }  // namespace forms

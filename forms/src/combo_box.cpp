@@ -9,7 +9,7 @@
 namespace forms {
 
 ComboBox::ComboBox(Window& window, std::string name)
-    : Control(window, std::move(name), ControlKind::ComboBox) {}
+    : Control(window, std::move(name)) {}
 
 void ComboBox::reset() {
     Control::reset();
@@ -26,7 +26,7 @@ std::string ComboBox::text() const {
 void ComboBox::setText(const std::string& text) {
     if (style_ != ComboStyle::DropDown || text == editText_) return;
     editText_ = text;
-    sync(Property::Text);
+    update(Aspect::Text);
     record("Change(code)");
     if (onChange) onChange(ChangeEvent{Origin::Code});
 }
@@ -51,15 +51,17 @@ void ComboBox::addItem(const std::string& text, int index) {
     if (sorted_ && index < 0)
         index = static_cast<int>(std::upper_bound(items().begin(), items().end(), text, lessIgnoringCase) - items().begin());
     index = list_.insert(text, index);
-    if (peer()) peer()->itemInserted(index);
+    if (auto* peer = itemsPeer()) peer->itemInserted(index);
 }
 
 void ComboBox::removeItem(int index) {
-    if (list_.remove(index) && peer()) peer()->itemRemoved(index);
+    if (list_.remove(index))
+        if (auto* peer = itemsPeer()) peer->itemRemoved(index);
 }
 
 void ComboBox::clear() {
-    if (list_.clear() && peer()) peer()->itemsCleared();
+    if (list_.clear())
+        if (auto* peer = itemsPeer()) peer->itemsCleared();
 }
 
 void ComboBox::setListIndex(int index) {
@@ -67,7 +69,7 @@ void ComboBox::setListIndex(int index) {
     if (index == -1 && list_.selected() == -1) return;
     list_.select(index);
     if (style_ == ComboStyle::DropDown && index >= 0) editText_ = list_.at(index);
-    sync(Property::ListIndex);
+    update(Aspect::Selection);
     raiseSelect(Origin::Code);
 }
 
@@ -83,5 +85,13 @@ void ComboBox::raiseSelect(Origin origin) {
     record(origin == Origin::User ? "Select(user)" : "Select(code)");
     if (onSelect) onSelect(ChangeEvent{origin});
 }
+
+void ComboBox::setStyle(ComboStyle style) {
+    if (style == style_) return;
+    style_ = style;
+    recreatePeer();
+}
+
+std::unique_ptr<ControlPeer> ComboBox::createPeer() { return makePeer(*this); }
 
 }  // namespace forms

@@ -6,18 +6,28 @@
 
 namespace forms {
 
-Control::Control(Window& window, std::string name, ControlKind kind)
-    : window_(window), name_(std::move(name)), kind_(kind) {
+Control::Control(Window& window, std::string name) : window_(window), name_(std::move(name)) {
     creationIndex_ = static_cast<int>(window_.controls().size());
     common_.tabIndex = creationIndex_;
     window_.addControl(*this);
 }
 
-Control::~Control() = default;
+Control::~Control() {
+    window_.removeControl(*this);
+    window_.app().retirePeer(std::move(peer_));
+}
 
 void Control::reset() { common_ = Common{}; }
 
-void Control::attachPeer() { peer_ = makeControlPeer(*this); }
+void Control::attachPeer() { peer_ = createPeer(); }
+
+void Control::recreatePeer() {
+    if (!peer_) return;
+    const bool focused = hasFocus();
+    window_.app().retirePeer(std::move(peer_));
+    attachPeer();
+    if (focused && peer_) peer_->focus();
+}
 
 void Control::record(const std::string& event) const { window_.app().record(name_ + "." + event); }
 
@@ -97,7 +107,7 @@ bool Control::userKeyDown(int keyCode, int shiftState) {
     }
     // The window's default and cancel buttons take Enter and Esc first; a
     // focused button takes Enter itself, and Ctrl+Enter breaks a line.
-    if (kind_ != ControlKind::Button && !(shiftState & (shift::Ctrl | shift::Alt))) {
+    if (!takesDialogKeys() && !(shiftState & (shift::Ctrl | shift::Alt))) {
         Button* button = keyCode == keys::Return ? window_.defaultButton()
                          : keyCode == keys::Escape ? window_.cancelButton() : nullptr;
         if (button) {

@@ -2,7 +2,7 @@
 
 namespace forms {
 
-Label::Label(Window& window, std::string name) : Control(window, std::move(name), ControlKind::Label) {
+Label::Label(Window& window, std::string name) : Control(window, std::move(name)) {
     Label::reset();
 }
 
@@ -19,19 +19,21 @@ void Label::reset() {
 void Label::setCaption(const std::string& caption) {
     if (caption == caption_) return;
     caption_ = caption;
-    sync(Property::Caption);
+    update(Aspect::Caption);
 }
 
 void Label::setAlignment(Alignment alignment) {
     if (alignment == alignment_) return;
     alignment_ = alignment;
-    sync(Property::Caption);
+    update(Aspect::Alignment);
 }
 
 void Label::setTransparent(bool on) {
     if (on == transparent_) return;
     transparent_ = on;
-    sync(Property::BackColor);
+    update(Aspect::Transparent);
 }
+
+std::unique_ptr<ControlPeer> Label::createPeer() { return makePeer(*this); }
 
 }  // namespace forms

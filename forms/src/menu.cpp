@@ -1,5 +1,7 @@
 #include "forms/menu.hpp"
 
+#include <algorithm>
+
 #include "forms/app.hpp"
 #include "forms/window.hpp"
 
@@ -12,22 +14,31 @@ MenuItem::MenuItem(Window& window, std::string name, std::string caption, MenuIt
     window_.addMenuItem(*this);
 }
 
+MenuItem::~MenuItem() {
+    if (parent_) {
+        auto& siblings = parent_->children_;
+        siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+    }
+    for (MenuItem* child : children_) child->parent_ = nullptr;
+    window_.removeMenuItem(*this);
+}
+
 void MenuItem::setCaption(const std::string& caption) {
     if (caption == caption_) return;
     caption_ = caption;
-    if (window_.peer()) window_.peer()->sync(Property::Menu);
+    if (window_.peer()) window_.peer()->sync(WindowProperty::Menu);
 }
 
 void MenuItem::setVisible(bool visible) {
     if (visible == visible_) return;
     visible_ = visible;
-    if (window_.peer()) window_.peer()->sync(Property::Menu);
+    if (window_.peer()) window_.peer()->sync(WindowProperty::Menu);
 }
 
 void MenuItem::setEnabled(bool enabled) {
     if (enabled == enabled_) return;
     enabled_ = enabled;
-    if (window_.peer()) window_.peer()->sync(Property::Menu);
+    if (window_.peer()) window_.peer()->sync(WindowProperty::Menu);
 }
 
 void MenuItem::click() {

@@ -2,7 +2,7 @@
 
 namespace forms {
 
-Picture::Picture(Window& window, std::string name) : Control(window, std::move(name), ControlKind::Picture) {
+Picture::Picture(Window& window, std::string name) : Control(window, std::move(name)) {
     Picture::reset();
 }
 
@@ -16,7 +16,9 @@ void Picture::reset() {
 void Picture::setIconResource(int id) {
     if (id == iconResource_) return;
     iconResource_ = id;
-    sync(Property::Image);
+    update(Aspect::Image);
 }
+
+std::unique_ptr<ControlPeer> Picture::createPeer() { return makePeer(*this); }
 
 }  // namespace forms

@@ -8,7 +8,7 @@
 namespace forms {
 
 ScrollBar::ScrollBar(Window& window, std::string name)
-    : Control(window, std::move(name), ControlKind::ScrollBar) {}
+    : Control(window, std::move(name)) {}
 
 void ScrollBar::reset() {
     Control::reset();
@@ -23,7 +23,7 @@ void ScrollBar::setValue(int value) {
     value = clamp(value);
     if (value == value_) return;
     value_ = value;
-    sync(Property::Value);
+    update(Aspect::Value);
     record("Change(code)");
     if (onChange) onChange(ChangeEvent{Origin::Code});
 }
@@ -32,13 +32,13 @@ void ScrollBar::setRange(int min, int max) {
     min_ = min;
     max_ = std::max(min, max);
     value_ = clamp(value_);
-    sync(Property::Range);
+    update(Aspect::Range);
 }
 
 void ScrollBar::setChanges(int smallChange, int largeChange) {
     smallChange_ = std::max(1, smallChange);
     largeChange_ = std::max(1, largeChange);
-    sync(Property::Range);
+    update(Aspect::Range);
 }
 
 void ScrollBar::userMoved(int value) {
@@ -49,5 +49,7 @@ void ScrollBar::userMoved(int value) {
     record("Change(user)");
     if (onChange) onChange(ChangeEvent{Origin::User});
 }
+
+std::unique_ptr<ControlPeer> ScrollBar::createPeer() { return makePeer(*this); }
 
 }  // namespace forms

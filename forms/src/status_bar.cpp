@@ -3,7 +3,7 @@
 namespace forms {
 
 StatusBar::StatusBar(Window& window, std::string name)
-    : Control(window, std::move(name), ControlKind::StatusBar) {
+    : Control(window, std::move(name)) {
     StatusBar::reset();
 }
 
@@ -19,21 +19,23 @@ void StatusBar::setText(const std::string& text) {
     if (panels_.empty()) panels_.push_back(StatusPanel{});
     if (panels_.front().text == text) return;
     panels_.front().text = text;
-    sync(Property::Text);
+    update(Aspect::PanelTexts);
 }
 
 void StatusBar::setPanels(const std::vector<StatusPanel>& panels) {
     if (panels == panels_) return;
     panels_ = panels;
-    sync(Property::Items);
+    update(Aspect::Panels);
 }
 
 void StatusBar::setPanelText(const std::string& key, const std::string& text) {
     for (StatusPanel& panel : panels_) {
         if (panel.key != key || panel.text == text) continue;
         panel.text = text;
-        sync(Property::Text);
+        update(Aspect::PanelTexts);
     }
 }
+
+std::unique_ptr<ControlPeer> StatusBar::createPeer() { return makePeer(*this); }
 
 }  // namespace forms

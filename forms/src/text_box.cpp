@@ -6,7 +6,7 @@
 namespace forms {
 
 TextBox::TextBox(Window& window, std::string name)
-    : Control(window, std::move(name), ControlKind::TextBox) {}
+    : Control(window, std::move(name)) {}
 
 void TextBox::reset() {
     Control::reset();
@@ -19,7 +19,7 @@ void TextBox::reset() {
 void TextBox::setText(const std::string& text) {
     if (text == text_) return;
     text_ = text;
-    sync(Property::Text);
+    update(Aspect::Text);
     raiseChange(Origin::Code);
 }
 
@@ -38,13 +38,33 @@ void TextBox::raiseChange(Origin origin) {
 void TextBox::setReadOnly(bool on) {
     if (on == readOnly_) return;
     readOnly_ = on;
-    sync(Property::ReadOnly);
+    update(Aspect::ReadOnly);
 }
 
 void TextBox::setMaxLength(int length) {
     if (length == maxLength_) return;
     maxLength_ = length < 0 ? 0 : length;
-    sync(Property::MaxLength);
+    update(Aspect::MaxLength);
 }
+
+void TextBox::setMultiLine(bool on) {
+    if (on == multiLine_) return;
+    multiLine_ = on;
+    recreatePeer();
+}
+
+void TextBox::setRich(bool on) {
+    if (on == rich_) return;
+    rich_ = on;
+    recreatePeer();
+}
+
+void TextBox::setScrollBars(ScrollBars bars) {
+    if (bars == scrollBars_) return;
+    scrollBars_ = bars;
+    recreatePeer();
+}
+
+std::unique_ptr<ControlPeer> TextBox::createPeer() { return makePeer(*this); }
 
 }  // namespace forms

@@ -5,7 +5,7 @@
 
 namespace forms {
 
-TrayIcon::TrayIcon(Window& window, std::string name) : Control(window, std::move(name), ControlKind::TrayIcon) {
+TrayIcon::TrayIcon(Window& window, std::string name) : Control(window, std::move(name)) {
     TrayIcon::reset();
 }
 
@@ -22,13 +22,13 @@ void TrayIcon::setActive(bool active) {
     if (active == active_) return;
     active_ = active;
     if (!active_) shown_ = false;
-    sync(Property::Active);
+    update(Aspect::Active);
 }
 
 void TrayIcon::setTip(const std::string& tip) {
     if (tip == tip_) return;
     tip_ = tip;
-    sync(Property::Caption);
+    update(Aspect::Tip);
 }
 
 void TrayIcon::userNotified(int mouseMessage) {
@@ -37,5 +37,7 @@ void TrayIcon::userNotified(int mouseMessage) {
     record("Notify(" + std::to_string(mouseMessage) + ")");
     if (onNotify) onNotify(mouseMessage);
 }
+
+std::unique_ptr<ControlPeer> TrayIcon::createPeer() { return makePeer(*this); }
 
 }  // namespace forms

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "forms/app.hpp"
+#include "forms/button.hpp"
 #include "forms/control.hpp"
 #include "forms/menu.hpp"
 
@@ -10,12 +11,30 @@ namespace forms {
 
 Window::Window(App& app, std::string name) : app_(app), name_(std::move(name)) {}
 
+// The controls, members of the derived window, have left already.
 Window::~Window() {
+    app_.retirePeer(std::move(peer_));
     if (loaded_) {
-        for (Control* control : controls_) control->detachPeer();
-        peer_.reset();
+        loaded_ = false;
         app_.windowUnloaded(*this);
     }
+}
+
+void Window::removeControl(Control& control) {
+    controls_.erase(std::remove(controls_.begin(), controls_.end(), &control), controls_.end());
+    if (focused_ == &control) focused_ = nullptr;
+    if (static_cast<Control*>(defaultButton_) == &control) defaultButton_ = nullptr;
+    if (static_cast<Control*>(cancelButton_) == &control) cancelButton_ = nullptr;
+}
+
+void Window::removeMenuItem(MenuItem& item) {
+    menuItems_.erase(std::remove(menuItems_.begin(), menuItems_.end(), &item), menuItems_.end());
+}
+
+void Window::setDefaultButton(Button* button) {
+    if (button == defaultButton_) return;
+    defaultButton_ = button;
+    if (peer_) peer_->sync(WindowProperty::DefaultButton);
 }
 
 void Window::resetProperties() {
@@ -44,8 +63,16 @@ void Window::load() {
     loading_ = true;
     resetProperties();
     design();
-    peer_ = makeWindowPeer(*this);
-    for (Control* control : controls_) control->attachPeer();
+    try {
+        peer_ = makeWindowPeer(*this);
+        for (Control* control : controls_) control->attachPeer();
+    } catch (...) {
+        // A real window that cannot be made leaves the window unloaded.
+        for (Control* control : controls_) app_.retirePeer(control->detachPeer());
+        app_.retirePeer(std::move(peer_));
+        loading_ = false;
+        throw;
+    }
     loaded_ = true;
     app_.windowLoaded(*this);
     app_.record(name_ + ".Load");
@@ -107,25 +134,25 @@ void Window::unloadFor(CloseReason reason) {
 void Window::setCaption(const std::string& caption) {
     if (caption == caption_) return;
     caption_ = caption;
-    if (peer_) peer_->sync(Property::Caption);
+    if (peer_) peer_->sync(WindowProperty::Caption);
 }
 
 void Window::setBackColor(Color color) {
     if (color == backColor_) return;
     backColor_ = color;
-    if (peer_) peer_->sync(Property::BackColor);
+    if (peer_) peer_->sync(WindowProperty::BackColor);
 }
 
 void Window::setBounds(const Rect& bounds) {
     if (bounds == bounds_) return;
     bounds_ = bounds;
-    if (peer_) peer_->sync(Property::Bounds);
+    if (peer_) peer_->sync(WindowProperty::Bounds);
 }
 
 void Window::setWindowState(WindowState state) {
     if (state == windowState_) return;
     windowState_ = state;
-    if (peer_) peer_->sync(Property::WindowState);
+    if (peer_) peer_->sync(WindowProperty::WindowState);
     app_.record(name_ + ".Resize");
     if (onResize) onResize();
 }

@@ -2,6 +2,8 @@
 // icon, and the window's default and cancel buttons.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "forms/headless/driver.hpp"
 #include "forms/picture.hpp"
 #include "test_window.hpp"
@@ -128,6 +130,30 @@ TEST_F(Controls, TrayIconIsShownUnlessRefusedAndReportsNotificationsWhileActive)
     user.refuseTrayIcons(true);
     window.tray.setActive(true);
     EXPECT_FALSE(window.tray.shown());
+}
+
+TEST_F(Controls, StylesTakenAtCreationChangeAfterLoadKeepingContentsAndFocus) {
+    window.body.setText("line 1\r\nline 2");
+    window.body.setFocus();
+    window.body.setMultiLine(false);
+    window.body.setScrollBars(forms::ScrollBars::Vertical);
+    EXPECT_FALSE(window.body.multiLine());
+    EXPECT_EQ("line 1\r\nline 2", window.body.text());
+    EXPECT_EQ(&window.body, window.focused());
+    ASSERT_NE(nullptr, window.body.peer());
+}
+
+TEST_F(Controls, ABoxNoTestExpectedFailsNamingItsTextAndTitle) {
+    window.send.onClick = [this] { app.messageBox("Really?", "Asking", forms::MessageButtons::YesNo, forms::MessageIcon::Question); };
+    try {
+        user.click(window.send);
+        FAIL() << "the unexpected box passed silently";
+    } catch (const std::logic_error& error) {
+        EXPECT_STREQ("unexpected message box \"Really?\" titled \"Asking\"", error.what());
+    }
+    user.answer(forms::MessageResult::No);
+    user.click(window.send);
+    EXPECT_EQ(2u, user.boxes().size());
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 // Load, show, hide, unload and end: what runs, and what state survives.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
+
 #include "forms/headless/driver.hpp"
 #include "test_window.hpp"
 
@@ -125,6 +128,60 @@ TEST_F(Lifecycle, MinimiseAndRestoreRaiseResize) {
     window.setWindowState(forms::WindowState::Normal);
     window.setWindowState(forms::WindowState::Normal);
     EXPECT_EQ(2, resizes);
+}
+
+// Windows and controls destroyed while loaded, in every order, from their own
+// handlers or not: nothing reads a dead object (run under ASan and UBSan).
+TEST_F(Lifecycle, WindowsDestroyedInEveryOrderLeaveTheProgramSound) {
+    int order[] = {0, 1, 2};
+    do {
+        forms::App own("Orders");
+        std::unique_ptr<TestWindow> windows[3];
+        for (int i = 0; i < 3; ++i) {
+            windows[i] = std::make_unique<TestWindow>(own, "W" + std::to_string(i));
+            windows[i]->show();
+            windows[i]->multi.setFocus();
+        }
+        for (int step = 0; step < 3; ++step) {
+            EXPECT_FALSE(own.ended());
+            windows[order[step]].reset();
+            EXPECT_EQ(static_cast<size_t>(2 - step), own.loadedWindows().size());
+        }
+        EXPECT_TRUE(own.ended());
+    } while (std::next_permutation(std::begin(order), std::end(order)));
+}
+
+TEST_F(Lifecycle, AWindowEndsItsOwnLifeFromItsHandlerAfterTheHandlerReturns) {
+    window.show();
+    auto child = std::make_unique<TestWindow>(app, "Child");
+    child->show();
+    TestWindow* alive = child.get();
+    bool ranToTheEnd = false;
+    alive->ok.onClick = [&] {
+        alive->unload();
+        app.destroyLater(std::move(child));
+        ranToTheEnd = alive->name() == "Child";  // still there while its handler runs
+    };
+    driver.click(alive->ok);
+    EXPECT_TRUE(ranToTheEnd);
+    EXPECT_EQ(nullptr, child);
+    EXPECT_EQ(std::vector<forms::Window*>{&window}, app.loadedWindows());
+    EXPECT_FALSE(app.ended());
+}
+
+TEST_F(Lifecycle, AControlDestroyedLeavesItsWindowAndTheFocus) {
+    window.show();
+    auto extra = std::make_unique<forms::Button>(window, "cmdExtra");
+    window.setDefaultButton(extra.get());
+    extra->setFocus();
+    ASSERT_EQ(extra.get(), window.focused());
+    extra.reset();
+    EXPECT_EQ(nullptr, window.findControl("cmdExtra"));
+    EXPECT_EQ(nullptr, window.focused());
+    EXPECT_EQ(nullptr, window.defaultButton());
+    driver.pressKey(window.single, forms::keys::Return);  // no default button to press
+    driver.pressKey(window.single, forms::keys::Tab);
+    EXPECT_EQ(&window.multi, window.focused());
 }
 
 }  // namespace

@@ -4,16 +4,6 @@
 #include <commctrl.h>
 
 #include "forms/app.hpp"
-#include "forms/button.hpp"
-#include "forms/check_box.hpp"
-#include "forms/combo_box.hpp"
-#include "forms/list_box.hpp"
-#include "forms/picture.hpp"
-#include "forms/scroll_bar.hpp"
-#include "forms/tray_icon.hpp"
-#include "forms/label.hpp"
-#include "forms/status_bar.hpp"
-#include "forms/text_box.hpp"
 #include "platform/win32_text.hpp"
 #include "app_peer.hpp"
 #include "win32_peer.hpp"
@@ -21,17 +11,6 @@
 
 namespace forms {
 namespace win32 {
-
-std::unique_ptr<ControlPeer> makeLabelPeer(Label& label);
-std::unique_ptr<ControlPeer> makeTextBoxPeer(TextBox& box);
-std::unique_ptr<ControlPeer> makeComboBoxPeer(ComboBox& combo);
-std::unique_ptr<ControlPeer> makeButtonPeer(Button& button);
-std::unique_ptr<ControlPeer> makeStatusBarPeer(StatusBar& bar);
-std::unique_ptr<ControlPeer> makeListBoxPeer(ListBox& list);
-std::unique_ptr<ControlPeer> makeCheckBoxPeer(CheckBox& box);
-std::unique_ptr<ControlPeer> makeScrollBarPeer(ScrollBar& bar);
-std::unique_ptr<ControlPeer> makePicturePeer(Picture& picture);
-std::unique_ptr<ControlPeer> makeTrayIconPeer(TrayIcon& icon);
 
 namespace {
 
@@ -111,21 +90,5 @@ void Win32AppPeer::quit() {
 std::unique_ptr<AppPeer> makeAppPeer(App&) { return std::make_unique<win32::Win32AppPeer>(); }
 
 std::unique_ptr<WindowPeer> makeWindowPeer(Window& window) { return std::make_unique<win32::WindowPeerImpl>(window); }
-
-std::unique_ptr<ControlPeer> makeControlPeer(Control& control) {
-    switch (control.kind()) {
-        case ControlKind::Label: return win32::makeLabelPeer(static_cast<Label&>(control));
-        case ControlKind::TextBox: return win32::makeTextBoxPeer(static_cast<TextBox&>(control));
-        case ControlKind::ComboBox: return win32::makeComboBoxPeer(static_cast<ComboBox&>(control));
-        case ControlKind::Button: return win32::makeButtonPeer(static_cast<Button&>(control));
-        case ControlKind::StatusBar: return win32::makeStatusBarPeer(static_cast<StatusBar&>(control));
-        case ControlKind::ListBox: return win32::makeListBoxPeer(static_cast<ListBox&>(control));
-        case ControlKind::CheckBox: return win32::makeCheckBoxPeer(static_cast<CheckBox&>(control));
-        case ControlKind::ScrollBar: return win32::makeScrollBarPeer(static_cast<ScrollBar&>(control));
-        case ControlKind::Picture: return win32::makePicturePeer(static_cast<Picture&>(control));
-        case ControlKind::TrayIcon: return win32::makeTrayIconPeer(static_cast<TrayIcon&>(control));
-    }
-    return nullptr;
-}
 
 }  // namespace forms

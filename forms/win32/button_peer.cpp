@@ -5,7 +5,7 @@
 
 namespace forms::win32 {
 
-class ButtonPeer : public ControlPeerBase {
+class ButtonPeer : public ControlPeerBase, public Button::Peer {
 public:
     explicit ButtonPeer(Button& button) : ControlPeerBase(button), button_(button) {
         bool isDefault = button.window().defaultButton() == &button;
@@ -14,12 +14,14 @@ public:
         create(L"BUTTON", style, 0, button.caption());
     }
 
-    void sync(Property what) override {
-        if (what == Property::Caption) {
-            SetWindowTextW(hwnd_, platform::widen(button_.caption()).c_str());
-            return;
-        }
-        ControlPeerBase::sync(what);
+    void update(Button::Aspect what) override {
+        if (what == Button::Aspect::Caption) SetWindowTextW(hwnd_, platform::widen(button_.caption()).c_str());
+    }
+
+    // The window's default button is drawn with the heavier border.
+    void markDefault(bool isDefault) {
+        if (!button_.ownColors())
+            SendMessageW(hwnd_, BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
     }
 
     bool onCommand(WORD code) override {
@@ -62,6 +64,10 @@ private:
     Button& button_;
 };
 
-std::unique_ptr<ControlPeer> makeButtonPeer(Button& button) { return std::make_unique<ButtonPeer>(button); }
+void markDefaultButton(ControlPeer* peer, bool isDefault) {
+    if (auto* button = dynamic_cast<ButtonPeer*>(peer)) button->markDefault(isDefault);
+}
 
 }  // namespace forms::win32
+
+std::unique_ptr<forms::Button::Peer> forms::makePeer(Button& button) { return std::make_unique<win32::ButtonPeer>(button); }

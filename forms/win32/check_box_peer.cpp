@@ -6,18 +6,19 @@
 
 namespace forms::win32 {
 
-class CheckBoxPeer : public ControlPeerBase {
+class CheckBoxPeer : public ControlPeerBase, public CheckBox::Peer {
 public:
     explicit CheckBoxPeer(CheckBox& box) : ControlPeerBase(box), box_(box) {
         create(L"BUTTON", BS_CHECKBOX | (box.tabStop() ? WS_TABSTOP : 0), 0, box.caption());
-        sync(Property::Value);
+        update(CheckBox::Aspect::Checked);
     }
 
-    void sync(Property what) override {
+    void update(CheckBox::Aspect what) override {
         switch (what) {
-            case Property::Value: SendMessageW(hwnd_, BM_SETCHECK, box_.checked() ? BST_CHECKED : BST_UNCHECKED, 0); break;
-            case Property::Caption: SetWindowTextW(hwnd_, platform::widen(box_.caption()).c_str()); break;
-            default: ControlPeerBase::sync(what); break;
+            case CheckBox::Aspect::Checked:
+                SendMessageW(hwnd_, BM_SETCHECK, box_.checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+                break;
+            case CheckBox::Aspect::Caption: SetWindowTextW(hwnd_, platform::widen(box_.caption()).c_str()); break;
         }
     }
 
@@ -31,6 +32,6 @@ private:
     CheckBox& box_;
 };
 
-std::unique_ptr<ControlPeer> makeCheckBoxPeer(CheckBox& box) { return std::make_unique<CheckBoxPeer>(box); }
-
 }  // namespace forms::win32
+
+std::unique_ptr<forms::CheckBox::Peer> forms::makePeer(CheckBox& box) { return std::make_unique<win32::CheckBoxPeer>(box); }

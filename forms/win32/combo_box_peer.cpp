@@ -21,13 +21,9 @@ public:
         }
     }
 
-    void sync(Property what) override {
-        switch (what) {
-            case Property::Items: fill(); break;
-            case Property::ListIndex: syncSelection(); break;
-            case Property::Text: syncText(); break;
-            default: ControlPeerBase::sync(what); break;
-        }
+    void update(ComboBox::Aspect what) override {
+        if (what == ComboBox::Aspect::Selection) syncSelection();
+        else syncText();
     }
 
     bool onCommand(WORD code) override {
@@ -55,6 +51,6 @@ private:
     ComboBox& combo_;
 };
 
-std::unique_ptr<ControlPeer> makeComboBoxPeer(ComboBox& combo) { return std::make_unique<ComboBoxPeer>(combo); }
-
 }  // namespace forms::win32
+
+std::unique_ptr<forms::ComboBox::Peer> forms::makePeer(ComboBox& combo) { return std::make_unique<win32::ComboBoxPeer>(combo); }

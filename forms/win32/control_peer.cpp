@@ -4,6 +4,10 @@
 #include "platform/win32_text.hpp"
 #include "window_peer.hpp"
 
+#include <stdexcept>
+
+#include "forms/tray_icon.hpp"
+
 namespace forms::win32 {
 
 void tagWindow(HWND hwnd, const std::string& name) {
@@ -53,10 +57,18 @@ HWND parentHwnd(Control& control) {
     return window ? window->hwnd() : nullptr;
 }
 
+std::string creationError(const std::string& name, unsigned long error) {
+    return "The window \"" + name + "\" could not be created (system error " + std::to_string(error) + ").";
+}
+
+void showInternalError(const std::string& text) {
+    MessageBoxW(nullptr, platform::widen(text).c_str(), L"Internal error", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+}
+
 int trayIconId(const Control& icon) {
     int id = 0;
     for (Control* control : icon.window().controls()) {
-        if (control->kind() == ControlKind::TrayIcon) ++id;
+        if (dynamic_cast<TrayIcon*>(control)) ++id;
         if (control == &icon) return id;
     }
     return id;
@@ -79,8 +91,16 @@ std::string readWindowText(HWND hwnd) {
 }
 
 ControlPeerBase::~ControlPeerBase() {
-    if (!hwnd_) return;
-    // Unhook first, so that the messages of the destruction reach no peer.
+    orphan();
+    if (hwnd_) DestroyWindow(hwnd_);
+    if (font_) DeleteObject(font_);
+}
+
+// Unhooks the real window from the model, so that no message reaches it any
+// more; the real window itself goes with the peer.
+void ControlPeerBase::orphan() {
+    if (orphaned_ || !hwnd_) return;
+    orphaned_ = true;
     if (inner_) {
         SetWindowLongPtrW(inner_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(innerProc_));
         SetWindowLongPtrW(inner_, GWLP_USERDATA, 0);
@@ -89,8 +109,6 @@ ControlPeerBase::~ControlPeerBase() {
     SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalProc_));
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     untagWindow(hwnd_);
-    DestroyWindow(hwnd_);
-    if (font_) DeleteObject(font_);
 }
 
 ControlPeerBase* ControlPeerBase::fromHwnd(HWND hwnd) {
@@ -108,7 +126,7 @@ void ControlPeerBase::create(const wchar_t* windowClass, DWORD style, DWORD exSt
                             toPixels(r.left, dpi_), toPixels(r.top, dpi_), toPixels(r.width, dpi_),
                             toPixels(r.height, dpi_) + extraHeight_, parentHwnd(control_), nullptr,
                             GetModuleHandleW(nullptr), nullptr);
-    if (!hwnd_) return;
+    if (!hwnd_) throw std::runtime_error(creationError(control_.name(), GetLastError()));
     tagWindow(hwnd_, control_.name());
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     originalProc_ = reinterpret_cast<WNDPROC>(

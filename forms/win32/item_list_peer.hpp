@@ -19,7 +19,7 @@ constexpr ListMessages kComboBoxMessages{CB_INSERTSTRING, CB_ADDSTRING, CB_DELET
 
 // Model: ListBox or ComboBox.
 template <class Model>
-class ItemListPeer : public ControlPeerBase {
+class ItemListPeer : public ControlPeerBase, public Model::Peer {
 public:
     ItemListPeer(Model& model, const ListMessages& messages)
         : ControlPeerBase(model), model_(model), messages_(messages) {}

@@ -5,21 +5,23 @@
 
 namespace forms::win32 {
 
-class LabelPeer : public ControlPeerBase {
+class LabelPeer : public ControlPeerBase, public Label::Peer {
 public:
     explicit LabelPeer(Label& label) : ControlPeerBase(label), label_(label) {
         create(L"STATIC", SS_NOTIFY | alignmentStyle(), 0, label.caption());
     }
 
-    void sync(Property what) override {
-        if (what == Property::Caption) {
-            SetWindowLongPtrW(hwnd_, GWL_STYLE,
-                              (GetWindowLongPtrW(hwnd_, GWL_STYLE) & ~(SS_LEFT | SS_CENTER | SS_RIGHT)) | alignmentStyle());
-            SetWindowTextW(hwnd_, platform::widen(label_.caption()).c_str());
-            InvalidateRect(hwnd_, nullptr, TRUE);
-            return;
+    void update(Label::Aspect what) override {
+        switch (what) {
+            case Label::Aspect::Caption: SetWindowTextW(hwnd_, platform::widen(label_.caption()).c_str()); break;
+            case Label::Aspect::Alignment:
+                SetWindowLongPtrW(hwnd_, GWL_STYLE,
+                                  (GetWindowLongPtrW(hwnd_, GWL_STYLE) & ~(SS_LEFT | SS_CENTER | SS_RIGHT)) |
+                                      alignmentStyle());
+                break;
+            case Label::Aspect::Transparent: break;
         }
-        ControlPeerBase::sync(what);
+        InvalidateRect(hwnd_, nullptr, TRUE);
     }
 
     bool onCommand(WORD code) override {
@@ -47,6 +49,6 @@ private:
     Label& label_;
 };
 
-std::unique_ptr<ControlPeer> makeLabelPeer(Label& label) { return std::make_unique<LabelPeer>(label); }
-
 }  // namespace forms::win32
+
+std::unique_ptr<forms::Label::Peer> forms::makePeer(Label& label) { return std::make_unique<win32::LabelPeer>(label); }

@@ -13,13 +13,7 @@ public:
         fillItems();
     }
 
-    void sync(Property what) override {
-        switch (what) {
-            case Property::Items: fillItems(); break;
-            case Property::ListIndex: syncSelection(); break;
-            default: ControlPeerBase::sync(what); break;
-        }
-    }
+    void update(ListBox::Aspect) override { syncSelection(); }
 
     bool onCommand(WORD code) override {
         if (code == LBN_SELCHANGE) list_.userSelected(static_cast<int>(SendMessageW(hwnd_, LB_GETCURSEL, 0, 0)));
@@ -32,6 +26,6 @@ private:
     ListBox& list_;
 };
 
-std::unique_ptr<ControlPeer> makeListBoxPeer(ListBox& list) { return std::make_unique<ListBoxPeer>(list); }
-
 }  // namespace forms::win32
+
+std::unique_ptr<forms::ListBox::Peer> forms::makePeer(ListBox& list) { return std::make_unique<win32::ListBoxPeer>(list); }

@@ -4,7 +4,7 @@
 
 namespace forms::win32 {
 
-class PicturePeer : public ControlPeerBase {
+class PicturePeer : public ControlPeerBase, public Picture::Peer {
 public:
     explicit PicturePeer(Picture& picture) : ControlPeerBase(picture), picture_(picture) {
         create(L"STATIC", SS_OWNERDRAW, 0, "");
@@ -14,13 +14,9 @@ public:
         if (icon_) DestroyIcon(icon_);
     }
 
-    void sync(Property what) override {
-        if (what == Property::Image) {
-            loadIcon();
-            InvalidateRect(hwnd_, nullptr, TRUE);
-            return;
-        }
-        ControlPeerBase::sync(what);
+    void update(Picture::Aspect) override {
+        loadIcon();
+        InvalidateRect(hwnd_, nullptr, TRUE);
     }
 
     bool onDrawItem(const DRAWITEMSTRUCT& item) override {
@@ -44,6 +40,6 @@ private:
     HICON icon_ = nullptr;
 };
 
-std::unique_ptr<ControlPeer> makePicturePeer(Picture& picture) { return std::make_unique<PicturePeer>(picture); }
-
 }  // namespace forms::win32
+
+std::unique_ptr<forms::Picture::Peer> forms::makePeer(Picture& picture) { return std::make_unique<win32::PicturePeer>(picture); }

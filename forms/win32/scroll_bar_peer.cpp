@@ -7,18 +7,17 @@
 
 namespace forms::win32 {
 
-class ScrollBarPeer : public ControlPeerBase {
+class ScrollBarPeer : public ControlPeerBase, public ScrollBar::Peer {
 public:
     explicit ScrollBarPeer(ScrollBar& bar) : ControlPeerBase(bar), bar_(bar) {
         create(L"SCROLLBAR", SBS_VERT | (bar.tabStop() ? WS_TABSTOP : 0), 0, "");
         applyRange();
     }
 
-    void sync(Property what) override {
+    void update(ScrollBar::Aspect what) override {
         switch (what) {
-            case Property::Range: applyRange(); break;
-            case Property::Value: SetScrollPos(hwnd_, SB_CTL, bar_.value(), TRUE); break;
-            default: ControlPeerBase::sync(what); break;
+            case ScrollBar::Aspect::Range: applyRange(); break;
+            case ScrollBar::Aspect::Value: SetScrollPos(hwnd_, SB_CTL, bar_.value(), TRUE); break;
         }
     }
 
@@ -58,6 +57,6 @@ private:
     ScrollBar& bar_;
 };
 
-std::unique_ptr<ControlPeer> makeScrollBarPeer(ScrollBar& bar) { return std::make_unique<ScrollBarPeer>(bar); }
-
 }  // namespace forms::win32
+
+std::unique_ptr<forms::ScrollBar::Peer> forms::makePeer(ScrollBar& bar) { return std::make_unique<win32::ScrollBarPeer>(bar); }

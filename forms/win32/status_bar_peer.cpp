@@ -10,20 +10,26 @@
 
 namespace forms::win32 {
 
-class StatusBarPeer : public ControlPeerBase {
+class StatusBarPeer : public ControlPeerBase, public StatusBar::Peer, public OwnerMessageHook {
 public:
     explicit StatusBarPeer(StatusBar& bar) : ControlPeerBase(bar), bar_(bar) {
         create(STATUSCLASSNAMEW, CCS_BOTTOM, 0, "");
         applyPanels();
     }
 
+    void update(StatusBar::Aspect what) override {
+        if (what == StatusBar::Aspect::Panels) applyPanels();
+        else applyTexts();
+    }
+
     void sync(Property what) override {
-        switch (what) {
-            case Property::Items: applyPanels(); break;
-            case Property::Text: applyTexts(); break;
-            case Property::Bounds: break;  // it places itself along the bottom
-            default: ControlPeerBase::sync(what); break;
-        }
+        if (what != Property::Bounds) ControlPeerBase::sync(what);  // it places itself along the bottom
+    }
+
+    // Status bars place themselves along the bottom when told of a new size.
+    bool onOwnerMessage(UINT message, WPARAM, LPARAM, LRESULT&) override {
+        if (message == WM_SIZE) SendMessageW(hwnd_, WM_SIZE, 0, 0);
+        return false;
     }
 
 private:
@@ -50,6 +56,6 @@ private:
     StatusBar& bar_;
 };
 
-std::unique_ptr<ControlPeer> makeStatusBarPeer(StatusBar& bar) { return std::make_unique<StatusBarPeer>(bar); }
-
 }  // namespace forms::win32
+
+std::unique_ptr<forms::StatusBar::Peer> forms::makePeer(StatusBar& bar) { return std::make_unique<win32::StatusBarPeer>(bar); }

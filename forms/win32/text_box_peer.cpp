@@ -28,9 +28,16 @@ std::string withCrLf(const std::string& text) {
     return out;
 }
 
+// Rich edit 2.0 exists on every Windows from 98 and XP on; its library is
+// loaded by the first rich box and stays for the program's life.
+bool richEditLoaded() {
+    static const HMODULE library = LoadLibraryW(L"riched20.dll");
+    return library != nullptr;
+}
+
 }  // namespace
 
-class TextBoxPeer : public ControlPeerBase {
+class TextBoxPeer : public ControlPeerBase, public TextBox::Peer {
 public:
     explicit TextBoxPeer(TextBox& box) : ControlPeerBase(box), box_(box) {
         DWORD style = ES_AUTOHSCROLL;
@@ -42,8 +49,7 @@ public:
         }
         if (box.readOnly()) style |= ES_READONLY;
         if (box.tabStop()) style |= WS_TABSTOP;
-        // Rich edit 2.0 exists on every Windows from 98 and XP on.
-        const wchar_t* windowClass = box.rich() && LoadLibraryW(L"riched20.dll") ? RICHEDIT_CLASSW : L"EDIT";
+        const wchar_t* windowClass = box.rich() && richEditLoaded() ? RICHEDIT_CLASSW : L"EDIT";
         syncing_ = true;
         create(windowClass, style, WS_EX_CLIENTEDGE, box.text());
         if (box.rich()) {
@@ -54,19 +60,20 @@ public:
         syncing_ = false;
     }
 
-    void sync(Property what) override {
+    void update(TextBox::Aspect what) override {
         syncing_ = true;
         switch (what) {
-            case Property::Text: SetWindowTextW(hwnd_, platform::widen(box_.text()).c_str()); break;
-            case Property::ReadOnly: SendMessageW(hwnd_, EM_SETREADONLY, box_.readOnly(), 0); break;
-            case Property::MaxLength: applyMaxLength(); break;
-            case Property::BackColor:
-                if (box_.rich()) SendMessageW(hwnd_, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(toColorRef(box_.backColor())));
-                ControlPeerBase::sync(what);
-                break;
-            default: ControlPeerBase::sync(what); break;
+            case TextBox::Aspect::Text: SetWindowTextW(hwnd_, platform::widen(box_.text()).c_str()); break;
+            case TextBox::Aspect::ReadOnly: SendMessageW(hwnd_, EM_SETREADONLY, box_.readOnly(), 0); break;
+            case TextBox::Aspect::MaxLength: applyMaxLength(); break;
         }
         syncing_ = false;
+    }
+
+    void sync(Property what) override {
+        if (what == Property::BackColor && box_.rich())
+            SendMessageW(hwnd_, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(toColorRef(box_.backColor())));
+        ControlPeerBase::sync(what);
     }
 
     bool onCommand(WORD code) override {
@@ -99,6 +106,6 @@ private:
     TextBox& box_;
 };
 
-std::unique_ptr<ControlPeer> makeTextBoxPeer(TextBox& box) { return std::make_unique<TextBoxPeer>(box); }
-
 }  // namespace forms::win32
+
+std::unique_ptr<forms::TextBox::Peer> forms::makePeer(TextBox& box) { return std::make_unique<win32::TextBoxPeer>(box); }

@@ -10,51 +10,69 @@
 
 namespace forms::win32 {
 
-class TrayIconPeer : public ControlPeer {
+class TrayIconPeer : public TrayIcon::Peer, public OwnerMessageHook {
 public:
-    explicit TrayIconPeer(TrayIcon& icon) : icon_(icon) {
-        if (icon_.active()) add();
+    explicit TrayIconPeer(TrayIcon& icon) : icon_(&icon) {
+        if (icon.active()) add();
     }
     ~TrayIconPeer() override {
         remove();
         if (image_) DestroyIcon(image_);
     }
 
-    void sync(Property what) override {
-        if (what == Property::Active) {
-            if (icon_.active()) add();
+    void update(TrayIcon::Aspect what) override {
+        if (what == TrayIcon::Aspect::Active) {
+            if (icon_->active()) add();
             else remove();
-        } else if (what == Property::Caption && added_) {
+        } else if (added_) {
             NOTIFYICONDATAW data = record();
             Shell_NotifyIconW(NIM_MODIFY, &data);
         }
     }
+    void sync(Property) override {}
     void focus() override {}
+    void orphan() override {
+        remove();
+        icon_ = nullptr;
+    }
+
+    // The shell reports mouse activity over the icon to its owner window.
+    bool onOwnerMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
+        if (message != kTrayCallbackMessage || !icon_ || !added_ || wParam != id_) return false;
+        result = 0;
+        icon_->userNotified(static_cast<int>(LOWORD(lParam)));
+        return true;
+    }
 
 private:
+    // The shell knows the icon by its owner window and id, which stay as they
+    // were when it was added.
     NOTIFYICONDATAW record() {
         NOTIFYICONDATAW data{};
         data.cbSize = sizeof data;
-        data.hWnd = static_cast<WindowPeerImpl*>(icon_.window().peer())->hwnd();
-        data.uID = static_cast<UINT>(trayIconId(icon_));
+        data.hWnd = owner_;
+        data.uID = id_;
         data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
         data.uCallbackMessage = kTrayCallbackMessage;
         if (!image_) {
-            int id = icon_.iconResource() ? icon_.iconResource() : 1;
+            int id = icon_ && icon_->iconResource() ? icon_->iconResource() : 1;
             image_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON,
                                                    GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
         }
         data.hIcon = image_ ? image_ : LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
-        std::wstring tip = platform::widen(icon_.tip());
+        std::wstring tip = icon_ ? platform::widen(icon_->tip()) : std::wstring();
         lstrcpynW(data.szTip, tip.c_str(), static_cast<int>(sizeof data.szTip / sizeof data.szTip[0]));
         return data;
     }
 
     void add() {
-        if (added_) return;
+        auto* window = static_cast<WindowPeerImpl*>(icon_->window().peer());
+        if (added_ || !window) return;
+        owner_ = window->hwnd();
+        id_ = static_cast<UINT>(trayIconId(*icon_));
         NOTIFYICONDATAW data = record();
         added_ = Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
-        icon_.setShown(added_);
+        icon_->setShown(added_);
     }
 
     void remove() {
@@ -64,11 +82,13 @@ private:
         added_ = false;
     }
 
-    TrayIcon& icon_;
+    TrayIcon* icon_;  // null once the model object is gone
+    HWND owner_ = nullptr;
+    UINT id_ = 0;
     HICON image_ = nullptr;
     bool added_ = false;
 };
 
-std::unique_ptr<ControlPeer> makeTrayIconPeer(TrayIcon& icon) { return std::make_unique<TrayIconPeer>(icon); }
-
 }  // namespace forms::win32
+
+std::unique_ptr<forms::TrayIcon::Peer> forms::makePeer(TrayIcon& icon) { return std::make_unique<win32::TrayIconPeer>(icon); }

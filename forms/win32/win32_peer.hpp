@@ -23,6 +23,12 @@ inline int toPixels(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }
 COLORREF toColorRef(Color color);
 HFONT createFont(const Font& font, int dpi);
 
+// The message of the error raised when a real window cannot be created.
+std::string creationError(const std::string& name, unsigned long error);
+
+// Shows an error that escaped a handler (UTF-8 text) in a task-modal box.
+void showInternalError(const std::string& text);
+
 // Runs a window procedure's body with exceptions kept inside it: a handler
 // that throws shows the error and the program goes on.
 template <typename Body>
@@ -30,9 +36,9 @@ LRESULT guarded(Body&& body, LRESULT failed = 0) {
     try {
         return body();
     } catch (const std::exception& error) {
-        MessageBoxA(nullptr, error.what(), "Internal error", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+        showInternalError(error.what());
     } catch (...) {
-        MessageBoxA(nullptr, "Unknown error", "Internal error", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+        showInternalError("Unknown error");
     }
     return failed;
 }
@@ -49,10 +55,22 @@ private:
     Color color_ = 0;
 };
 
+// A peer that wants some of the messages its window gets (a status bar its
+// new size, a notification-area icon the shell's reports). Returns true when
+// it handled the message, with the window procedure's result.
+class OwnerMessageHook {
+public:
+    virtual ~OwnerMessageHook() = default;
+    virtual bool onOwnerMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) = 0;
+};
+
+// Draws a push button as its window's default button, or not.
+void markDefaultButton(ControlPeer* peer, bool isDefault);
+
 // The base of every control's peer: a real child window, subclassed so that
 // keys and focus reach the model first. The parent reflects WM_COMMAND,
 // WM_NOTIFY, WM_CTLCOLOR* and WM_DRAWITEM to the child's peer.
-class ControlPeerBase : public ControlPeer {
+class ControlPeerBase : public virtual ControlPeer {
 public:
     explicit ControlPeerBase(Control& control) : control_(control) {}
     ~ControlPeerBase() override;
@@ -63,6 +81,7 @@ public:
 
     void sync(Property what) override;
     void focus() override;
+    void orphan() override;
 
     // Reflected notifications; each returns true when it handled the message.
     virtual bool onCommand(WORD /*code*/) { return false; }
@@ -94,6 +113,7 @@ protected:
     Control& control_;
     HWND hwnd_ = nullptr;
     bool syncing_ = false;  // true while code changes the real window
+    bool orphaned_ = false;  // the model object is gone: touch nothing of it
     Brush background_;
 
 private:

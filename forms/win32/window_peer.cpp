@@ -3,10 +3,12 @@
 #include "forms/app.hpp"
 #include "forms/control.hpp"
 #include "forms/menu.hpp"
-#include "forms/tray_icon.hpp"
+#include "forms/button.hpp"
 #include "app_peer.hpp"
 #include <commctrl.h>
 #include "platform/win32_text.hpp"
+
+#include <stdexcept>
 
 namespace forms::win32 {
 
@@ -63,7 +65,7 @@ WindowPeerImpl::WindowPeerImpl(Window& window) : window_(window) {
     HWND owner = window_.showInTaskbar() ? nullptr : static_cast<Win32AppPeer&>(window_.app().peer()).hiddenOwner();
     hwnd_ = CreateWindowExW(exStyle, kWindowClass, platform::widen(window_.caption()).c_str(), style, x, y, width,
                             height, owner, nullptr, GetModuleHandleW(nullptr), this);
-    if (!hwnd_) return;
+    if (!hwnd_) throw std::runtime_error(creationError(window_.name(), GetLastError()));
     tagWindow(hwnd_, window_.name());
     if (window_.borderStyle() == BorderStyle::FixedDialog) {
         // Dialog frames carry no icon of their own.
@@ -178,14 +180,14 @@ void WindowPeerImpl::applyWindowState() {
     }
 }
 
-void WindowPeerImpl::sync(Property what) {
+void WindowPeerImpl::sync(WindowProperty what) {
     if (!hwnd_) return;
     switch (what) {
-        case Property::Caption: SetWindowTextW(hwnd_, platform::widen(window_.caption()).c_str()); break;
-        case Property::BackColor:
+        case WindowProperty::Caption: SetWindowTextW(hwnd_, platform::widen(window_.caption()).c_str()); break;
+        case WindowProperty::BackColor:
             RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
             break;
-        case Property::Bounds: {
+        case WindowProperty::Bounds: {
             RECT frame{0, 0, toPixels(window_.bounds().width, dpi_), toPixels(window_.bounds().height, dpi_)};
             AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), GetMenu(hwnd_) != nullptr,
                                static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)));
@@ -193,12 +195,26 @@ void WindowPeerImpl::sync(Property what) {
                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
             break;
         }
-        case Property::WindowState:
+        case WindowProperty::WindowState:
             if (window_.visible()) applyWindowState();
             break;
-        case Property::Menu: buildMenuBar(); break;
-        default: break;
+        case WindowProperty::Menu: buildMenuBar(); break;
+        case WindowProperty::DefaultButton:
+            for (Control* control : window_.controls())
+                markDefaultButton(control->peer(), control == static_cast<Control*>(window_.defaultButton()));
+            break;
     }
+}
+
+void WindowPeerImpl::orphan() {
+    if (hwnd_) SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+}
+
+bool WindowPeerImpl::offerToControls(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    for (Control* control : window_.controls())
+        if (auto* hook = dynamic_cast<OwnerMessageHook*>(control->peer()))
+            if (hook->onOwnerMessage(message, wParam, lParam, result)) return true;
+    return false;
 }
 
 void WindowPeerImpl::show() {
@@ -281,15 +297,11 @@ LRESULT WindowPeerImpl::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 if (auto* child = ControlPeerBase::fromHwnd(reinterpret_cast<HWND>(lParam)))
                     if (child->onScroll(LOWORD(wParam), static_cast<short>(HIWORD(wParam)))) return 0;
             break;
-        case kTrayCallbackMessage:
-            // The shell reports mouse activity over one of the window's icons.
-            for (Control* control : window_.controls())
-                if (control->kind() == ControlKind::TrayIcon &&
-                    static_cast<UINT>(trayIconId(static_cast<TrayIcon&>(*control))) == wParam) {
-                    static_cast<TrayIcon*>(control)->userNotified(static_cast<int>(LOWORD(lParam)));
-                    return 0;
-                }
+        case kTrayCallbackMessage: {
+            LRESULT result = 0;
+            if (offerToControls(message, wParam, lParam, result)) return result;
             break;
+        }
         case WM_ERASEBKGND: {
             RECT client;
             GetClientRect(hwnd_, &client);
@@ -303,10 +315,10 @@ LRESULT WindowPeerImpl::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (wParam == SIZE_MINIMIZED) window_.userSetWindowState(WindowState::Minimized);
             else if (wParam == SIZE_MAXIMIZED) window_.userSetWindowState(WindowState::Maximized);
             else if (wParam == SIZE_RESTORED) window_.userSetWindowState(WindowState::Normal);
-            // Status bars place themselves along the bottom when told of a new size.
-            for (Control* control : window_.controls())
-                if (control->kind() == ControlKind::StatusBar && control->peer())
-                    SendMessageW(static_cast<ControlPeerBase*>(control->peer())->hwnd(), WM_SIZE, 0, 0);
+            {
+                LRESULT result = 0;
+                offerToControls(message, wParam, lParam, result);
+            }
             break;
         case WM_ACTIVATE:
             // Coming back to the window puts the focus where the model has it.

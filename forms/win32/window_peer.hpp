@@ -17,7 +17,8 @@ public:
 
     HWND hwnd() const { return hwnd_; }
 
-    void sync(Property what) override;
+    void sync(WindowProperty what) override;
+    void orphan() override;
     void show() override;
     void hide() override;
     void bringToFront() override;
@@ -35,6 +36,8 @@ private:
     bool hasMenuBar() const;
     void applyWindowState();
     void restoreFocus();
+    // Offers a message to the controls' peers that hook their window's messages.
+    bool offerToControls(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     Window& window_;
     HWND hwnd_ = nullptr;

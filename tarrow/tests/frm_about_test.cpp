@@ -56,6 +56,7 @@ TEST_F(About, WithoutTheBrowserTheSystemOpensTheLink) {
 TEST_F(About, ALinkNothingCanOpenIsReportedAndTheProgramGoesOn) {
     runner.runFailure = failure(3, "The system cannot find the path specified.");
     runner.shellFailure = failure(1155, "No application is associated with the specified file for this operation.");
+    user.answer(forms::MessageResult::Ok);
     user.click(about.lblEMail);
     EXPECT_EQ("mailto:tarrow@example.com", runner.starts().back().request.file);
     expectBox("The link mailto:tarrow@example.com could not be opened.\r\n\r\n"

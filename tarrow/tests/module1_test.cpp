@@ -51,10 +51,12 @@ TEST_F(Sending, ToARecipientChecksRecipientThenMessage) {
 
     form.address.setText("");
     erase(form.message);
+    user.answer(MessageResult::Ok);
     user.click(form.Send);  // both empty: only the recipient is reported
     expectBox("Please Enter to whom the message is to be sent", "Error on form", MessageButtons::Ok,
               MessageIcon::Exclamation);
     user.type(form.address, "PC7");
+    user.answer(MessageResult::Ok);
     user.click(form.Send);
     expectBox("The message is blank", "Error on form", MessageButtons::Ok, MessageIcon::Exclamation);
     EXPECT_TRUE(runner.starts().empty());
@@ -66,6 +68,7 @@ TEST_F(Sending, AStartThatFailsIsReportedAfterTheHistoryWasWritten) {
     runner.runFailure = failure(2, "The system cannot find the file specified.");
     user.type(form.address, "PC7");
     user.type(form.message, "Hi");
+    user.answer(MessageResult::Ok);
     user.click(form.Send);
     expectBox("Error 2, The system cannot find the file specified.", "Tarrow");
     EXPECT_EQ("Hi", stored("History", "LastMessage"));
@@ -73,6 +76,8 @@ TEST_F(Sending, AStartThatFailsIsReportedAfterTheHistoryWasWritten) {
     EXPECT_EQ("", form.statustext.caption());
 
     user.toggle(form.usercheck);
+    user.answer(MessageResult::Ok);  // the confirmation
+    user.answer(MessageResult::Ok);  // the failure
     user.click(form.Send);
     ASSERT_EQ(2u, user.boxes().size());  // the confirmation, then the failure
     EXPECT_EQ("Error 2, The system cannot find the file specified.", user.boxes()[1].text);
@@ -83,6 +88,7 @@ TEST_F(Sending, HistoryThatCannotBeWrittenStopsTheSend) {
     store.failWritesTo("Quillon", "History", "LastRecipient");
     user.type(form.address, "PC7");
     user.type(form.message, "Hi");
+    user.answer(MessageResult::Ok);
     user.click(form.Send);
     expectBox("Error 1013, The configuration registry key could not be written.", "Tarrow");
     EXPECT_TRUE(runner.starts().empty());
@@ -93,6 +99,7 @@ TEST_F(Sending, ToADomainAsksFirstAndWritesNoHistory) {
     user.toggle(form.Domaincheck);
     user.type(form.cboDomain, "SALES");
     user.type(form.message, "Hi");
+    user.answer(MessageResult::Ok);
     user.click(form.Send);
     expectConfirmation("Warning! This message will be sent to the entire SALES" + kDomainWarningEnd);
     EXPECT_EQ(Strings{"net.exe send/DOMAIN:SALES Hi"}, startedCommands());
@@ -109,6 +116,7 @@ TEST_F(Sending, ToADomainAsksFirstAndWritesNoHistory) {
 
 TEST_F(Sending, ToNoNamedDomainMeansThisDomainEvenWithAnEmptyMessage) {
     user.toggle(form.Domaincheck);
+    user.answer(MessageResult::Ok);
     user.click(form.Send);
     expectConfirmation("Warning! This message will be sent to the entire " + kDomainWarningEnd);
     EXPECT_EQ(Strings{"net.exe send/DOMAIN "}, startedCommands());
@@ -124,11 +132,13 @@ TEST_F(Sending, ToAllUsersAsksFirst) {
     EXPECT_EQ("Users Message Cancelled", form.statustext.caption());
     EXPECT_TRUE(runner.starts().empty());
 
+    user.answer(MessageResult::Ok);
     user.click(form.Send);
     expectConfirmation(kUsersWarning);
     EXPECT_EQ(Strings{"net.exe send/USERS Hi"}, startedCommands());
     EXPECT_EQ("Message sent to all users connected to this server", form.statustext.caption());
     erase(form.message);
+    user.answer(MessageResult::Ok);
     user.click(form.Send);
     user.clearBoxes();
     EXPECT_EQ("net.exe send/USERS ", startedCommands().back());
@@ -142,6 +152,7 @@ TEST_F(Sending, WithBothSwitchesTickedTheDomainWins) {
     form.usercheck.setChecked(true);
     form.cboDomain.setText("HQ");
     form.message.setText("Hi");
+    user.answer(MessageResult::Ok);
     user.click(form.Send);
     expectConfirmation("Warning! This message will be sent to the entire HQ" + kDomainWarningEnd);
     EXPECT_EQ(Strings{"net.exe send/DOMAIN:HQ Hi"}, startedCommands());

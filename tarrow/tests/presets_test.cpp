@@ -63,6 +63,7 @@ TEST_F(PresetEditor, APresetTheStoreRefusesStopsTheSaveAndTheEditorStays) {
     store.failWritesTo("Quillon", "Presets", "Preset3");
     user.type(editor.preset2, "two");
     user.type(editor.preset4, "four");
+    user.answer(forms::MessageResult::Ok);
     user.click(editor.Preset_OK);
     expectBox("Error 1013 : The configuration registry key could not be written.", "Error");
     EXPECT_EQ("two", stored("Presets", "Preset2"));  // written before the failure

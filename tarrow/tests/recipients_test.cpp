@@ -67,6 +67,7 @@ TEST_F(AddressEditor, CancelEnterEscAndTheCloseBoxWriteNothingAndBringTheMainWin
 TEST_F(AddressEditor, AListTheStoreRefusesIsReportedAndTheEditorStays) {
     store.failWritesTo("Quillon", "Settings", "AddressList");
     user.type(editor.AddressList, ",pc2");
+    user.answer(forms::MessageResult::Ok);
     user.click(editor.Save);
     expectBox("Error 1013 : The configuration registry key could not be written.", "Error");
     EXPECT_TRUE(editor.visible());

@@ -8,6 +8,7 @@ namespace {
 
 using forms::MessageButtons;
 using forms::MessageIcon;
+using forms::MessageResult;
 using Strings = std::vector<std::string>;
 namespace keys = forms::keys;
 
@@ -109,11 +110,13 @@ TEST_F(MainWindow, PickedMachineAndMultiLineMessageAreSentUnchanged) {
 
 TEST_F(MainWindow, ChecksComeInOrderAndStopTheSend) {
     start();
+    user.answer(MessageResult::Ok);
     user.click(form.Command1);
     expectBox("Please enter machine name", "Velnote - Machine Name Error ", MessageIcon::Critical);
     EXPECT_EQ(&form.Text4, form.focused());
 
     user.type(form.Text4, "PC7");
+    user.answer(MessageResult::Ok);
     user.click(form.Command1);
     expectBox("Please enter some message", "Velnote-Message Error ", MessageIcon::Critical);
     EXPECT_EQ(&form.Text1, form.focused());
@@ -130,6 +133,7 @@ TEST_F(MainWindow, PickedAndTypedMachineTogetherAreRefused) {
     user.pick(form.Combo3, "PC9");
     form.Text4.setText("PC7");  // both sources at once
     form.Text1.setText("Hi");
+    user.answer(MessageResult::Ok);
     user.click(form.Command1);
     expectBox("Please select only one machine name", "Velnote", MessageIcon::Information);
     EXPECT_EQ("", form.Text4.text());
@@ -167,6 +171,7 @@ TEST_F(MainWindow, MessagePicksFillTheMessageAndClearTheTypedName) {
 
     user.pick(form.combo2, "-Please select-");
     EXPECT_EQ("", form.Text4.text());
+    user.answer(MessageResult::Ok);
     user.click(form.Command1);
     expectBox("Please enter machine name", "Velnote - Machine Name Error ", MessageIcon::Critical);
 }
@@ -220,6 +225,7 @@ TEST_F(MainWindow, CommandThatCannotStartIsReportedAndNothingIsLost) {
     runner.setFailure(true, 2, "The system cannot find the file specified.");
     user.type(form.Text4, "PC7");
     user.type(form.Text1, "Hi");
+    user.answer(MessageResult::Ok);
     user.click(form.Command1);
     ASSERT_EQ(1u, user.boxes().size());
     EXPECT_EQ("Velnote", user.boxes()[0].title);
@@ -233,6 +239,7 @@ TEST_F(MainWindow, CommandThatCannotStartIsReportedAndNothingIsLost) {
 
 TEST_F(MainWindow, ExitSaysFarewellAndEndsTheProgram) {
     start();
+    user.answer(MessageResult::Ok);
     user.clickMenu(form.Exit);
     expectBox("Thank you for using Velnote !!!\r\nHave a nice day !!", "Velnote - Exit", MessageIcon::Information);
     EXPECT_FALSE(form.loaded());
@@ -244,6 +251,7 @@ TEST_F(MainWindow, ExitSaysFarewellAndEndsTheProgram) {
 TEST_F(MainWindow, CloseBoxSaysFarewellOnceBeforeTheProgramEnds) {
     start();
     app.startTrace();
+    user.answer(MessageResult::Ok);
     user.closeBox(form);
     const auto& trace = app.trace();
     auto boxAt = std::find(trace.begin(), trace.end(), "MsgBox(Velnote - Exit)");

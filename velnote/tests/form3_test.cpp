@@ -84,6 +84,7 @@ TEST_F(ColourDialog, AppliedAndSavedColourIsStoredAndTheButtonIsLighter) {
 TEST_F(ColourDialog, WhiteStaysWhiteOnTheButton) {
     startAndOpen();
     mix(255, 255, 255);
+    user.answer(MessageResult::Yes);
     user.click(form3.Command1);
     expectMainColours(16777215u, 16777215u);
 }
@@ -93,7 +94,8 @@ TEST_F(ColourDialog, BarMovedAwayAndBackAppliesBlack) {
     user.scroll(form3.VScroll2, 40);
     user.scroll(form3.VScroll2, 0);
     ASSERT_TRUE(form3.Command1.enabled());
-    user.click(form3.Command1);  // answered Yes
+    user.answer(MessageResult::Yes);
+    user.click(form3.Command1);
     expectMainColours(0u, forms::rgb(3, 3, 3));
     EXPECT_EQ("0", stored("BackColor", "Background"));
 }
@@ -110,7 +112,8 @@ TEST_F(ColourDialog, AnsweringNoGivesTheOldColourBackAndWritesNothing) {
 
     user.clickMenu(main.bcolor);
     mix(10, 20, 30);
-    user.click(form3.Command1);  // answered Yes: the button is now lighter than the window
+    user.answer(MessageResult::Yes);
+    user.click(form3.Command1);  // the button is now lighter than the window
     user.clickMenu(main.bcolor);
     mix(0, 128, 255);
     user.answer(MessageResult::No);
@@ -161,7 +164,8 @@ TEST_F(ColourDialog, DefaultAnsweredNoKeepsTheStoreAndHidesTheDialogAsItWas) {
 TEST_F(ColourDialog, DefaultAnsweredYesStoresTheDefault) {
     save("BackColor", "Background", "1971210");
     startAndOpen();
-    user.click(form3.Command3);  // answered Yes
+    user.answer(MessageResult::Yes);
+    user.click(form3.Command3);
     EXPECT_EQ("16761024", stored("BackColor", "Background"));
 }
 
@@ -170,6 +174,7 @@ TEST_F(ColourDialog, OnlyTheMainWindowIsRecoloured) {
     user.clickMenu(main.addmsg);
     user.clickMenu(main.About);
     mix(10, 20, 30);
+    user.answer(MessageResult::Yes);
     user.click(form3.Command1);
     EXPECT_EQ(16761024u, program.form4.backColor());
     EXPECT_EQ(16761024u, program.form2.backColor());

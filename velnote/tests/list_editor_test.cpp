@@ -83,10 +83,12 @@ TEST_F(ListEditors, AddStoresTheTextAsTypedAndListsItAtTheEnd) {
 
 TEST_F(ListEditors, AddWithoutTextPromptsAndStoresNothing) {
     user.clickMenu(main.addmsg);
+    user.answer(MessageResult::Ok);
     user.click(form4.cmdadd);
     expectBox("Enter Message", "Velnote - Add Message", MessageButtons::Ok, MessageIcon::Information);
     EXPECT_EQ(&form4.entryText, form4.focused());
     user.clickMenu(main.addmname);
+    user.answer(MessageResult::Ok);
     user.click(form7.cmdadd);
     expectBox("Enter Machine Name", "Velnote - Add Machine Name", MessageButtons::Ok, MessageIcon::Information);
     EXPECT_TRUE(store.readSection("Velnote", "Messages").empty());
@@ -96,6 +98,7 @@ TEST_F(ListEditors, AddWithoutTextPromptsAndStoresNothing) {
 TEST_F(ListEditors, AddToAFullListSaysSoAndChangesNothing) {
     for (int n = 1; n <= kMaxEntryNumber; ++n) save("Machine Names", "Machine" + std::to_string(n), "x");
     user.clickMenu(main.addmname);
+    user.answer(MessageResult::Ok);
     add(form7, "PC8");
     expectBox("The list is full: no more entries can be saved.", "Velnote - Add Machine Name", MessageButtons::Ok,
               MessageIcon::Exclamation);
@@ -111,7 +114,8 @@ TEST_F(ListEditors, DeleteAsksFirstAndRemovesOnlyTheFirstOfTwoSameTexts) {
     save("Messages", "msgs", "3");
     user.clickMenu(main.addmsg);
     user.pick(form4.entryList, 2);
-    user.click(form4.cmddel);  // answered Yes
+    user.answer(MessageResult::Yes);
+    user.click(form4.cmddel);
     expectBox("Are you sure you want to delete the message name same from the list ??", "Velnote - Delete message Name",
               MessageButtons::YesNo, MessageIcon::Information);
     EXPECT_FALSE(store.hasKey("Velnote", "Messages", "message1"));
@@ -119,6 +123,7 @@ TEST_F(ListEditors, DeleteAsksFirstAndRemovesOnlyTheFirstOfTwoSameTexts) {
     EXPECT_EQ((Strings{"other", "same"}), form4.entryList.items());
     EXPECT_EQ(-1, form4.entryList.listIndex());
 
+    user.answer(MessageResult::Ok);
     user.click(form4.cmddel);
     expectBox("No item selected for deletion...", "Velnote - Error in Deletion", MessageButtons::Ok,
               MessageIcon::Information);
@@ -144,7 +149,8 @@ TEST_F(ListEditors, EntryWithBlanksAroundItIsDeletedAsShownAndNothingElseGoes) {
     save("Machine Names", "machines", "many");
     user.clickMenu(main.addmname);
     user.pick(form7.entryList, " PC1 ");
-    user.click(form7.cmddel);  // answered Yes
+    user.answer(MessageResult::Yes);
+    user.click(form7.cmddel);
     EXPECT_FALSE(store.hasKey("Velnote", "Machine Names", "Machine1"));
     EXPECT_TRUE(store.hasKey("Velnote", "Machine Names", "Machine2"));
     EXPECT_EQ("many", stored("Machine Names", "machines"));  // not a number: left as it is

@@ -7,6 +7,7 @@ namespace {
 
 using forms::MessageButtons;
 using forms::MessageIcon;
+using forms::MessageResult;
 using forms::WindowState;
 namespace mouse = forms::mouse;
 
@@ -96,6 +97,7 @@ TEST_F(Tray, AboutFromTheMenuOpensWhileTheMainWindowStaysHidden) {
 TEST_F(Tray, ExitFromTheMenuSaysFarewellAndTheIconGoes) {
     program.start();
     sendHiToPC7();
+    user.answer(MessageResult::Ok);
     user.clickMenu(main.mnuexit);
     expectBox(kFarewell, "Velnote - Exit", MessageButtons::Ok, MessageIcon::Information);
     EXPECT_FALSE(main.loaded());
@@ -111,6 +113,7 @@ TEST_F(Tray, CloseBoxEndsWithOneFarewellAndClosesEveryOtherWindow) {
     user.clickMenu(main.bcolor);
     user.clickMenu(main.About);
     user.clickMenu(main.help);
+    user.answer(MessageResult::Ok);
     user.closeBox(main);
     expectBox(kFarewell, "Velnote - Exit", MessageButtons::Ok, MessageIcon::Information);
     EXPECT_TRUE(app.ended());

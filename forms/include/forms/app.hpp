@@ -57,6 +57,10 @@ public:
     };
     void retirePeer(std::unique_ptr<WindowPeer> peer);
     void retirePeer(std::unique_ptr<ControlPeer> peer);
+    // Destroys a window object once the handler running now has returned (at
+    // once when none runs), so that a window may end its own life from one
+    // of its own handlers.
+    void destroyLater(std::unique_ptr<Window> window);
 
     // Windows register themselves while loaded.
     void windowLoaded(Window& window);
@@ -72,6 +76,7 @@ private:
     std::vector<Window*> loaded_;
     std::vector<std::unique_ptr<WindowPeer>> retiredWindows_;
     std::vector<std::unique_ptr<ControlPeer>> retiredControls_;
+    std::vector<std::unique_ptr<Window>> doomedWindows_;
     int dispatchDepth_ = 0;
     bool ended_ = false;
     bool quitPending_ = false;

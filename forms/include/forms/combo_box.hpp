@@ -24,13 +24,22 @@ class ComboBox : public Control {
 public:
     ComboBox(Window& window, std::string name);
 
+    // What the backend mirrors of a combo box besides its items and the common properties.
+    enum class Aspect { Text, Selection };
+    class Peer : public ItemsPeer {
+    public:
+        virtual void update(Aspect what) = 0;
+    };
+
+
     // A list's selected item, or "" with no selection; an editable combo's text.
     std::string text() const override;
     // Editable combos only: sets the text (a drop-down list ignores this).
     void setText(const std::string& text);
 
     ComboStyle style() const { return style_; }
-    void setStyle(ComboStyle style) { style_ = style; }
+    // The real combo takes its style when it is made: changed later, it is made again.
+    void setStyle(ComboStyle style);
 
     const std::vector<std::string>& items() const { return list_.items(); }
     int listCount() const { return list_.count(); }
@@ -57,6 +66,11 @@ public:
     void reset() override;
 
 private:
+    std::unique_ptr<ControlPeer> createPeer() override;
+    void update(Aspect what) {
+        if (auto* peer = kindPeer<Peer>()) peer->update(what);
+    }
+    ItemsPeer* itemsPeer() const { return kindPeer<Peer>(); }
     void raiseSelect(Origin origin);
 
     ItemList list_;
@@ -64,5 +78,8 @@ private:
     ComboStyle style_ = ComboStyle::DropDownList;
     std::string editText_;
 };
+
+// Made by the backend linked into the program.
+std::unique_ptr<ComboBox::Peer> makePeer(ComboBox& combo);
 
 }  // namespace forms

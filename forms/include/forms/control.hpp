@@ -1,6 +1,15 @@
 #pragma once
 // The base of every control: common properties, focus and the events every
 // kind raises. State lives here, whether or not a real window exists.
+//
+// Lifetime: a control belongs to one window for its whole life and must not
+// outlive it (declare it as a member of that window). Destroyed, it leaves
+// its window; its real window goes at once, or, when a handler it raised is
+// still running, once that handler has returned.
+//
+// A kind is one class derived from Control, with its own peer interface (a
+// `Peer` derived from ControlPeer) and a factory `makePeer(Kind&)` that each
+// backend defines; createPeer() calls it.
 #include <functional>
 #include <memory>
 #include <string>
@@ -12,20 +21,17 @@ namespace forms {
 
 class Window;
 
-enum class ControlKind { Label, TextBox, ComboBox, Button, StatusBar, ListBox, CheckBox, ScrollBar, Picture, TrayIcon };
-
 enum class Cursor { Default, Hand };
 
 class Control {
 public:
-    Control(Window& window, std::string name, ControlKind kind);
+    Control(Window& window, std::string name);
     virtual ~Control();
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
     Window& window() const { return window_; }
     const std::string& name() const { return name_; }
-    ControlKind kind() const { return kind_; }
 
     const Rect& bounds() const { return common_.bounds; }
     void setBounds(const Rect& bounds);
@@ -56,6 +62,9 @@ public:
     bool hasFocus() const;
     // Whether the control can hold the focus at all (labels cannot).
     virtual bool focusable() const { return true; }
+    // Whether the control takes Enter and Esc itself while it has the focus,
+    // before the window's default and cancel buttons (a button does).
+    virtual bool takesDialogKeys() const { return false; }
 
     std::function<void()> onClick;
     std::function<void()> onDoubleClick;
@@ -76,11 +85,20 @@ public:
     ControlPeer* peer() const { return peer_.get(); }
     // Backend use: creates or drops the peer when the window loads or unloads.
     void attachPeer();
+    // Makes the real control again from the model, for a style the real
+    // control takes only when it is created; the focus stays where it was.
+    void recreatePeer();
     std::unique_ptr<ControlPeer> detachPeer() { return std::move(peer_); }
     // Back to the kind's defaults (at each load of the window).
     virtual void reset();
 
 protected:
+    // The kind's own peer (made by its createPeer), or null while not loaded.
+    template <class KindPeer>
+    KindPeer* kindPeer() const {
+        return dynamic_cast<KindPeer*>(peer_.get());
+    }
+    virtual std::unique_ptr<ControlPeer> createPeer() = 0;
     void sync(Property what) {
         if (peer_) peer_->sync(what);
     }
@@ -104,7 +122,6 @@ private:
     };
     Window& window_;
     std::string name_;
-    ControlKind kind_;
     Common common_;
     int creationIndex_ = 0;
     std::unique_ptr<ControlPeer> peer_;

@@ -4,7 +4,18 @@
 #include <string>
 #include <vector>
 
+#include "forms/peer.hpp"
+
 namespace forms {
+
+// The peer side of a list control's items: single-item updates, so that
+// long lists stay fast.
+class ItemsPeer : public virtual ControlPeer {
+public:
+    virtual void itemInserted(int index) = 0;
+    virtual void itemRemoved(int index) = 0;
+    virtual void itemsCleared() = 0;
+};
 
 class ItemList {
 public:

@@ -12,6 +12,14 @@ class Label : public Control {
 public:
     Label(Window& window, std::string name);
 
+    // What the backend mirrors of a label besides the common properties.
+    enum class Aspect { Caption, Alignment, Transparent };
+    class Peer : public virtual ControlPeer {
+    public:
+        virtual void update(Aspect what) = 0;
+    };
+
+
     std::string text() const override { return caption_; }
     const std::string& caption() const { return caption_; }
     void setCaption(const std::string& caption);
@@ -25,9 +33,17 @@ public:
     void reset() override;
 
 private:
+    std::unique_ptr<ControlPeer> createPeer() override;
+    void update(Aspect what) {
+        if (auto* peer = kindPeer<Peer>()) peer->update(what);
+    }
+
     std::string caption_;
     Alignment alignment_ = Alignment::Left;
     bool transparent_ = false;
 };
+
+// Made by the backend linked into the program.
+std::unique_ptr<Label::Peer> makePeer(Label& label);
 
 }  // namespace forms

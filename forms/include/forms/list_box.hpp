@@ -19,6 +19,14 @@ class ListBox : public Control {
 public:
     ListBox(Window& window, std::string name);
 
+    // What the backend mirrors of a list box besides its items and the common properties.
+    enum class Aspect { Selection };
+    class Peer : public ItemsPeer {
+    public:
+        virtual void update(Aspect what) = 0;
+    };
+
+
     // The selected item's text, or "" with no selection.
     std::string text() const override;
 
@@ -39,7 +47,16 @@ public:
     void reset() override;
 
 private:
+    std::unique_ptr<ControlPeer> createPeer() override;
+    void update(Aspect what) {
+        if (auto* peer = kindPeer<Peer>()) peer->update(what);
+    }
+    ItemsPeer* itemsPeer() const { return kindPeer<Peer>(); }
+
     ItemList list_;
 };
+
+// Made by the backend linked into the program.
+std::unique_ptr<ListBox::Peer> makePeer(ListBox& list);
 
 }  // namespace forms

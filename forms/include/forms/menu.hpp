@@ -13,6 +13,7 @@ class Window;
 class MenuItem {
 public:
     MenuItem(Window& window, std::string name, std::string caption, MenuItem* parent = nullptr);
+    ~MenuItem();
     MenuItem(const MenuItem&) = delete;
     MenuItem& operator=(const MenuItem&) = delete;
 

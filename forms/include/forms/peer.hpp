@@ -1,8 +1,9 @@
 #pragma once
 // The backend side of every object. A backend mirrors the model's state into
 // real windows (or nothing, headless) and reports the user's actions back to
-// the model. Exactly one backend is linked into a program; it defines the
-// three factories at the bottom.
+// the model. Exactly one backend is linked into a program: it defines the
+// program and window factories below, and the one factory each control kind
+// declares next to its own peer interface (`makePeer(Label&)` and so on).
 #include <memory>
 
 #include "forms/types.hpp"
@@ -11,35 +12,38 @@ namespace forms {
 
 class App;
 class Window;
-class Control;
 class MenuItem;
 
-// The property a peer should read again from its model object.
-enum class Property {
-    Text, Items, ListIndex, Visible, Enabled, BackColor, ForeColor, Font, Bounds, TabStop,
-    ReadOnly, MaxLength, Menu, WindowState, Caption, ToolTip, Cursor, Value, Range, Image, Active
-};
+// A property every control has, which a peer should read again from its
+// model. What only one kind has (a caption, items, a value) is that kind's
+// own `Aspect`, told to that kind's own peer interface.
+enum class Property { Visible, Enabled, BackColor, ForeColor, Font, Bounds, TabStop, ToolTip, Cursor };
 
 class ControlPeer {
 public:
     virtual ~ControlPeer() = default;
     virtual void sync(Property what) = 0;
     virtual void focus() = 0;
-    // Lists: single-item updates, so that long lists stay fast.
-    virtual void itemInserted(int /*index*/) {}
-    virtual void itemRemoved(int /*index*/) {}
-    virtual void itemsCleared() {}
+    // The model object is being destroyed while a handler it raised may still
+    // run inside this peer: from now on the peer must not touch the model. It
+    // is destroyed itself once that handler has returned.
+    virtual void orphan() {}
 };
+
+// What a peer of a window reads again from its model.
+enum class WindowProperty { Caption, BackColor, Bounds, WindowState, Menu, DefaultButton };
 
 class WindowPeer {
 public:
     virtual ~WindowPeer() = default;
-    virtual void sync(Property what) = 0;
+    virtual void sync(WindowProperty what) = 0;
     virtual void show() = 0;
     virtual void hide() = 0;
     virtual void bringToFront() = 0;
     // Shows a menu's sub-items as a pop-up menu at the mouse position.
     virtual void popupMenu(MenuItem& menu) = 0;
+    // As ControlPeer::orphan, for a window object being destroyed.
+    virtual void orphan() {}
 };
 
 class AppPeer {
@@ -54,6 +58,5 @@ public:
 
 std::unique_ptr<AppPeer> makeAppPeer(App& app);
 std::unique_ptr<WindowPeer> makeWindowPeer(Window& window);
-std::unique_ptr<ControlPeer> makeControlPeer(Control& control);
 
 }  // namespace forms

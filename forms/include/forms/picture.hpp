@@ -11,6 +11,14 @@ class Picture : public Control {
 public:
     Picture(Window& window, std::string name);
 
+    // What the backend mirrors of a picture besides the common properties.
+    enum class Aspect { Image };
+    class Peer : public virtual ControlPeer {
+    public:
+        virtual void update(Aspect what) = 0;
+    };
+
+
     // Resource number of the icon shown; 0 shows none.
     int iconResource() const { return iconResource_; }
     void setIconResource(int id);
@@ -19,7 +27,15 @@ public:
     void reset() override;
 
 private:
+    std::unique_ptr<ControlPeer> createPeer() override;
+    void update(Aspect what) {
+        if (auto* peer = kindPeer<Peer>()) peer->update(what);
+    }
+
     int iconResource_ = 0;
 };
+
+// Made by the backend linked into the program.
+std::unique_ptr<Picture::Peer> makePeer(Picture& picture);
 
 }  // namespace forms

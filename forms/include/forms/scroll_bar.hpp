@@ -17,6 +17,14 @@ class ScrollBar : public Control {
 public:
     ScrollBar(Window& window, std::string name);
 
+    // What the backend mirrors of a scroll bar besides the common properties.
+    enum class Aspect { Value, Range };
+    class Peer : public virtual ControlPeer {
+    public:
+        virtual void update(Aspect what) = 0;
+    };
+
+
     int value() const { return value_; }
     void setValue(int value);
     int min() const { return min_; }
@@ -34,6 +42,10 @@ public:
     void reset() override;
 
 private:
+    std::unique_ptr<ControlPeer> createPeer() override;
+    void update(Aspect what) {
+        if (auto* peer = kindPeer<Peer>()) peer->update(what);
+    }
     int clamp(int value) const;
     int value_ = 0;
     int min_ = 0;
@@ -41,5 +53,8 @@ private:
     int smallChange_ = 1;
     int largeChange_ = 1;
 };
+
+// Made by the backend linked into the program.
+std::unique_ptr<ScrollBar::Peer> makePeer(ScrollBar& scrollBar);
 
 }  // namespace forms

@@ -24,6 +24,14 @@ class StatusBar : public Control {
 public:
     StatusBar(Window& window, std::string name);
 
+    // What the backend mirrors of a status bar besides the common properties.
+    enum class Aspect { Panels, PanelTexts };
+    class Peer : public virtual ControlPeer {
+    public:
+        virtual void update(Aspect what) = 0;
+    };
+
+
     // The first panel's text.
     std::string text() const override;
     void setText(const std::string& text);
@@ -36,7 +44,15 @@ public:
     void reset() override;
 
 private:
+    std::unique_ptr<ControlPeer> createPeer() override;
+    void update(Aspect what) {
+        if (auto* peer = kindPeer<Peer>()) peer->update(what);
+    }
+
     std::vector<StatusPanel> panels_;
 };
+
+// Made by the backend linked into the program.
+std::unique_ptr<StatusBar::Peer> makePeer(StatusBar& statusBar);
 
 }  // namespace forms

@@ -18,15 +18,24 @@ class TextBox : public Control {
 public:
     TextBox(Window& window, std::string name);
 
+    // What the backend mirrors of a text box besides the common properties.
+    enum class Aspect { Text, ReadOnly, MaxLength };
+    class Peer : public virtual ControlPeer {
+    public:
+        virtual void update(Aspect what) = 0;
+    };
+
+
     std::string text() const override { return text_; }
     void setText(const std::string& text);
 
     bool multiLine() const { return multiLine_; }
-    void setMultiLine(bool on) { multiLine_ = on; }
+    // The real box takes these three when it is made: changed later, it is made again.
+    void setMultiLine(bool on);
     bool rich() const { return rich_; }
-    void setRich(bool on) { rich_ = on; }
+    void setRich(bool on);
     ScrollBars scrollBars() const { return scrollBars_; }
-    void setScrollBars(ScrollBars bars) { scrollBars_ = bars; }
+    void setScrollBars(ScrollBars bars);
     bool readOnly() const { return readOnly_; }
     void setReadOnly(bool on);
     // Most characters the user may type (UTF-16 units); 0 means no limit.
@@ -41,6 +50,10 @@ public:
     void reset() override;
 
 private:
+    std::unique_ptr<ControlPeer> createPeer() override;
+    void update(Aspect what) {
+        if (auto* peer = kindPeer<Peer>()) peer->update(what);
+    }
     void raiseChange(Origin origin);
 
     std::string text_;
@@ -50,5 +63,8 @@ private:
     bool readOnly_ = false;
     int maxLength_ = 0;
 };
+
+// Made by the backend linked into the program.
+std::unique_ptr<TextBox::Peer> makePeer(TextBox& box);
 
 }  // namespace forms

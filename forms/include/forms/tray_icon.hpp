@@ -22,6 +22,14 @@ class TrayIcon : public Control {
 public:
     TrayIcon(Window& window, std::string name);
 
+    // What the backend mirrors of a notification-area icon.
+    enum class Aspect { Active, Tip };
+    class Peer : public virtual ControlPeer {
+    public:
+        virtual void update(Aspect what) = 0;
+    };
+
+
     // Shows or removes the icon.
     bool active() const { return active_; }
     void setActive(bool active);
@@ -43,10 +51,18 @@ public:
     void reset() override;
 
 private:
+    std::unique_ptr<ControlPeer> createPeer() override;
+    void update(Aspect what) {
+        if (auto* peer = kindPeer<Peer>()) peer->update(what);
+    }
+
     bool active_ = false;
     bool shown_ = false;
     std::string tip_;
     int iconResource_ = 0;
 };
+
+// Made by the backend linked into the program.
+std::unique_ptr<TrayIcon::Peer> makePeer(TrayIcon& trayIcon);
 
 }  // namespace forms

@@ -5,6 +5,12 @@
 // Loading resets every control to its kind's defaults and runs design(), so a
 // window shown again after an unload starts afresh. Showing a window that is
 // already shown brings it to the front.
+//
+// Lifetime: the window's controls and menu items leave it as they are
+// destroyed (before the window itself, as its members). A window destroyed
+// while loaded goes without its unload event; its real window goes at once,
+// or once a handler still running in it has returned. To destroy a window
+// object from one of its own handlers, hand it to App::destroyLater().
 #include <functional>
 #include <memory>
 #include <string>
@@ -61,7 +67,7 @@ public:
     // the focus; Ctrl+Enter then still breaks a line in a multi-line box);
     // Esc presses the cancel button.
     Button* defaultButton() const { return defaultButton_; }
-    void setDefaultButton(Button* button) { defaultButton_ = button; }
+    void setDefaultButton(Button* button);
     Button* cancelButton() const { return cancelButton_; }
     void setCancelButton(Button* button) { cancelButton_ = button; }
     WindowState windowState() const { return windowState_; }
@@ -101,7 +107,9 @@ private:
     friend class Control;
     friend class MenuItem;
     void addControl(Control& control) { controls_.push_back(&control); }
+    void removeControl(Control& control);
     void addMenuItem(MenuItem& item) { menuItems_.push_back(&item); }
+    void removeMenuItem(MenuItem& item);
     void moveFocus(Control* to);
     void unloadFor(CloseReason reason);
     void resetProperties();

@@ -11,7 +11,8 @@ namespace forms::headless {
 
 class HeadlessAppPeer : public AppPeer {
 public:
-    // Answers the next box; with no answer queued, a box returns its first button.
+    // Answers the next box from the queue; a box with no answer queued throws,
+    // so that the test that did not expect it fails, naming it.
     MessageResult messageBox(const MessageBoxRequest& request) override;
     int run() override { return 0; }
     void quit() override { quitRequested_ = true; }
