@@ -21,7 +21,6 @@ public:
         virtual void update(Aspect what) = 0;
     };
 
-
     std::string text() const override { return caption_; }
     const std::string& caption() const { return caption_; }
     void setCaption(const std::string& caption);

@@ -31,7 +31,6 @@ public:
         virtual void update(Aspect what) = 0;
     };
 
-
     // A list's selected item, or "" with no selection; an editable combo's text.
     std::string text() const override;
     // Editable combos only: sets the text (a drop-down list ignores this).

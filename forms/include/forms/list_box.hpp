@@ -26,7 +26,6 @@ public:
         virtual void update(Aspect what) = 0;
     };
 
-
     // The selected item's text, or "" with no selection.
     std::string text() const override;
 

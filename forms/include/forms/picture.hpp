@@ -18,7 +18,6 @@ public:
         virtual void update(Aspect what) = 0;
     };
 
-
     // Resource number of the icon shown; 0 shows none.
     int iconResource() const { return iconResource_; }
     void setIconResource(int id);

@@ -24,7 +24,6 @@ public:
         virtual void update(Aspect what) = 0;
     };
 
-
     int value() const { return value_; }
     void setValue(int value);
     int min() const { return min_; }

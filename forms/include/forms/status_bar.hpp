@@ -31,7 +31,6 @@ public:
         virtual void update(Aspect what) = 0;
     };
 
-
     // The first panel's text.
     std::string text() const override;
     void setText(const std::string& text);

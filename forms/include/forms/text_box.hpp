@@ -25,7 +25,6 @@ public:
         virtual void update(Aspect what) = 0;
     };
 
-
     std::string text() const override { return text_; }
     void setText(const std::string& text);
 

@@ -29,7 +29,6 @@ public:
         virtual void update(Aspect what) = 0;
     };
 
-
     // Shows or removes the icon.
     bool active() const { return active_; }
     void setActive(bool active);
