@@ -1,12 +1,12 @@
 #pragma once
 // Tarrow's windows, made together so that each can open the others. The main
-// window `justsend` is the first one shown.
+// window `MainWindow` is the first one shown.
 #include "context.hpp"
-#include "edit_domains.hpp"
-#include "frm_about.hpp"
-#include "justsend.hpp"
-#include "presets.hpp"
-#include "recipients.hpp"
+#include "domain_editor.hpp"
+#include "about_window.hpp"
+#include "main_window.hpp"
+#include "preset_editor.hpp"
+#include "address_editor.hpp"
 
 namespace tarrow {
 
@@ -20,11 +20,11 @@ struct Program {
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    justsend mainWindow;
-    recipients addressEditor;
-    EditDomains domainEditor;
-    presets presetEditor;
-    frmAbout aboutWindow;
+    MainWindow mainWindow;
+    AddressEditor addressEditor;
+    DomainEditor domainEditor;
+    PresetEditor presetEditor;
+    AboutWindow aboutWindow;
 };
 
 }  // namespace tarrow

@@ -45,7 +45,7 @@ struct Tarrow : ::testing::Test {
     forms::App app{"Tarrow"};
     Context context{app, store, runner, clock};
     Program program{context};
-    justsend& form = program.mainWindow;
+    MainWindow& form = program.mainWindow;
     forms::headless::Driver user{app};
 
     void start() { form.show(); }

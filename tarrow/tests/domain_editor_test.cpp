@@ -6,11 +6,11 @@ namespace tarrow::testing {
 namespace {
 
 struct DomainEditor : Tarrow {
-    EditDomains& editor = program.domainEditor;
+    tarrow::DomainEditor& editor = program.domainEditor;
     void SetUp() override {
         save("Settings", "Domains", "sales");
         start();
-        user.click(form.showDomains);
+        user.click(form.editDomainsButton);
     }
 };
 
@@ -18,45 +18,45 @@ TEST_F(DomainEditor, ReplacesTheMainWindowAndShowsTheStoredList) {
     EXPECT_FALSE(form.loaded());
     EXPECT_TRUE(editor.visible());
     EXPECT_EQ("Edit Domains", editor.caption());
-    EXPECT_EQ("Enter the list of  domains, separated by a comma", editor.Label1.caption());
-    EXPECT_EQ("sales", editor.Domainlist.text());
-    EXPECT_EQ("Save", editor.savedomains.caption());
-    EXPECT_EQ("Cancel", editor.CANCEL.caption());
+    EXPECT_EQ("Enter the list of  domains, separated by a comma", editor.promptLabel.caption());
+    EXPECT_EQ("sales", editor.domainList.text());
+    EXPECT_EQ("Save", editor.saveButton.caption());
+    EXPECT_EQ("Cancel", editor.cancelButton.caption());
 }
 
 TEST_F(DomainEditor, SaveStoresTheTextAndTheMainListShowsItInUpperCase) {
-    user.type(editor.Domainlist, ", hq");
-    user.click(editor.savedomains);
+    user.type(editor.domainList, ", hq");
+    user.click(editor.saveButton);
     EXPECT_EQ("sales, hq", stored("Settings", "Domains"));
     EXPECT_FALSE(editor.loaded());
     EXPECT_TRUE(form.visible());
-    EXPECT_EQ((Strings{"SALES", "HQ"}), form.cboDomain.items());
-    EXPECT_EQ("Domain List updated successfully", form.statustext.caption());
+    EXPECT_EQ((Strings{"SALES", "HQ"}), form.domain.items());
+    EXPECT_EQ("Domain List updated successfully", form.statusText.caption());
 }
 
 TEST_F(DomainEditor, EnterBreaksTheLineAndALineBreakIsNoSeparator) {
-    user.type(editor.Domainlist, "\nhq");
+    user.type(editor.domainList, "\nhq");
     EXPECT_TRUE(editor.loaded());
-    user.click(editor.savedomains);
+    user.click(editor.saveButton);
     EXPECT_EQ("sales\r\nhq", stored("Settings", "Domains"));
-    EXPECT_EQ(Strings{"SALES\r\nHQ"}, form.cboDomain.items());
+    EXPECT_EQ(Strings{"SALES\r\nHQ"}, form.domain.items());
 }
 
 TEST_F(DomainEditor, CancelEscAndTheCloseBoxWriteNothingAndBringTheMainWindowBack) {
-    user.type(editor.Domainlist, "x");
-    user.click(editor.CANCEL);
+    user.type(editor.domainList, "x");
+    user.click(editor.cancelButton);
     EXPECT_TRUE(form.visible());
-    user.click(form.showDomains);
-    user.type(editor.Domainlist, "x");
-    user.pressKey(editor.Domainlist, forms::keys::Escape);
+    user.click(form.editDomainsButton);
+    user.type(editor.domainList, "x");
+    user.pressKey(editor.domainList, forms::keys::Escape);
     EXPECT_TRUE(form.visible());
-    user.click(form.showDomains);
+    user.click(form.editDomainsButton);
     user.closeBox(editor);
     EXPECT_TRUE(form.visible());
     EXPECT_FALSE(editor.loaded());
     EXPECT_FALSE(app.ended());
     EXPECT_EQ("sales", stored("Settings", "Domains"));
-    EXPECT_EQ("", form.statustext.caption());
+    EXPECT_EQ("", form.statusText.caption());
 }
 
 }  // namespace

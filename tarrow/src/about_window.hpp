@@ -17,19 +17,19 @@ constexpr const char* kMailAddress = "tarrow@example.com";
 constexpr const char* kHomePage = "http://www.example.com/tarrow/";
 constexpr const char* kSuitePage = "http://www.example.com/lan-messengers/";
 
-class frmAbout : public forms::Window {
+class AboutWindow : public forms::Window {
 public:
-    explicit frmAbout(Context& context);
+    explicit AboutWindow(Context& context);
 
-    forms::Picture Image1{*this, "Image1"};
-    forms::Label Label1{*this, "Label1"};
-    forms::Label Label6{*this, "Label6"};
-    forms::Label lblEMail{*this, "lblEMail"};
-    forms::Label lblHomePage{*this, "lblHomePage"};
-    forms::Label lblSuitePage{*this, "lblSuitePage"};
-    forms::Picture Image2{*this, "Image2"};
-    forms::Label Label2{*this, "Label2"};
-    forms::Picture Image3{*this, "Image3"};
+    forms::Picture programPicture{*this, "Image1"};
+    forms::Label creditLabel{*this, "Label1"};
+    forms::Label linksLabel{*this, "Label6"};
+    forms::Label mailLink{*this, "lblEMail"};
+    forms::Label homePageLink{*this, "lblHomePage"};
+    forms::Label suitePageLink{*this, "lblSuitePage"};
+    forms::Picture envelopePicture{*this, "Image2"};
+    forms::Label termsLabel{*this, "Label2"};
+    forms::Picture networkPicture{*this, "Image3"};
 
 protected:
     void design() override;

@@ -8,34 +8,34 @@ namespace {
 const std::string kBrowser = "c:\\Program Files\\Plus!\\Microsoft Internet\\iexplore.exe ";
 
 struct About : Tarrow {
-    frmAbout& about = program.aboutWindow;
+    AboutWindow& about = program.aboutWindow;
     void SetUp() override {
         start();
-        user.click(form.Command1);
+        user.click(form.aboutButton);
     }
 };
 
 TEST_F(About, ShowsItsTextsAndLinks) {
     EXPECT_EQ("The Dreaded About box!", about.caption());
-    EXPECT_EQ(" If you like this software, please visit the following links:", about.Label6.caption());
-    EXPECT_NE(std::string::npos, about.Label1.caption().find("Tarrow"));
-    EXPECT_FALSE(about.Label2.caption().empty());
-    for (forms::Label* link : {&about.lblEMail, &about.lblHomePage, &about.lblSuitePage}) {
+    EXPECT_EQ(" If you like this software, please visit the following links:", about.linksLabel.caption());
+    EXPECT_NE(std::string::npos, about.creditLabel.caption().find("Tarrow"));
+    EXPECT_FALSE(about.termsLabel.caption().empty());
+    for (forms::Label* link : {&about.mailLink, &about.homePageLink, &about.suitePageLink}) {
         EXPECT_EQ(forms::Cursor::Hand, link->cursor()) << link->name();
         EXPECT_EQ(forms::rgb(0, 0, 255), link->foreColor()) << link->name();
         EXPECT_NE(std::string::npos, link->caption().find("example.com")) << link->name();
     }
-    for (forms::Picture* picture : {&about.Image1, &about.Image2, &about.Image3})
+    for (forms::Picture* picture : {&about.programPicture, &about.envelopePicture, &about.networkPicture})
         EXPECT_NE(0, picture->iconResource()) << picture->name();
 }
 
 TEST_F(About, EachClickStartsTheBrowserOnItsLink) {
-    user.click(about.lblEMail);
-    user.click(about.lblEMail);
-    user.click(about.lblHomePage);
-    user.click(about.lblSuitePage);
-    EXPECT_EQ((Strings{kBrowser + "mailto:" + about.lblEMail.caption(), kBrowser + "mailto:" + about.lblEMail.caption(),
-                       kBrowser + about.lblHomePage.caption(), kBrowser + about.lblSuitePage.caption()}),
+    user.click(about.mailLink);
+    user.click(about.mailLink);
+    user.click(about.homePageLink);
+    user.click(about.suitePageLink);
+    EXPECT_EQ((Strings{kBrowser + "mailto:" + about.mailLink.caption(), kBrowser + "mailto:" + about.mailLink.caption(),
+                       kBrowser + about.homePageLink.caption(), kBrowser + about.suitePageLink.caption()}),
               startedCommands());
     for (const auto& started : runner.starts()) EXPECT_EQ(messenger::WindowStyle::Normal, started.style);
     EXPECT_TRUE(user.boxes().empty());
@@ -43,12 +43,12 @@ TEST_F(About, EachClickStartsTheBrowserOnItsLink) {
 
 TEST_F(About, WithoutTheBrowserTheSystemOpensTheLink) {
     runner.runFailure = failure(3, "The system cannot find the path specified.");
-    user.click(about.lblHomePage);
+    user.click(about.homePageLink);
     ASSERT_EQ(2u, runner.starts().size());
     const auto& viaShell = runner.starts()[1];
     EXPECT_TRUE(viaShell.viaShell);
     EXPECT_EQ("open", viaShell.request.verb);
-    EXPECT_EQ(about.lblHomePage.caption(), viaShell.request.file);
+    EXPECT_EQ(about.homePageLink.caption(), viaShell.request.file);
     EXPECT_EQ(1, viaShell.request.showMode);
     EXPECT_TRUE(user.boxes().empty());
 }
@@ -57,7 +57,7 @@ TEST_F(About, ALinkNothingCanOpenIsReportedAndTheProgramGoesOn) {
     runner.runFailure = failure(3, "The system cannot find the path specified.");
     runner.shellFailure = failure(1155, "No application is associated with the specified file for this operation.");
     user.answer(forms::MessageResult::Ok);
-    user.click(about.lblEMail);
+    user.click(about.mailLink);
     EXPECT_EQ("mailto:tarrow@example.com", runner.starts().back().request.file);
     expectBox("The link mailto:tarrow@example.com could not be opened.\r\n\r\n"
               "Error 1155, No application is associated with the specified file for this operation.",

@@ -7,13 +7,13 @@
 
 namespace tarrow {
 
-class justsend;
+class MainWindow;
 
-namespace Module1 {
+namespace SendDispatcher {
 
-void SendToRecipient(Context& context, justsend& form);
-void SendToDomain(Context& context, justsend& form);
-void SendToAllUsers(Context& context, justsend& form);
+void sendToRecipient(Context& context, MainWindow& form);
+void sendToDomain(Context& context, MainWindow& form);
+void sendToAllUsers(Context& context, MainWindow& form);
 
-}  // namespace Module1
+}  // namespace SendDispatcher
 }  // namespace tarrow

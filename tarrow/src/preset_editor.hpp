@@ -11,22 +11,22 @@ namespace tarrow {
 
 struct Program;
 
-class presets : public forms::Window {
+class PresetEditor : public forms::Window {
 public:
-    presets(Context& context, Program& program);
+    PresetEditor(Context& context, Program& program);
 
-    forms::Label Label1{*this, "Label1"};
+    forms::Label preset1Label{*this, "Label1"};
     forms::TextBox preset1{*this, "preset1"};
-    forms::Label Label2{*this, "Label2"};
+    forms::Label preset2Label{*this, "Label2"};
     forms::TextBox preset2{*this, "preset2"};
-    forms::Label Label3{*this, "Label3"};
+    forms::Label preset3Label{*this, "Label3"};
     forms::TextBox preset3{*this, "preset3"};
-    forms::Label Label4{*this, "Label4"};
+    forms::Label preset4Label{*this, "Label4"};
     forms::TextBox preset4{*this, "preset4"};
-    forms::Label Label5{*this, "Label5"};
+    forms::Label preset5Label{*this, "Label5"};
     forms::TextBox preset5{*this, "preset5"};
-    forms::Button Preset_OK{*this, "Preset_OK"};
-    forms::Button Preset_Cancel{*this, "Preset_Cancel"};
+    forms::Button okButton{*this, "Preset_OK"};
+    forms::Button cancelButton{*this, "Preset_Cancel"};
 
 protected:
     void design() override;
@@ -39,7 +39,7 @@ private:
 
     Context& context_;
     Program& program_;
-    forms::Label* labels_[5] = {&Label1, &Label2, &Label3, &Label4, &Label5};
+    forms::Label* labels_[5] = {&preset1Label, &preset2Label, &preset3Label, &preset4Label, &preset5Label};
     forms::TextBox* boxes_[5] = {&preset1, &preset2, &preset3, &preset4, &preset5};
 };
 

@@ -21,13 +21,13 @@ struct Sending : Tarrow {
 };
 
 TEST_F(Sending, ToARecipientStartsTheCommandRecordsHistoryAndSaysWhen) {
-    user.type(form.address, "PC7");
+    user.type(form.recipient, "PC7");
     user.type(form.message, "Hi");
-    user.click(form.Send);
+    user.click(form.sendButton);
     EXPECT_EQ(Strings{"net.exe send PC7 Hi"}, startedCommands());
     EXPECT_EQ(messenger::WindowStyle::MinimizedWithFocus, runner.starts()[0].style);
     EXPECT_TRUE(user.boxes().empty());
-    EXPECT_EQ("Message sent to PC7 at:08/12/2026, 17:39:09", form.statustext.caption());
+    EXPECT_EQ("Message sent to PC7 at:08/12/2026, 17:39:09", form.statusText.caption());
     EXPECT_EQ("Hi", stored("History", "LastMessage"));
     EXPECT_EQ("PC7", stored("History", "LastRecipient"));
 
@@ -35,125 +35,125 @@ TEST_F(Sending, ToARecipientStartsTheCommandRecordsHistoryAndSaysWhen) {
     clock.set({2026, 12, 9, 8, 5, 0});
     user.pressKey(form.message, forms::keys::Return, forms::shift::Ctrl);
     user.type(form.message, "second line");
-    form.address.setText("   ");  // blanks only are a recipient too
-    user.click(form.Send);
+    form.recipient.setText("   ");  // blanks only are a recipient too
+    user.click(form.sendButton);
     EXPECT_EQ("net.exe send     Hi\r\nsecond line", startedCommands().back());
-    EXPECT_EQ("Message sent to     at:09/12/2026, 08:05:00", form.statustext.caption());
+    EXPECT_EQ("Message sent to     at:09/12/2026, 08:05:00", form.statusText.caption());
 }
 
 TEST_F(Sending, ToARecipientChecksRecipientThenMessage) {
-    user.type(form.address, "PC7");
+    user.type(form.recipient, "PC7");
     user.type(form.message, "Hi");
-    user.click(form.Send);
-    const std::string status = form.statustext.caption();
+    user.click(form.sendButton);
+    const std::string status = form.statusText.caption();
     runner.clear();
     store.removeValue("Quillon", "History", "LastMessage");
 
-    form.address.setText("");
+    form.recipient.setText("");
     erase(form.message);
     user.answer(MessageResult::Ok);
-    user.click(form.Send);  // both empty: only the recipient is reported
+    user.click(form.sendButton);  // both empty: only the recipient is reported
     expectBox("Please Enter to whom the message is to be sent", "Error on form", MessageButtons::Ok,
               MessageIcon::Exclamation);
-    user.type(form.address, "PC7");
+    user.type(form.recipient, "PC7");
     user.answer(MessageResult::Ok);
-    user.click(form.Send);
+    user.click(form.sendButton);
     expectBox("The message is blank", "Error on form", MessageButtons::Ok, MessageIcon::Exclamation);
     EXPECT_TRUE(runner.starts().empty());
     EXPECT_FALSE(has("History", "LastMessage"));
-    EXPECT_EQ(status, form.statustext.caption());
+    EXPECT_EQ(status, form.statusText.caption());
 }
 
 TEST_F(Sending, AStartThatFailsIsReportedAfterTheHistoryWasWritten) {
     runner.runFailure = failure(2, "The system cannot find the file specified.");
-    user.type(form.address, "PC7");
+    user.type(form.recipient, "PC7");
     user.type(form.message, "Hi");
     user.answer(MessageResult::Ok);
-    user.click(form.Send);
+    user.click(form.sendButton);
     expectBox("Error 2, The system cannot find the file specified.", "Tarrow");
     EXPECT_EQ("Hi", stored("History", "LastMessage"));
     EXPECT_EQ("PC7", stored("History", "LastRecipient"));
-    EXPECT_EQ("", form.statustext.caption());
+    EXPECT_EQ("", form.statusText.caption());
 
-    user.toggle(form.usercheck);
+    user.toggle(form.allUsersCheck);
     user.answer(MessageResult::Ok);  // the confirmation
     user.answer(MessageResult::Ok);  // the failure
-    user.click(form.Send);
+    user.click(form.sendButton);
     ASSERT_EQ(2u, user.boxes().size());  // the confirmation, then the failure
     EXPECT_EQ("Error 2, The system cannot find the file specified.", user.boxes()[1].text);
-    EXPECT_EQ("", form.statustext.caption());
+    EXPECT_EQ("", form.statusText.caption());
 }
 
 TEST_F(Sending, HistoryThatCannotBeWrittenStopsTheSend) {
     store.failWritesTo("Quillon", "History", "LastRecipient");
-    user.type(form.address, "PC7");
+    user.type(form.recipient, "PC7");
     user.type(form.message, "Hi");
     user.answer(MessageResult::Ok);
-    user.click(form.Send);
+    user.click(form.sendButton);
     expectBox("Error 1013, The configuration registry key could not be written.", "Tarrow");
     EXPECT_TRUE(runner.starts().empty());
-    EXPECT_EQ("", form.statustext.caption());
+    EXPECT_EQ("", form.statusText.caption());
 }
 
 TEST_F(Sending, ToADomainAsksFirstAndWritesNoHistory) {
-    user.toggle(form.Domaincheck);
-    user.type(form.cboDomain, "SALES");
+    user.toggle(form.domainCheck);
+    user.type(form.domain, "SALES");
     user.type(form.message, "Hi");
     user.answer(MessageResult::Ok);
-    user.click(form.Send);
+    user.click(form.sendButton);
     expectConfirmation("Warning! This message will be sent to the entire SALES" + kDomainWarningEnd);
     EXPECT_EQ(Strings{"net.exe send/DOMAIN:SALES Hi"}, startedCommands());
     EXPECT_EQ(messenger::WindowStyle::MinimizedWithFocus, runner.starts()[0].style);
-    EXPECT_EQ("Message sent to SALES at: 17:39:09", form.statustext.caption());
+    EXPECT_EQ("Message sent to SALES at: 17:39:09", form.statusText.caption());
     EXPECT_FALSE(has("History", "LastMessage"));
 
     user.answer(MessageResult::Cancel);
-    user.click(form.Send);
+    user.click(form.sendButton);
     expectConfirmation("Warning! This message will be sent to the entire SALES" + kDomainWarningEnd);
-    EXPECT_EQ("Domain Message Cancelled", form.statustext.caption());
+    EXPECT_EQ("Domain Message Cancelled", form.statusText.caption());
     EXPECT_EQ(1u, runner.starts().size());
 }
 
 TEST_F(Sending, ToNoNamedDomainMeansThisDomainEvenWithAnEmptyMessage) {
-    user.toggle(form.Domaincheck);
+    user.toggle(form.domainCheck);
     user.answer(MessageResult::Ok);
-    user.click(form.Send);
+    user.click(form.sendButton);
     expectConfirmation("Warning! This message will be sent to the entire " + kDomainWarningEnd);
     EXPECT_EQ(Strings{"net.exe send/DOMAIN "}, startedCommands());
-    EXPECT_EQ("Message sent to this domain at: 17:39:09", form.statustext.caption());
+    EXPECT_EQ("Message sent to this domain at: 17:39:09", form.statusText.caption());
 }
 
 TEST_F(Sending, ToAllUsersAsksFirst) {
-    user.toggle(form.usercheck);
+    user.toggle(form.allUsersCheck);
     user.type(form.message, "Hi");
     user.answer(MessageResult::Cancel);
-    user.click(form.Send);
+    user.click(form.sendButton);
     expectConfirmation(kUsersWarning);
-    EXPECT_EQ("Users Message Cancelled", form.statustext.caption());
+    EXPECT_EQ("Users Message Cancelled", form.statusText.caption());
     EXPECT_TRUE(runner.starts().empty());
 
     user.answer(MessageResult::Ok);
-    user.click(form.Send);
+    user.click(form.sendButton);
     expectConfirmation(kUsersWarning);
     EXPECT_EQ(Strings{"net.exe send/USERS Hi"}, startedCommands());
-    EXPECT_EQ("Message sent to all users connected to this server", form.statustext.caption());
+    EXPECT_EQ("Message sent to all users connected to this server", form.statusText.caption());
     erase(form.message);
     user.answer(MessageResult::Ok);
-    user.click(form.Send);
+    user.click(form.sendButton);
     user.clearBoxes();
     EXPECT_EQ("net.exe send/USERS ", startedCommands().back());
 }
 
 TEST_F(Sending, WithBothSwitchesTickedTheDomainWins) {
     // The window never lets both stay ticked; with their handlers out of the way they can be.
-    form.Domaincheck.onClick = nullptr;
-    form.usercheck.onClick = nullptr;
-    form.Domaincheck.setChecked(true);
-    form.usercheck.setChecked(true);
-    form.cboDomain.setText("HQ");
+    form.domainCheck.onClick = nullptr;
+    form.allUsersCheck.onClick = nullptr;
+    form.domainCheck.setChecked(true);
+    form.allUsersCheck.setChecked(true);
+    form.domain.setText("HQ");
     form.message.setText("Hi");
     user.answer(MessageResult::Ok);
-    user.click(form.Send);
+    user.click(form.sendButton);
     expectConfirmation("Warning! This message will be sent to the entire HQ" + kDomainWarningEnd);
     EXPECT_EQ(Strings{"net.exe send/DOMAIN:HQ Hi"}, startedCommands());
 }

@@ -1,11 +1,11 @@
-#include "module1.hpp"
+#include "send_dispatcher.hpp"
 
-#include "justsend.hpp"
+#include "main_window.hpp"
 #include "messenger/command_lines.hpp"
 #include "store.hpp"
 
 namespace tarrow {
-namespace Module1 {
+namespace SendDispatcher {
 
 using forms::MessageButtons;
 using forms::MessageIcon;
@@ -44,8 +44,8 @@ bool confirmed(Context& context, const std::string& warning) {
 
 }  // namespace
 
-void SendToRecipient(Context& context, justsend& form) {
-    const std::string recipient = form.address.text();
+void sendToRecipient(Context& context, MainWindow& form) {
+    const std::string recipient = form.recipient.text();
     const std::string text = form.message.text();
     if (recipient.empty()) {
         context.app.messageBox("Please Enter to whom the message is to be sent", kFormErrorTitle,
@@ -64,34 +64,34 @@ void SendToRecipient(Context& context, justsend& form) {
     }
     if (!start(context, messenger::tarrowRecipientCommand(recipient, text))) return;
     const platform::DateTime now = context.clock.now();
-    form.statustext.setCaption("Message sent to " + recipient + " at:" + context.clock.shortDate(now) + ", " +
+    form.statusText.setCaption("Message sent to " + recipient + " at:" + context.clock.shortDate(now) + ", " +
                                context.clock.longTime(now));
 }
 
-void SendToDomain(Context& context, justsend& form) {
-    const std::string domain = form.cboDomain.text();
+void sendToDomain(Context& context, MainWindow& form) {
+    const std::string domain = form.domain.text();
     const std::string text = form.message.text();
     if (!confirmed(context, "Warning! This message will be sent to the entire " + domain +
                                 " domain and should be used by administrators only.  Are you sure?")) {
-        form.statustext.setCaption("Domain Message Cancelled");
+        form.statusText.setCaption("Domain Message Cancelled");
         return;
     }
     if (!start(context, messenger::tarrowDomainCommand(domain, text))) return;
     const std::string time = context.clock.longTime(context.clock.now());
-    form.statustext.setCaption(domain.empty() ? "Message sent to this domain at: " + time
+    form.statusText.setCaption(domain.empty() ? "Message sent to this domain at: " + time
                                               : "Message sent to " + domain + " at: " + time);
 }
 
-void SendToAllUsers(Context& context, justsend& form) {
+void sendToAllUsers(Context& context, MainWindow& form) {
     const std::string text = form.message.text();
     if (!confirmed(context, "Warning! This message will be sent to all connected users and should be used by "
                             "administrators only.  Are you sure?")) {
-        form.statustext.setCaption("Users Message Cancelled");
+        form.statusText.setCaption("Users Message Cancelled");
         return;
     }
     if (!start(context, messenger::tarrowUsersCommand(text))) return;
-    form.statustext.setCaption("Message sent to all users connected to this server");
+    form.statusText.setCaption("Message sent to all users connected to this server");
 }
 
-}  // namespace Module1
+}  // namespace SendDispatcher
 }  // namespace tarrow

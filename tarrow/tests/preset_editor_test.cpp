@@ -1,17 +1,17 @@
 // The preset editor: it hides the main window (which keeps its contents),
-// saves the five presets in order, and reports a preset the store refuses.
+// saves the five PresetEditor in order, and reports a preset the store refuses.
 #include "tarrow_fixture.hpp"
 
 namespace tarrow::testing {
 namespace {
 
 struct PresetEditor : Tarrow {
-    presets& editor = program.presetEditor;
+    tarrow::PresetEditor& editor = program.presetEditor;
     void SetUp() override {
         save("Presets", "Preset1", "old one");
         start();
-        user.type(form.address, "PC7");
-        user.click(form.EditPresets);
+        user.type(form.recipient, "PC7");
+        user.click(form.editPresetsButton);
     }
 };
 
@@ -20,43 +20,43 @@ TEST_F(PresetEditor, HidesTheMainWindowAndShowsTheStoredPresets) {
     EXPECT_FALSE(form.visible());
     EXPECT_TRUE(editor.visible());
     EXPECT_EQ("Preset Messages", editor.caption());
-    EXPECT_EQ("Preset Message 1", editor.Label1.caption());
-    EXPECT_EQ("Preset Message 5", editor.Label5.caption());
+    EXPECT_EQ("Preset Message 1", editor.preset1Label.caption());
+    EXPECT_EQ("Preset Message 5", editor.preset5Label.caption());
     EXPECT_EQ("old one", editor.preset1.text());
     EXPECT_EQ("", editor.preset5.text());
-    EXPECT_EQ("Save", editor.Preset_OK.caption());
-    EXPECT_EQ("CANCEL", editor.Preset_Cancel.caption());
+    EXPECT_EQ("Save", editor.okButton.caption());
+    EXPECT_EQ("CANCEL", editor.cancelButton.caption());
 }
 
 TEST_F(PresetEditor, SaveWritesAllFiveInOrderAndTheButtonsFetchThem) {
     erase(editor.preset1);
     user.type(editor.preset2, "second");
-    user.click(editor.Preset_OK);
+    user.click(editor.okButton);
     std::vector<platform::KeyValue> expected{
         {"Preset1", ""}, {"Preset2", "second"}, {"Preset3", ""}, {"Preset4", ""}, {"Preset5", ""}};
     EXPECT_EQ(expected, store.readSection("Quillon", "Presets"));
     EXPECT_FALSE(editor.loaded());
     EXPECT_TRUE(form.visible());
-    EXPECT_EQ("Preset Messages saved successfully", form.statustext.caption());
-    EXPECT_EQ("PC7", form.address.text());  // the main window kept what was typed
-    user.click(form.PS2);
+    EXPECT_EQ("Preset Messages saved successfully", form.statusText.caption());
+    EXPECT_EQ("PC7", form.recipient.text());  // the main window kept what was typed
+    user.click(form.preset2Button);
     EXPECT_EQ("second", form.message.text());
 }
 
 TEST_F(PresetEditor, CancelAndTheCloseBoxWriteNothingAndBringTheMainWindowBack) {
     user.type(editor.preset1, " changed");
-    user.click(editor.Preset_Cancel);
+    user.click(editor.cancelButton);
     EXPECT_TRUE(form.visible());
     EXPECT_FALSE(editor.loaded());
-    user.click(form.EditPresets);
+    user.click(form.editPresetsButton);
     user.type(editor.preset1, " changed");
     user.closeBox(editor);
     EXPECT_TRUE(form.visible());
     EXPECT_FALSE(app.ended());
     EXPECT_EQ("old one", stored("Presets", "Preset1"));
     EXPECT_FALSE(has("Presets", "Preset2"));
-    EXPECT_EQ("PC7", form.address.text());
-    EXPECT_EQ("", form.statustext.caption());
+    EXPECT_EQ("PC7", form.recipient.text());
+    EXPECT_EQ("", form.statusText.caption());
 }
 
 TEST_F(PresetEditor, APresetTheStoreRefusesStopsTheSaveAndTheEditorStays) {
@@ -64,14 +64,14 @@ TEST_F(PresetEditor, APresetTheStoreRefusesStopsTheSaveAndTheEditorStays) {
     user.type(editor.preset2, "two");
     user.type(editor.preset4, "four");
     user.answer(forms::MessageResult::Ok);
-    user.click(editor.Preset_OK);
+    user.click(editor.okButton);
     expectBox("Error 1013 : The configuration registry key could not be written.", "Error");
     EXPECT_EQ("two", stored("Presets", "Preset2"));  // written before the failure
     EXPECT_FALSE(has("Presets", "Preset4"));
     EXPECT_TRUE(form.visible());
     EXPECT_TRUE(editor.loaded());
     EXPECT_EQ("four", editor.preset4.text());
-    EXPECT_EQ("", form.statustext.caption());
+    EXPECT_EQ("", form.statusText.caption());
 }
 
 }  // namespace

@@ -14,35 +14,35 @@ namespace tarrow {
 
 struct Program;
 
-class justsend : public forms::Window {
+class MainWindow : public forms::Window {
 public:
-    justsend(Context& context, Program& program);
+    MainWindow(Context& context, Program& program);
 
     // Top row and second row: the recipient, the two broadcast switches, the domain.
-    forms::Label recipientlabel{*this, "recipientlabel"};
-    forms::CheckBox Domaincheck{*this, "Domaincheck"};
-    forms::CheckBox usercheck{*this, "usercheck"};
-    forms::ComboBox address{*this, "address"};
-    forms::ComboBox cboDomain{*this, "cboDomain"};
+    forms::Label recipientLabel{*this, "recipientlabel"};
+    forms::CheckBox domainCheck{*this, "Domaincheck"};
+    forms::CheckBox allUsersCheck{*this, "usercheck"};
+    forms::ComboBox recipient{*this, "address"};
+    forms::ComboBox domain{*this, "cboDomain"};
     // The message.
-    forms::Label Label3{*this, "Label3"};
+    forms::Label messageLabel{*this, "Label3"};
     forms::TextBox message{*this, "message"};
     // Right column.
-    forms::Button EditRecipients{*this, "EditRecipients"};
-    forms::Button showDomains{*this, "showDomains"};
-    forms::Button EditPresets{*this, "EditPresets"};
-    forms::Button Send{*this, "Send"};
+    forms::Button editRecipientsButton{*this, "EditRecipients"};
+    forms::Button editDomainsButton{*this, "showDomains"};
+    forms::Button editPresetsButton{*this, "EditPresets"};
+    forms::Button sendButton{*this, "Send"};
     // Presets, below the message.
-    forms::Button PS1{*this, "PS1"};
-    forms::Button PS2{*this, "PS2"};
-    forms::Button PS3{*this, "PS3"};
-    forms::Button PS4{*this, "PS4"};
-    forms::Button PS5{*this, "PS5"};
+    forms::Button preset1Button{*this, "PS1"};
+    forms::Button preset2Button{*this, "PS2"};
+    forms::Button preset3Button{*this, "PS3"};
+    forms::Button preset4Button{*this, "PS4"};
+    forms::Button preset5Button{*this, "PS5"};
     // Status row and bottom row.
-    forms::Label Label1{*this, "Label1"};
-    forms::Label statustext{*this, "statustext"};
-    forms::Button butLastMessage{*this, "butLastMessage"};
-    forms::Button Command1{*this, "Command1"};
+    forms::Label statusLabel{*this, "Label1"};
+    forms::Label statusText{*this, "statustext"};
+    forms::Button lastMessageButton{*this, "butLastMessage"};
+    forms::Button aboutButton{*this, "Command1"};
 
 protected:
     void design() override;

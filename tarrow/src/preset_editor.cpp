@@ -1,19 +1,19 @@
-#include "presets.hpp"
+#include "preset_editor.hpp"
 
 #include "program.hpp"
 #include "store.hpp"
 
 namespace tarrow {
 
-presets::presets(Context& context, Program& program)
+PresetEditor::PresetEditor(Context& context, Program& program)
     : Window(context.app, "presets"), context_(context), program_(program) {
     onLoad = [this] { startUp(); };
     onClose = [this](forms::CloseEvent& closing) { closeBox(closing); };
-    Preset_OK.onClick = [this] { savePresets(); };
-    Preset_Cancel.onClick = [this] { cancel(); };
+    okButton.onClick = [this] { savePresets(); };
+    cancelButton.onClick = [this] { cancel(); };
 }
 
-void presets::design() {
+void PresetEditor::design() {
     setCaption("Preset Messages");
     setBorderStyle(forms::BorderStyle::FixedSingle);
     setMaxButton(false);
@@ -28,22 +28,22 @@ void presets::design() {
         boxes_[i]->setScrollBars(forms::ScrollBars::Vertical);
         boxes_[i]->setBounds({120, top + 270, 5160, 555});
     }
-    Preset_OK.setCaption("Save");
-    Preset_OK.setBounds({2400, 4665, 1320, 375});
-    Preset_Cancel.setCaption("CANCEL");
-    Preset_Cancel.setBounds({3960, 4665, 1320, 375});
+    okButton.setCaption("Save");
+    okButton.setBounds({2400, 4665, 1320, 375});
+    cancelButton.setCaption("CANCEL");
+    cancelButton.setBounds({3960, 4665, 1320, 375});
 }
 
-void presets::startUp() {
+void PresetEditor::startUp() {
     program_.mainWindow.hide();
     for (int i = 0; i < kPresetCount; ++i)
         boxes_[i]->setText(readSetting(context_.settings, kPresets, presetKey(i + 1)));
 }
 
-// Writes the five presets in order. A preset the store would not take stops
+// Writes the five PresetEditor in order. A preset the store would not take stops
 // the save with a box; the main window comes back while this editor stays
-// open with its text, and the presets written before stay written.
-void presets::savePresets() {
+// open with its text, and the PresetEditor written before stay written.
+void PresetEditor::savePresets() {
     for (int i = 0; i < kPresetCount; ++i) {
         if (!writeSetting(context_.settings, kPresets, presetKey(i + 1), boxes_[i]->text())) {
             showWriteError(context_.app);
@@ -52,17 +52,17 @@ void presets::savePresets() {
         }
     }
     program_.mainWindow.show();
-    program_.mainWindow.statustext.setCaption("Preset Messages saved successfully");
+    program_.mainWindow.statusText.setCaption("Preset Messages saved successfully");
     unload();
 }
 
-void presets::cancel() {
+void PresetEditor::cancel() {
     program_.mainWindow.show();
     unload();
 }
 
 // Closed by its close box, the editor brings the hidden main window back as "CANCEL" does.
-void presets::closeBox(forms::CloseEvent& closing) {
+void PresetEditor::closeBox(forms::CloseEvent& closing) {
     if (closing.reason == forms::CloseReason::CloseBox) program_.mainWindow.show();
 }
 

@@ -1,16 +1,16 @@
-#include "frm_about.hpp"
+#include "about_window.hpp"
 
 #include "resource_ids.h"
 
 namespace tarrow {
 
-frmAbout::frmAbout(Context& context) : Window(context.app, "frmAbout"), context_(context) {
-    lblEMail.onClick = [this] { openLink(std::string("mailto:") + kMailAddress); };
-    lblHomePage.onClick = [this] { openLink(kHomePage); };
-    lblSuitePage.onClick = [this] { openLink(kSuitePage); };
+AboutWindow::AboutWindow(Context& context) : Window(context.app, "frmAbout"), context_(context) {
+    mailLink.onClick = [this] { openLink(std::string("mailto:") + kMailAddress); };
+    homePageLink.onClick = [this] { openLink(kHomePage); };
+    suitePageLink.onClick = [this] { openLink(kSuitePage); };
 }
 
-void frmAbout::design() {
+void AboutWindow::design() {
     setCaption("The Dreaded About box!");
     setBorderStyle(forms::BorderStyle::FixedSingle);
     setMaxButton(false);
@@ -18,43 +18,43 @@ void frmAbout::design() {
     setStartPosition(forms::StartPosition::CenterScreen);
     setBounds({0, 0, 6000, 3720});
 
-    Image1.setIconResource(IDI_TARROW);
-    Image1.setBounds({120, 120, 480, 480});
-    Label1.setCaption("Tarrow\r\nwritten by the LAN Messengers team");
-    Label1.setFont({"MS Sans Serif", 8.25, true});
-    Label1.setBounds({720, 150, 5160, 450});
+    programPicture.setIconResource(IDI_TARROW);
+    programPicture.setBounds({120, 120, 480, 480});
+    creditLabel.setCaption("Tarrow\r\nwritten by the LAN Messengers team");
+    creditLabel.setFont({"MS Sans Serif", 8.25, true});
+    creditLabel.setBounds({720, 150, 5160, 450});
 
-    Label6.setCaption(" If you like this software, please visit the following links:");
-    Label6.setBounds({120, 780, 5760, 255});
+    linksLabel.setCaption(" If you like this software, please visit the following links:");
+    linksLabel.setBounds({120, 780, 5760, 255});
     // Links: blue, underlined, with the hand pointer.
     const forms::Font linkFont{"MS Sans Serif", 8.25, false, false, true};
     int top = 1080;
-    for (forms::Label* link : {&lblEMail, &lblHomePage, &lblSuitePage}) {
+    for (forms::Label* link : {&mailLink, &homePageLink, &suitePageLink}) {
         link->setForeColor(forms::rgb(0, 0, 255));
         link->setFont(linkFont);
         link->setCursor(forms::Cursor::Hand);
         link->setBounds({480, top, 3600, 255});
         top += 300;
     }
-    lblEMail.setCaption(kMailAddress);
-    lblHomePage.setCaption(kHomePage);
-    lblSuitePage.setCaption(kSuitePage);
+    mailLink.setCaption(kMailAddress);
+    homePageLink.setCaption(kHomePage);
+    suitePageLink.setCaption(kSuitePage);
 
-    Image2.setIconResource(IDI_ENVELOPE);
-    Image2.setBounds({120, 2160, 480, 480});
-    Label2.setCaption(
+    envelopePicture.setIconResource(IDI_ENVELOPE);
+    envelopePicture.setBounds({120, 2160, 480, 480});
+    termsLabel.setCaption(
         "Tarrow is free to use and to pass on. It comes with no warranty of any kind: "
         "its authors are not liable for any loss or harm that comes from using it. "
         "Broadcast messages reach everyone on the network; send them only with your "
         "administrator's consent.");
-    Label2.setBounds({720, 2160, 4560, 1260});
-    Image3.setIconResource(IDI_NETWORK);
-    Image3.setBounds({5400, 2160, 480, 480});
+    termsLabel.setBounds({720, 2160, 4560, 1260});
+    networkPicture.setIconResource(IDI_NETWORK);
+    networkPicture.setBounds({5400, 2160, 480, 480});
 }
 
 // The fixed browser first; when it cannot be started, the system's own handler
 // for the link; when that fails too, a box says so. A link never ends the program.
-void frmAbout::openLink(const std::string& target) {
+void AboutWindow::openLink(const std::string& target) {
     messenger::ProcessRunner& runner = context_.runner;
     if (runner.run(std::string(kBrowserPath) + " " + target, messenger::WindowStyle::Normal).started) return;
 

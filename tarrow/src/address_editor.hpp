@@ -1,5 +1,5 @@
 #pragma once
-// The address-list editor: the stored list of recipients as one line of
+// The address-list editor: the stored list of AddressEditor as one line of
 // text, saved exactly as typed. Enter and Esc both press "Cancel".
 #include "context.hpp"
 #include "forms/button.hpp"
@@ -11,14 +11,14 @@ namespace tarrow {
 
 struct Program;
 
-class recipients : public forms::Window {
+class AddressEditor : public forms::Window {
 public:
-    recipients(Context& context, Program& program);
+    AddressEditor(Context& context, Program& program);
 
-    forms::Label Label1{*this, "Label1"};
-    forms::TextBox AddressList{*this, "AddressList"};
-    forms::Button Save{*this, "Save"};
-    forms::Button Cancel{*this, "Cancel"};
+    forms::Label promptLabel{*this, "Label1"};
+    forms::TextBox addressList{*this, "AddressList"};
+    forms::Button saveButton{*this, "Save"};
+    forms::Button cancelButton{*this, "Cancel"};
 
 protected:
     void design() override;

@@ -11,14 +11,14 @@ namespace tarrow {
 
 struct Program;
 
-class EditDomains : public forms::Window {
+class DomainEditor : public forms::Window {
 public:
-    EditDomains(Context& context, Program& program);
+    DomainEditor(Context& context, Program& program);
 
-    forms::Label Label1{*this, "Label1"};
-    forms::TextBox Domainlist{*this, "Domainlist"};
-    forms::Button savedomains{*this, "savedomains"};
-    forms::Button CANCEL{*this, "CANCEL"};
+    forms::Label promptLabel{*this, "Label1"};
+    forms::TextBox domainList{*this, "Domainlist"};
+    forms::Button saveButton{*this, "savedomains"};
+    forms::Button cancelButton{*this, "CANCEL"};
 
 protected:
     void design() override;

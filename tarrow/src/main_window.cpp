@@ -1,0 +1,180 @@
+#include "main_window.hpp"
+
+#include "send_dispatcher.hpp"
+#include "program.hpp"
+#include "store.hpp"
+
+namespace tarrow {
+
+namespace {
+constexpr const char* kSendMessage = "Send Message";
+}
+
+MainWindow::MainWindow(Context& context, Program& program)
+    : Window(context.app, "justsend"), context_(context), program_(program) {
+    onLoad = [this] { startUp(); };
+
+    domainCheck.onClick = [this] { domainSwitch(); };
+    allUsersCheck.onClick = [this] { usersSwitch(); };
+    // Typing or a text set by code renames the send button; a pick from the list does not.
+    recipient.onChange = [this](const forms::ChangeEvent&) { recipientChanged(); };
+    message.onDoubleClick = [this] { clearMessage(); };
+
+    // One handler told five times: the buttons differ only in the key they read.
+    forms::Button* presetButtons[kPresetCount] = {&preset1Button, &preset2Button, &preset3Button, &preset4Button,
+                                                  &preset5Button};
+    for (int number = 1; number <= kPresetCount; ++number)
+        presetButtons[number - 1]->onClick = [this, number] { fetchPreset(number); };
+
+    lastMessageButton.onClick = [this] { lastMessage(); };
+    sendButton.onClick = [this] { sendMessage(); };
+    editRecipientsButton.onClick = [this] { editRecipients(); };
+    editDomainsButton.onClick = [this] { editDomains(); };
+    editPresetsButton.onClick = [this] { editPresets(); };
+    aboutButton.onClick = [this] { about(); };
+}
+
+void MainWindow::design() {
+    setCaption("Tarrow - by the LAN Messengers team");
+    setBorderStyle(forms::BorderStyle::FixedSingle);
+    setMaxButton(false);
+    setStartPosition(forms::StartPosition::CenterScreen);
+    setBounds({0, 0, 7320, 4740});
+
+    recipientLabel.setCaption("Select Recipient");
+    recipientLabel.setBounds({120, 150, 2040, 255});
+    domainCheck.setCaption("/DOMAIN");
+    domainCheck.setBounds({2280, 120, 1200, 285});
+    allUsersCheck.setCaption("/USERS");
+    allUsersCheck.setBounds({3600, 120, 1200, 285});
+
+    recipient.setStyle(forms::ComboStyle::DropDown);
+    recipient.setBounds({120, 450, 2880, 315});
+    domain.setStyle(forms::ComboStyle::DropDown);
+    domain.setToolTip("{Optional} See Help for Details");
+    domain.setBounds({3120, 450, 2040, 315});
+
+    messageLabel.setCaption("Message (double click to clear)");
+    messageLabel.setBounds({120, 900, 5040, 255});
+    message.setMultiLine(true);
+    message.setScrollBars(forms::ScrollBars::Vertical);
+    message.setText("Type message here..");
+    message.setToolTip("Enter Message text here!");
+    message.setBounds({120, 1170, 5040, 2115});
+
+    editRecipientsButton.setCaption("Edit Recipients");
+    editRecipientsButton.setBounds({5400, 450, 1800, 375});
+    editDomainsButton.setCaption("Edit Domains");
+    editDomainsButton.setBounds({5400, 930, 1800, 375});
+    editPresetsButton.setCaption("Presets");
+    editPresetsButton.setBounds({5400, 1410, 1800, 375});
+    sendButton.setCaption(kSendMessage);
+    sendButton.setBounds({5400, 1965, 1800, 1320});
+    setDefaultButton(&sendButton);
+
+    forms::Button* presetButtons[kPresetCount] = {&preset1Button, &preset2Button, &preset3Button, &preset4Button,
+                                                  &preset5Button};
+    for (int i = 0; i < kPresetCount; ++i) {
+        presetButtons[i]->setCaption("PS" + std::to_string(i + 1));
+        presetButtons[i]->setBounds({120 + i * 840, 3405, 720, 315});
+    }
+
+    statusLabel.setCaption("Status: ");
+    statusLabel.setBounds({120, 3885, 720, 255});
+    statusText.setBounds({840, 3885, 6360, 255});
+
+    lastMessageButton.setCaption("Last Message");
+    lastMessageButton.setBounds({120, 4245, 1800, 375});
+    aboutButton.setCaption("About Tarrow");
+    aboutButton.setBounds({5400, 4245, 1800, 375});
+
+    setTabOrder({&recipient, &domainCheck, &allUsersCheck, &domain, &message, &sendButton, &preset1Button,
+                 &preset2Button, &preset3Button, &preset4Button, &preset5Button, &editRecipientsButton,
+                 &editDomainsButton, &editPresetsButton, &lastMessageButton, &aboutButton});
+}
+
+// Start-up: the domain box follows its switch, then both lists come from the store.
+void MainWindow::startUp() {
+    domain.setEnabled(domainCheck.checked());
+
+    for (const std::string& entry : splitList(readSetting(context_.settings, kSettings, kAddressList),
+                                              EntryCase::AsStored))
+        recipient.addItem(entry);
+
+    for (const std::string& entry : splitList(readSetting(context_.settings, kSettings, kDomains), EntryCase::Upper))
+        domain.addItem(entry);
+}
+
+// The two switches exclude each other. Each first unticks the other (whose own
+// handler then runs) and only then sets the controls, so that the state of
+// the switch just ticked is the one that stays.
+void MainWindow::domainSwitch() {
+    if (domainCheck.checked()) {
+        allUsersCheck.setChecked(false);
+        domain.setEnabled(true);
+        recipient.setEnabled(false);
+        recipientLabel.setEnabled(false);
+    } else {
+        domain.setEnabled(false);
+        recipient.setEnabled(true);
+        recipientLabel.setEnabled(true);
+    }
+}
+
+void MainWindow::usersSwitch() {
+    if (allUsersCheck.checked()) {
+        domainCheck.setChecked(false);
+        domain.setEnabled(false);
+        recipient.setEnabled(false);
+        recipientLabel.setEnabled(false);
+    } else {
+        recipient.setEnabled(true);
+        recipientLabel.setEnabled(true);
+    }
+}
+
+void MainWindow::recipientChanged() {
+    const std::string typed = recipient.text();
+    sendButton.setCaption(trimBlanks(typed).empty() ? kSendMessage : "Send To " + trimTrailingBlanks(typed));
+}
+
+void MainWindow::clearMessage() {
+    if (!message.text().empty()) message.setText("");
+}
+
+void MainWindow::fetchPreset(int number) {
+    message.setText(readSetting(context_.settings, kPresets, presetKey(number)));
+}
+
+void MainWindow::lastMessage() {
+    message.setText(readSetting(context_.settings, kHistory, kLastMessage));
+    recipient.setText(readSetting(context_.settings, kHistory, kLastRecipient));
+}
+
+void MainWindow::sendMessage() {
+    if (domainCheck.checked()) SendDispatcher::sendToDomain(context_, *this);
+    else if (allUsersCheck.checked()) SendDispatcher::sendToAllUsers(context_, *this);
+    else SendDispatcher::sendToRecipient(context_, *this);
+}
+
+// The list editors replace this window while they are open: it loads afresh
+// when they close, so that its lists show what was saved. The editor is loaded
+// before this window goes, so that the program never stands without a window.
+void MainWindow::editRecipients() {
+    program_.addressEditor.load();
+    unload();
+    program_.addressEditor.show();
+}
+
+void MainWindow::editDomains() {
+    program_.domainEditor.load();
+    unload();
+    program_.domainEditor.show();
+}
+
+// The preset editor hides this window itself, which keeps its contents.
+void MainWindow::editPresets() { program_.presetEditor.show(); }
+
+void MainWindow::about() { program_.aboutWindow.show(); }
+
+}  // namespace tarrow
