@@ -1,6 +1,7 @@
 #pragma once
-// A tiny test framework for the end-to-end drivers (GoogleTest does not build
-// with the win32 thread model).
+// A tiny test framework for the programs that run under Wine: the end-to-end
+// drivers and the console checks of the Win32 libraries (GoogleTest does not
+// build with the win32 thread model).
 //
 //   TEST(picks_a_machine) { CHECK_EQ(e2e::text(label), L"picked"); }
 //
@@ -20,6 +21,7 @@
 #include <sstream>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace check {
@@ -120,6 +122,11 @@ auto show(const T& value) -> decltype(std::declval<std::ostream&>() << value, st
   if constexpr (std::is_pointer_v<T>) out << static_cast<const void*>(value);
   else out << value;
   return out.str();
+}
+
+template <class A, class B>
+std::string show(const std::pair<A, B>& pair) {
+  return "(" + show(pair.first) + ", " + show(pair.second) + ")";
 }
 
 template <class T>

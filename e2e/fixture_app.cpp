@@ -1,6 +1,6 @@
 // A tiny Win32 program that the harness's self-test drives. Its window and
 // controls carry names the way the suite's programs name theirs (window
-// property "FormsName" holding an atom), and each control does one small
+// property kNameProperty holding an atom), and each control does one small
 // visible thing, so that every helper of the driver library can be proven
 // without any program of the suite.
 #include <windows.h>
@@ -8,17 +8,21 @@
 
 #include <string>
 
+#include <forms/win32/automation_tags.hpp>
+
 namespace {
 
 enum Id {
-  kEdit1 = 101, kRich1, kCombo1, kLabel1, kBoxes, kRun, kRegistry, kOff, kHidden, kStatus, kMenuExit, kKeyCount
+  kEdit1 = 101, kRich1, kCombo1, kLabel1, kBoxes, kRun, kRegistry, kOff, kHidden, kStatus, kMenuExit, kKeyCount,
+  kList1
 };
 
-HWND form, edit1, label1, keyCount;
+HWND form, edit1, label1, keyCount, status;
 int keysInEdit1 = 0;
 
 void nameWindow(HWND hwnd, const wchar_t* name) {
-  SetPropW(hwnd, L"FormsName", reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(GlobalAddAtomW(name))));
+  const ATOM atom = GlobalAddAtomW(forms::win32::encodeAtomName(name).c_str());
+  SetPropW(hwnd, forms::win32::kNameProperty, reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(atom)));
 }
 
 HWND add(const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h, int id,
@@ -45,8 +49,39 @@ void createControls() {
   keyCount = add(L"STATIC", L"0", WS_VISIBLE, 380, 14, 40, 20, kKeyCount, L"KeyCount");
   add(L"RichEdit20W", L"", shown | WS_BORDER | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL, 10, 110, 360, 80,
       kRich1, L"Rich1");
-  HWND status = add(STATUSCLASSNAMEW, L"Ready", WS_VISIBLE, 0, 0, 0, 0, kStatus, L"StatusBar1");
+  status = add(STATUSCLASSNAMEW, L"Ready", WS_VISIBLE, 0, 0, 0, 0, kStatus, L"StatusBar1");
+  int rightEdges[] = {150, 280, -1};
+  SendMessageW(status, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(rightEdges));
   SendMessageW(status, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(L"Ready"));
+  SendMessageW(status, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(L"3 entries"));
+
+  // A report-view list: two columns, three rows, the second one selected.
+  HWND list = add(WC_LISTVIEWW, L"", shown | WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS, 10, 200, 360, 90, kList1,
+                  L"List1");
+  const wchar_t* headings[] = {L"Name", L"Size"};
+  for (int c = 0; c < 2; ++c) {
+    LVCOLUMNW col{};
+    col.mask = LVCF_TEXT | LVCF_WIDTH;
+    col.cx = 150;
+    col.pszText = const_cast<wchar_t*>(headings[c]);
+    SendMessageW(list, LVM_INSERTCOLUMNW, c, reinterpret_cast<LPARAM>(&col));
+  }
+  // An empty sub-item, and one longer than a reader's first buffer.
+  static const std::wstring longText = L"long:" + std::wstring(295, L'7');
+  const wchar_t* rows[][2] = {{L"alpha.txt", L"12"}, {L"beta.doc", L""}, {L"Gr\u00fc\u00dfe.txt", longText.c_str()}};
+  for (int r = 0; r < 3; ++r) {
+    LVITEMW item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = r;
+    item.pszText = const_cast<wchar_t*>(rows[r][0]);
+    SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    item.iSubItem = 1;
+    item.pszText = const_cast<wchar_t*>(rows[r][1]);
+    SendMessageW(list, LVM_SETITEMTEXTW, r, reinterpret_cast<LPARAM>(&item));
+  }
+  LVITEMW selected{};
+  selected.stateMask = selected.state = LVIS_SELECTED;
+  SendMessageW(list, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&selected));
 }
 
 // Five boxes in a row, one per icon kind; the label then lists the answers.
@@ -127,6 +162,14 @@ LRESULT CALLBACK formProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_COMMAND:
       onCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp));
       return 0;
+    case WM_NOTIFY: {  // a click on a column header of List1 shows in the last status part
+      const auto* nm = reinterpret_cast<const NMLISTVIEW*>(lp);
+      if (nm->hdr.idFrom == static_cast<UINT_PTR>(kList1) && nm->hdr.code == LVN_COLUMNCLICK) {
+        const std::wstring said = L"sorted by column " + std::to_wstring(nm->iSubItem);
+        SendMessageW(status, SB_SETTEXTW, 2, reinterpret_cast<LPARAM>(said.c_str()));
+      }
+      return 0;
+    }
     case WM_SIZE:  // keeps the status bar along the bottom
       if (HWND status = GetDlgItem(hwnd, kStatus)) SendMessageW(status, WM_SIZE, 0, 0);
       return 0;
@@ -140,7 +183,7 @@ LRESULT CALLBACK formProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
-  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES};
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&icc);
   LoadLibraryW(L"riched20.dll");
 
@@ -154,7 +197,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
 
   HMENU menu = CreateMenu();
   AppendMenuW(menu, MF_STRING, kMenuExit, L"&Exit");
-  form = CreateWindowExW(0, L"FixtureForm", L"Fixture app", WS_OVERLAPPEDWINDOW, 100, 100, 440, 280, nullptr,
+  form = CreateWindowExW(0, L"FixtureForm", L"Fixture app", WS_OVERLAPPEDWINDOW, 100, 100, 440, 380, nullptr,
                          menu, instance, nullptr);
   nameWindow(form, L"FixtureForm");
   createControls();

@@ -168,6 +168,32 @@ TEST(registry_prepared_and_checked) {
   CHECK(regValueNames(L"FixtureApp", L"Settings").empty());
 }
 
+TEST(list_view_and_status_bar) {
+  Fixture f;
+  HWND list = f[L"List1"];
+  CHECK_EQ(listViewColumnCount(list), 2);
+  CHECK_EQ(listViewColumnText(list, 0), L"Name");
+  CHECK_EQ(listViewColumnText(list, 1), L"Size");
+  REQUIRE_EQ(listViewItemCount(list), 3);
+  std::vector<std::vector<std::wstring>> rows;
+  for (int i = 0; i < 3; ++i) rows.push_back({listViewItemText(list, i), listViewItemText(list, i, 1)});
+  const std::vector<std::vector<std::wstring>> want = {
+      {L"alpha.txt", L"12"}, {L"beta.doc", L""}, {L"Gr\u00fc\u00dfe.txt", L"long:" + std::wstring(295, L'7')}};
+  CHECK_EQ(rows, want);
+  CHECK_EQ(listViewSelection(list), 1);
+
+  HWND bar = f[L"StatusBar1"];
+  REQUIRE_EQ(statusPartCount(bar), 3);
+  CHECK_EQ(statusPartText(bar, 0), L"Ready");
+  CHECK_EQ(statusPartText(bar, 1), L"3 entries");
+  CHECK_EQ(statusPartText(bar, 2), L"");
+  // The fixture writes the clicked column into the last part.
+  clickListViewColumn(list, 1);
+  CHECK_EQ(statusPartText(bar, 2), L"sorted by column 1");
+  clickListViewColumn(list, 0);
+  CHECK_EQ(statusPartText(bar, 2), L"sorted by column 0");
+}
+
 TEST(menu_by_keyboard_ends_program) {
   Fixture f;
   menuKeys(f.form, L"e");

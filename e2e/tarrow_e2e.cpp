@@ -154,7 +154,7 @@ TEST(domain_send_confirmed_with_ok) {
   CHECK(!isEnabled(t[L"cboDomain"]));
 
   click(t[L"Domaincheck"]);
-  CHECK_EQ(sendWaiting(t[L"Domaincheck"], BM_GETCHECK, 0, 0), BST_CHECKED);
+  CHECK_EQ(sendBounded(t[L"Domaincheck"], BM_GETCHECK, 0, 0), BST_CHECKED);
   CHECK(isEnabled(t[L"cboDomain"]));
   CHECK(!isEnabled(t[L"address"]));
   CHECK(!isEnabled(t[L"recipientlabel"]));
@@ -206,7 +206,7 @@ TEST(users_send_confirmed_with_ok) {
   Tarrow t;
   typeText(t[L"address"], L"PC7");  // ignored once "/USERS" is ticked
   click(t[L"usercheck"]);
-  CHECK_EQ(sendWaiting(t[L"usercheck"], BM_GETCHECK, 0, 0), BST_CHECKED);
+  CHECK_EQ(sendBounded(t[L"usercheck"], BM_GETCHECK, 0, 0), BST_CHECKED);
   CHECK(!isEnabled(t[L"address"]));
   CHECK(!isEnabled(t[L"recipientlabel"]));
   CHECK(!isEnabled(t[L"cboDomain"]));

@@ -52,14 +52,6 @@ struct Tarrow : RunningProgram {
   }
 };
 
-// A message bounded in time, for the few messages the library does not wrap.
-inline LRESULT sendWaiting(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  DWORD_PTR result = 0;
-  if (!SendMessageTimeoutW(hwnd, msg, wp, lp, SMTO_ABORTIFHUNG, kTimeoutMs, &result))
-    throw std::runtime_error("message " + std::to_string(msg) + " got no answer");
-  return static_cast<LRESULT>(result);
-}
-
 // Double-clicks a control at (5, 5) of its client area: the system's
 // double-click message followed by the button's release, as a mouse makes
 // them. Ordered before the driver's later messages, like the library's actions.
@@ -74,7 +66,7 @@ inline void doubleClick(HWND hwnd) {
 // it (what a user does with the mouse before retyping a field).
 inline void selectAll(HWND edit) {
   setFocus(edit);
-  sendWaiting(edit, EM_SETSEL, 0, -1);
+  sendBounded(edit, EM_SETSEL, 0, -1);
 }
 
 // Replaces the whole text of a text box by typing.

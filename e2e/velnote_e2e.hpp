@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include <forms/win32/automation_tags.hpp>
+
 #include "automation.hpp"
 #include "check.hpp"
 #include "program_fixture.hpp"
@@ -28,8 +30,9 @@ inline const std::wstring kFarewellText = L"Thank you for using Velnote !!!\r\nH
 inline const std::wstring kFarewellTitle = L"Velnote - Exit";
 
 // The main window's notification-area icon: the shell reports mouse activity
-// over it with this message, wParam the icon's id and lParam the mouse message.
-constexpr UINT kTrayCallbackMessage = WM_APP + 1;
+// over it with forms::win32::kTrayCallbackMessage, wParam the icon's id and
+// lParam the mouse message.
+using forms::win32::kTrayCallbackMessage;
 constexpr WPARAM kTrayIconId = 1;
 
 // ---- The program ----------------------------------------------------------
@@ -79,28 +82,21 @@ inline MessageBoxView expectBox(DWORD pid) {
 
 // ---- List boxes (the editors' lists) ----------------------------------------
 
-// SendMessage bounded in time (list-box messages are marshalled across processes).
-inline LRESULT sendTo(HWND hwnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0) {
-  DWORD_PTR result = 0;
-  if (!SendMessageTimeoutW(hwnd, msg, wp, lp, SMTO_ABORTIFHUNG, kTimeoutMs, &result))
-    throw std::runtime_error("message " + std::to_string(msg) + " got no answer");
-  return static_cast<LRESULT>(result);
-}
-
+// List-box messages are marshalled across processes: sendBounded suffices.
 inline std::vector<std::wstring> listItems(HWND list) {
   std::vector<std::wstring> items;
-  const int n = static_cast<int>(sendTo(list, LB_GETCOUNT));
+  const int n = static_cast<int>(sendBounded(list, LB_GETCOUNT));
   for (int i = 0; i < n; ++i) {
-    const auto length = sendTo(list, LB_GETTEXTLEN, i);
+    const auto length = sendBounded(list, LB_GETTEXTLEN, i);
     std::wstring buffer(static_cast<size_t>(std::max<LRESULT>(0, length)) + 1, L'\0');
-    const auto got = sendTo(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&buffer[0]));
+    const auto got = sendBounded(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&buffer[0]));
     buffer.resize(static_cast<size_t>(std::max<LRESULT>(0, got)));
     items.push_back(buffer);
   }
   return items;
 }
 
-inline int listSelection(HWND list) { return static_cast<int>(sendTo(list, LB_GETCURSEL)); }
+inline int listSelection(HWND list) { return static_cast<int>(sendBounded(list, LB_GETCURSEL)); }
 
 // Clicks (or double-clicks) a list-box item with the left mouse button at the
 // item's middle. The mouse messages go to the list as sent-notify messages:
@@ -111,8 +107,8 @@ inline void clickListItem(HWND list, const std::wstring& itemText, bool twice = 
   const auto at = std::find(items.begin(), items.end(), itemText);
   if (at == items.end()) throw std::runtime_error("the list holds no item \"" + narrow(itemText) + "\"");
   const int index = static_cast<int>(at - items.begin());
-  const int height = static_cast<int>(sendTo(list, LB_GETITEMHEIGHT, 0));
-  const int top = static_cast<int>(sendTo(list, LB_GETTOPINDEX));
+  const int height = static_cast<int>(sendBounded(list, LB_GETITEMHEIGHT, 0));
+  const int top = static_cast<int>(sendBounded(list, LB_GETTOPINDEX));
   const LPARAM point = MAKELPARAM(6, (index - top) * height + height / 2);
   auto deliver = [&](UINT msg, WPARAM keys) {
     if (!SendNotifyMessageW(list, msg, keys, point)) throw std::runtime_error("SendNotifyMessageW failed");

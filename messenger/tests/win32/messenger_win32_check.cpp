@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@ using messenger::StartResult;
 using messenger::WindowStyle;
 
 const wchar_t kEchoSwitch[] = L"--echo";
+constexpr std::uint32_t kFileNotFound = ERROR_FILE_NOT_FOUND;
 
 std::wstring ownPath() {
     std::vector<wchar_t> path(32768);
@@ -72,67 +74,72 @@ std::wstring echoFile(const char* name) {
 // A message with everything a shell would interpret, and a line break.
 const char kMessage[] = "Lunch \"now\" & later 100% %PATH% ^ | < > (ok)\r\nsecond line";
 
-void checkRunPassesCommandLineUnchanged(messenger::ProcessRunner& runner, WindowStyle style,
-                                        const char* expectedStartup) {
+// Runs this program in echo mode with `style` and checks what reached it:
+// the show flags expected (`expectedStartup`) and the command line unchanged.
+void checkRunPassesCommandLineUnchanged(WindowStyle style, const char* expectedStartup) {
     const std::wstring file = echoFile(expectedStartup);
     const std::string commandLine = "\"" + platform::narrow(ownPath()) + "\" --echo \"" +
                                     platform::narrow(file) + "\" send PC7 " + kMessage;
-    const StartResult result = runner.run(commandLine, style);
+    const StartResult result = messenger::makeWin32ProcessRunner()->run(commandLine, style);
     CHECK(result.started);
-    CHECK_TEXT(awaitEcho(file), std::string(expectedStartup) + "\n" + commandLine);
+    CHECK_EQ(awaitEcho(file), std::string(expectedStartup) + "\n" + commandLine);
 }
 
-void checkShellExecutePassesParameters(messenger::ProcessRunner& runner) {
+}  // namespace
+
+TEST(run_passes_command_line_and_window_style_unchanged) {
+    checkRunPassesCommandLineUnchanged(WindowStyle::Hidden, "1 0");
+    checkRunPassesCommandLineUnchanged(WindowStyle::MinimizedWithFocus, "1 2");
+}
+
+TEST(shell_execute_passes_parameters_unchanged) {
+    auto runner = messenger::makeWin32ProcessRunner();
     const std::wstring file = echoFile("shell");
     messenger::ShellExecuteRequest request;
     request.verb = "open";
     request.file = platform::narrow(ownPath());
     request.parameters = "--echo \"" + platform::narrow(file) + "\" SEND \"PC 7\" hello";
     request.showMode = 0;
-    const StartResult result = runner.shellExecute(request);
+    const StartResult result = runner->shellExecute(request);
     CHECK(result.started);
     const std::string echoed = awaitEcho(file);
     // The shell puts the program's path in front; the parameters follow it unchanged.
-    CHECK_TEXT(echoed.substr(0, 4), "1 0\n");
+    CHECK_EQ(echoed.substr(0, 4), "1 0\n");
     CHECK(echoed.size() > request.parameters.size() &&
           echoed.compare(echoed.size() - request.parameters.size(), std::string::npos,
                          request.parameters) == 0);
 }
 
-void checkFailuresReportTheSystemError(messenger::ProcessRunner& runner) {
+TEST(failed_starts_report_the_system_error) {
+    auto runner = messenger::makeWin32ProcessRunner();
     const std::string missing = "no-such-program-" + std::to_string(GetCurrentProcessId()) + ".exe";
-    StartResult result = runner.run(missing + " send PC7 hello", WindowStyle::Hidden);
+    StartResult result = runner->run(missing + " send PC7 hello", WindowStyle::Hidden);
     CHECK(!result.started);
-    CHECK(result.errorNumber == ERROR_FILE_NOT_FOUND);
+    CHECK_EQ(result.errorNumber, kFileNotFound);
     CHECK(!result.errorText.empty() && result.errorText.back() != '\n');
 
     messenger::ShellExecuteRequest request;
     request.verb = "open";
     request.file = missing;
     request.parameters = "SEND \"PC7\" hello";
-    result = runner.shellExecute(request);
+    result = runner->shellExecute(request);
     CHECK(!result.started);
-    CHECK(result.errorNumber == ERROR_FILE_NOT_FOUND);
+    CHECK_EQ(result.errorNumber, kFileNotFound);
     CHECK(!result.errorText.empty());
 }
 
-}  // namespace
+TEST(starts_a_system_program_by_name) {
+    // A harmless program that every Windows has, found through the search path.
+    CHECK(messenger::makeWin32ProcessRunner()->run("cmd.exe /c exit 0", WindowStyle::Hidden).started);
+}
 
-int main() {
-    int argc = 0;
-    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    const bool echoMode = argv && argc >= 3 && std::wstring(argv[1]) == kEchoSwitch;
-    const std::wstring echoTarget = echoMode ? argv[2] : L"";
-    LocalFree(argv);
+int main(int argc, char** argv) {
+    // Echo mode first; the echo file's path is read as UTF-16.
+    int wideCount = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &wideCount);
+    const bool echoMode = wide && wideCount >= 3 && std::wstring(wide[1]) == kEchoSwitch;
+    const std::wstring echoTarget = echoMode ? wide[2] : L"";
+    LocalFree(wide);
     if (echoMode) return echo(echoTarget);
-
-    auto runner = messenger::makeWin32ProcessRunner();
-    checkRunPassesCommandLineUnchanged(*runner, WindowStyle::Hidden, "1 0");
-    checkRunPassesCommandLineUnchanged(*runner, WindowStyle::MinimizedWithFocus, "1 2");
-    checkShellExecutePassesParameters(*runner);
-    checkFailuresReportTheSystemError(*runner);
-    // A harmless program that every Windows has, started by name through the search path.
-    CHECK(runner->run("cmd.exe /c exit 0", WindowStyle::Hidden).started);
-    std::printf("messenger_win32_check: %d failure(s)\n", check::failures());
-    return check::failures() == 0 ? 0 : 1;
+    return check::main(argc, argv);
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,40 +20,70 @@ std::vector<KeyValue> sorted(std::vector<KeyValue> pairs) {
     return pairs;
 }
 
-void checkAbsentKeys(platform::SettingsStore& store, const std::string& app) {
-    CHECK_TEXT(store.readValue(app, "Messages", "msgs"), "");
-    CHECK(store.readSection(app, "Messages").empty());
-    CHECK(store.removeValue(app, "Messages", "msgs"));  // absent counts as removed
+void deleteKeyTree(HKEY parent, const std::wstring& name) {
+    HKEY key;
+    if (RegOpenKeyExW(parent, name.c_str(), 0, KEY_READ | KEY_WRITE, &key) != ERROR_SUCCESS) return;
+    wchar_t sub[256];
+    for (DWORD length = 256; RegEnumKeyExW(key, 0, sub, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+         length = 256)
+        deleteKeyTree(key, sub);
+    RegCloseKey(key);
+    RegDeleteKeyW(parent, name.c_str());
 }
 
-void checkWriteReadRemove(platform::SettingsStore& store, const std::string& app) {
+// The registry store, used under an application key of this test's own
+// (HKCU\Software\PlatformWin32Check-<pid>), which is gone before and after.
+struct ScratchStore {
+    const std::string app = "PlatformWin32Check-" + std::to_string(GetCurrentProcessId());
+    const std::unique_ptr<platform::SettingsStore> store = platform::makeRegistrySettingsStore();
+    ScratchStore() { deleteKeyTree(HKEY_CURRENT_USER, key()); }
+    ~ScratchStore() { deleteKeyTree(HKEY_CURRENT_USER, key()); }
+    std::wstring key() const { return platform::widen("Software\\" + app); }
+};
+
+}  // namespace
+
+TEST(absent_keys_read_empty) {
+    ScratchStore s;
+    CHECK_EQ(s.store->readValue(s.app, "Messages", "msgs"), "");
+    CHECK(s.store->readSection(s.app, "Messages").empty());
+    CHECK(s.store->removeValue(s.app, "Messages", "msgs"));  // absent counts as removed
+}
+
+TEST(write_read_replace_remove) {
+    ScratchStore s;
+    platform::SettingsStore& store = *s.store;
+    const std::string& app = s.app;
     CHECK(store.writeValue(app, "Messages", "msgs", "1"));
     CHECK(store.writeValue(app, "Messages", "message1", "Lunch now"));
     CHECK(store.writeValue(app, "Messages", "msgs", "2"));  // replaced, not added
-    CHECK_TEXT(store.readValue(app, "Messages", "msgs"), "2");
-    CHECK_TEXT(store.readValue(app, "Messages", "message1"), "Lunch now");
+    CHECK_EQ(store.readValue(app, "Messages", "msgs"), "2");
+    CHECK_EQ(store.readValue(app, "Messages", "message1"), "Lunch now");
 
     // Sections and applications do not see each other's keys.
     CHECK(store.writeValue(app, "Machine Names", "msgs", "7"));
-    CHECK_TEXT(store.readValue(app, "Machine Names", "msgs"), "7");
-    CHECK_TEXT(store.readValue(app, "Messages", "msgs"), "2");
-    CHECK_TEXT(store.readValue(app + "-other", "Messages", "msgs"), "");
+    CHECK_EQ(store.readValue(app, "Machine Names", "msgs"), "7");
+    CHECK_EQ(store.readValue(app, "Messages", "msgs"), "2");
+    CHECK_EQ(store.readValue(app + "-other", "Messages", "msgs"), "");
 
-    const std::vector<KeyValue> expected = {{"message1", "Lunch now"}, {"msgs", "2"}};
-    CHECK(sorted(store.readSection(app, "Messages")) == expected);
+    CHECK_EQ(sorted(store.readSection(app, "Messages")),
+             (std::vector<KeyValue>{{"message1", "Lunch now"}, {"msgs", "2"}}));
 
     CHECK(store.removeValue(app, "Messages", "message1"));
-    CHECK_TEXT(store.readValue(app, "Messages", "message1"), "");
-    CHECK(store.readSection(app, "Messages") == std::vector<KeyValue>({{"msgs", "2"}}));
+    CHECK_EQ(store.readValue(app, "Messages", "message1"), "");
+    CHECK_EQ(store.readSection(app, "Messages"), (std::vector<KeyValue>{{"msgs", "2"}}));
 }
 
-void checkTextSurvives(platform::SettingsStore& store, const std::string& app) {
+TEST(text_survives_unicode_long_and_empty) {
+    ScratchStore s;
+    platform::SettingsStore& store = *s.store;
+    const std::string& app = s.app;
     // Non-ASCII letters and line breaks go through UTF-16 and back unchanged.
     const std::string text = "Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC\r\nline two & 100% \"quoted\"";
     CHECK(store.writeValue(app, "Text", "unicode", text));
-    CHECK_TEXT(store.readValue(app, "Text", "unicode"), text);
+    CHECK_EQ(store.readValue(app, "Text", "unicode"), text);
 
-    // Far longer than any fixed buffer would be.
+    // Far longer than any fixed buffer would be (CHECK: not printed whole).
     std::string longText;
     for (int i = 0; longText.size() < 100000; ++i) longText += std::to_string(i) + ' ';
     CHECK(store.writeValue(app, "Text", "long", longText));
@@ -63,27 +94,21 @@ void checkTextSurvives(platform::SettingsStore& store, const std::string& app) {
     CHECK(sorted(store.readSection(app, "Text")) == expected);
 }
 
-void checkNonStringValue(platform::SettingsStore& store, const std::string& app) {
+TEST(non_string_value_reads_empty) {
+    ScratchStore s;
     HKEY key = nullptr;
-    const std::wstring path = platform::widen("Software\\" + app + "\\Numbers");
-    CHECK(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                          &key, nullptr) == ERROR_SUCCESS);
+    const std::wstring path = s.key() + L"\\Numbers";
+    REQUIRE(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                            nullptr) == ERROR_SUCCESS);
     const DWORD number = 42;
-    CHECK(RegSetValueExW(key, L"count", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
-                         sizeof number) == ERROR_SUCCESS);
-    RegCloseKey(key);
-    CHECK_TEXT(store.readValue(app, "Numbers", "count"), "");
-    CHECK(store.readSection(app, "Numbers") == std::vector<KeyValue>({{"count", ""}}));
-}
-
-void deleteApplication(const std::string& app, const std::vector<std::string>& sections) {
-    for (const std::string& section : sections)
-        RegDeleteKeyW(HKEY_CURRENT_USER, platform::widen("Software\\" + app + "\\" + section).c_str());
-    CHECK(RegDeleteKeyW(HKEY_CURRENT_USER, platform::widen("Software\\" + app).c_str()) ==
+    CHECK(RegSetValueExW(key, L"count", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number) ==
           ERROR_SUCCESS);
+    RegCloseKey(key);
+    CHECK_EQ(s.store->readValue(s.app, "Numbers", "count"), "");
+    CHECK_EQ(s.store->readSection(s.app, "Numbers"), (std::vector<KeyValue>{{"count", ""}}));
 }
 
-void checkClock() {
+TEST(system_clock_now_and_user_formats) {
     auto clock = platform::makeSystemClock();
     const platform::DateTime now = clock->now();
     CHECK(now.year >= 2000 && now.month >= 1 && now.month <= 12 && now.day >= 1 && now.day <= 31);
@@ -102,28 +127,14 @@ void checkClock() {
     CHECK(time.find("04") != std::string::npos && time.find("09") != std::string::npos);
 
     when.month = 13;
-    CHECK_TEXT(clock->shortDate(when), "");
+    CHECK_EQ(clock->shortDate(when), "");
 }
 
-void checkProgramFolder() {
+TEST(program_folder_holds_the_exe) {
     const std::string folder = platform::programFolder();
     CHECK(!folder.empty() && folder.back() != '\\');
     const std::wstring exe = platform::widen(folder + "\\platform_win32_check.exe");
     CHECK(GetFileAttributesW(exe.c_str()) != INVALID_FILE_ATTRIBUTES);
 }
 
-}  // namespace
-
-int main() {
-    const std::string app = "PlatformWin32Check-" + std::to_string(GetCurrentProcessId());
-    auto store = platform::makeRegistrySettingsStore();
-    checkAbsentKeys(*store, app);
-    checkWriteReadRemove(*store, app);
-    checkTextSurvives(*store, app);
-    checkNonStringValue(*store, app);
-    deleteApplication(app, {"Messages", "Machine Names", "Text", "Numbers"});
-    checkClock();
-    checkProgramFolder();
-    std::printf("platform_win32_check: %d failure(s)\n", check::failures());
-    return check::failures() == 0 ? 0 : 1;
-}
+int main(int argc, char** argv) { return check::main(argc, argv); }
