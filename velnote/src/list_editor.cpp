@@ -2,9 +2,9 @@
 
 #include "back_color.hpp"
 #include "context.hpp"
-#include "form1.hpp"
+#include "main_window.hpp"
 #include "forms/app.hpp"
-#include "velnote.hpp"
+#include "program.hpp"
 
 namespace velnote {
 
@@ -24,7 +24,7 @@ const ListEditorTable kMessageEditor{
     "Velnote - Add Message",
     "Are you sure you want to delete the message name ",
     "Velnote - Delete message Name",
-    &Form1::combo2,
+    &MainWindow::savedMessages,
     kPleaseSelect,
 };
 
@@ -41,17 +41,17 @@ const ListEditorTable kMachineNameEditor{
     "Velnote - Add Machine Name",
     "Are you sure you want to delete the machine name ",
     "Velnote - Delete Machine Name",
-    &Form1::Combo3,
+    &MainWindow::savedMachines,
     kSelectMachine,
 };
 
-ListEditor::ListEditor(Velnote& program, const ListEditorTable& table)
+ListEditor::ListEditor(Program& program, const ListEditorTable& table)
     : Window(program.context.app, table.windowName), program_(program), table_(table) {
     onLoad = [this] { loadEditor(); };
-    cmdadd.onClick = [this] { add(); };
-    cmddel.onClick = [this] { delmname(); };
-    entryList.onDoubleClick = [this] { delmname(); };
-    Command1.onClick = [this] { showform1(); };
+    addButton.onClick = [this] { add(); };
+    deleteButton.onClick = [this] { deleteEntry(); };
+    entryList.onDoubleClick = [this] { deleteEntry(); };
+    closeButton.onClick = [this] { closeEditor(); };
 }
 
 void ListEditor::design() {
@@ -63,27 +63,27 @@ void ListEditor::design() {
     setStartPosition(forms::StartPosition::CenterScreen);
     setBounds({0, 0, 6120, 4680});
 
-    for (forms::Label* label : {&lbltitle, &lblmname, &lblexistingmnames}) label->setBackColor(kDefaultBackColor);
-    lbltitle.setCaption(table_.titleText);
-    lbltitle.setFont({"MS Sans Serif", 18, true});
-    lbltitle.setAlignment(forms::Alignment::Center);
-    lbltitle.setBounds({240, 120, 5640, 495});
+    for (forms::Label* label : {&titleLabel, &fieldLabel, &listLabel}) label->setBackColor(kDefaultBackColor);
+    titleLabel.setCaption(table_.titleText);
+    titleLabel.setFont({"MS Sans Serif", 18, true});
+    titleLabel.setAlignment(forms::Alignment::Center);
+    titleLabel.setBounds({240, 120, 5640, 495});
 
-    lblmname.setCaption(table_.fieldCaption);
-    lblmname.setFont({"MS Sans Serif", 12, true});
-    lblmname.setBounds({240, 870, 2160, 330});
+    fieldLabel.setCaption(table_.fieldCaption);
+    fieldLabel.setFont({"MS Sans Serif", 12, true});
+    fieldLabel.setBounds({240, 870, 2160, 330});
     entryText.setBounds({2460, 840, 2220, 345});
-    cmdadd.setCaption("<< Add >>");
-    cmdadd.setBounds({4800, 825, 1080, 375});
+    addButton.setCaption("<< Add >>");
+    addButton.setBounds({4800, 825, 1080, 375});
 
-    lblexistingmnames.setCaption(table_.listCaption);
-    lblexistingmnames.setFont({"MS Sans Serif", 12, true});
-    lblexistingmnames.setBounds({1200, 1440, 3480, 330});
+    listLabel.setCaption(table_.listCaption);
+    listLabel.setFont({"MS Sans Serif", 12, true});
+    listLabel.setBounds({1200, 1440, 3480, 330});
     entryList.setBounds({1200, 1800, 3480, 2040});
-    cmddel.setCaption("Delete");
-    cmddel.setBounds({4800, 1800, 1080, 375});
-    Command1.setCaption("<< Close Window>>");
-    Command1.setBounds({1980, 4020, 1920, 420});
+    deleteButton.setCaption("Delete");
+    deleteButton.setBounds({4800, 1800, 1080, 375});
+    closeButton.setCaption("<< Close Window>>");
+    closeButton.setBounds({1980, 4020, 1920, 420});
 }
 
 // Load: the colour, then the list. A stored colour that is not a number
@@ -97,7 +97,7 @@ void ListEditor::loadEditor() {
         color = *parsed;
     }
     setBackColor(color);
-    for (forms::Label* label : {&lbltitle, &lblmname, &lblexistingmnames}) label->setBackColor(color);
+    for (forms::Label* label : {&titleLabel, &fieldLabel, &listLabel}) label->setBackColor(color);
     fillList();
 }
 
@@ -126,7 +126,7 @@ void ListEditor::add() {
 }
 
 // Deletes the selected entry after the user confirms; the list is then read again.
-void ListEditor::delmname() {
+void ListEditor::deleteEntry() {
     forms::App& app = program_.context.app;
     if (entryList.listIndex() < 0) {
         app.messageBox("No item selected for deletion...", "Velnote - Error in Deletion", MessageButtons::Ok,
@@ -145,9 +145,9 @@ void ListEditor::delmname() {
 
 // Hides the editor and gives the main window's combo for this list the
 // stored texts, then its marker, selected.
-void ListEditor::showform1() {
+void ListEditor::closeEditor() {
     hide();
-    Form1& main = program_.form1;
+    MainWindow& main = program_.mainWindow;
     main.show();
     forms::ComboBox& combo = main.*table_.mainCombo;
     combo.clear();

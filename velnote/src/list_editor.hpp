@@ -14,15 +14,15 @@
 
 namespace velnote {
 
-class Form1;
-class Velnote;
+class MainWindow;
+class Program;
 
 struct ListEditorTable {
     const char* windowName;
     const char* caption;
-    const char* titleText;          // lbltitle
-    const char* fieldCaption;       // lblmname
-    const char* listCaption;        // lblexistingmnames
+    const char* titleText;          // titleLabel
+    const char* fieldCaption;       // fieldLabel
+    const char* listCaption;        // listLabel
     const char* textBoxName;        // the text box of a new entry
     const char* listBoxName;        // the list of saved entries
     SavedList list;
@@ -30,7 +30,7 @@ struct ListEditorTable {
     const char* emptyPromptTitle;   // also the title of "the list is full"
     const char* confirmation;       // before the selected item's text
     const char* confirmationTitle;
-    forms::ComboBox Form1::*mainCombo;  // refilled on "<< Close Window>>"
+    forms::ComboBox MainWindow::*mainCombo;  // refilled on "<< Close Window>>"
     const char* marker;                 // added last to that combo and selected
 };
 
@@ -40,21 +40,21 @@ extern const ListEditorTable kMachineNameEditor;
 class ListEditor : public forms::Window {
 private:
     // First, so that the controls below can take their names from the table.
-    Velnote& program_;
+    Program& program_;
     const ListEditorTable& table_;
 
 public:
-    ListEditor(Velnote& program, const ListEditorTable& table);
+    ListEditor(Program& program, const ListEditorTable& table);
 
     // Controls, in tab order.
-    forms::Label lbltitle{*this, "lbltitle"};
+    forms::Label titleLabel{*this, "lbltitle"};
     forms::TextBox entryText{*this, table_.textBoxName};  // TXTMSG or txtmachinename
-    forms::Label lblmname{*this, "lblmname"};
-    forms::Button cmdadd{*this, "cmdadd"};
+    forms::Label fieldLabel{*this, "lblmname"};
+    forms::Button addButton{*this, "cmdadd"};
     forms::ListBox entryList{*this, table_.listBoxName};  // lstmsg or lstmname
-    forms::Button cmddel{*this, "cmddel"};
-    forms::Button Command1{*this, "Command1"};
-    forms::Label lblexistingmnames{*this, "lblexistingmnames"};
+    forms::Button deleteButton{*this, "cmddel"};
+    forms::Button closeButton{*this, "Command1"};
+    forms::Label listLabel{*this, "lblexistingmnames"};
 
 protected:
     void design() override;
@@ -63,8 +63,8 @@ private:
     void loadEditor();
     void fillList();
     void add();
-    void delmname();
-    void showform1();
+    void deleteEntry();
+    void closeEditor();
 };
 
 }  // namespace velnote

@@ -5,14 +5,14 @@
 #include "forms/app.hpp"
 #include "messenger/win32_process_runner.hpp"
 #include "platform/win32_services.hpp"
-#include "velnote.hpp"
+#include "program.hpp"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     auto settings = platform::makeRegistrySettingsStore();
     auto runner = messenger::makeWin32ProcessRunner();
     forms::App app("Velnote");
     velnote::Context context{app, *settings, *runner};
-    velnote::Velnote program(context);
+    velnote::Program program(context);
     program.start();
     return app.run();
 }

@@ -9,32 +9,32 @@ using forms::MessageIcon;
 using forms::MessageResult;
 
 struct ListEditors : VelnoteFixture {
-    ListEditor& form4 = program.form4;
-    ListEditor& form7 = program.form7;
+    ListEditor& messageEditor = program.messageEditor;
+    ListEditor& machineNameEditor = program.machineNameEditor;
 
     void SetUp() override { program.start(); }
     void add(ListEditor& editor, const std::string& text) {
         user.type(editor.entryText, text);
-        user.click(editor.cmdadd);
+        user.click(editor.addButton);
     }
 };
 
 TEST_F(ListEditors, EachEditorShowsItsOwnTextsWithTheFocusInTheTextBox) {
-    user.clickMenu(main.addmsg);
-    user.clickMenu(main.addmname);
-    ASSERT_TRUE(form4.visible() && form7.visible() && main.visible());
-    const Strings texts4{form4.caption(), form4.lbltitle.caption(), form4.lblmname.caption(),
-                         form4.lblexistingmnames.caption(), form4.entryText.name(), form4.entryList.name()};
+    user.clickMenu(main.messagesItem);
+    user.clickMenu(main.machineNamesItem);
+    ASSERT_TRUE(messageEditor.visible() && machineNameEditor.visible() && main.visible());
+    const Strings texts4{messageEditor.caption(), messageEditor.titleLabel.caption(), messageEditor.fieldLabel.caption(),
+                         messageEditor.listLabel.caption(), messageEditor.entryText.name(), messageEditor.entryList.name()};
     EXPECT_EQ((Strings{"Velnote - Add Message", "Add Message", "Message", "Existing Messages", "TXTMSG", "lstmsg"}), texts4);
-    const Strings texts7{form7.caption(), form7.lbltitle.caption(), form7.lblmname.caption(),
-                         form7.lblexistingmnames.caption(), form7.entryText.name(), form7.entryList.name()};
+    const Strings texts7{machineNameEditor.caption(), machineNameEditor.titleLabel.caption(), machineNameEditor.fieldLabel.caption(),
+                         machineNameEditor.listLabel.caption(), machineNameEditor.entryText.name(), machineNameEditor.entryList.name()};
     EXPECT_EQ((Strings{"Velnote - Add Machine Name", "Add Machine Name", "Machine Name", "Existing Machine Names",
                        "txtmachinename", "lstmname"}),
               texts7);
-    for (ListEditor* editor : {&form4, &form7}) {
+    for (ListEditor* editor : {&messageEditor, &machineNameEditor}) {
         EXPECT_EQ(&editor->entryText, editor->focused());
         EXPECT_EQ((Strings{"<< Add >>", "Delete", "<< Close Window>>"}),
-                  (Strings{editor->cmdadd.caption(), editor->cmddel.caption(), editor->Command1.caption()}));
+                  (Strings{editor->addButton.caption(), editor->deleteButton.caption(), editor->closeButton.caption()}));
     }
 }
 
@@ -44,52 +44,52 @@ TEST_F(ListEditors, LoadShowsStoredEntriesInStoreOrderOnTheStoredColour) {
     save("Machine Names", "Machine1", "PC1");
     save("Machine Names", "Machine2", "");
     save("BackColor", "Background", "1971210");
-    user.clickMenu(main.addmname);
-    EXPECT_EQ((Strings{"PC3", "PC1"}), form7.entryList.items());
-    EXPECT_EQ(1971210u, form7.backColor());
-    for (forms::Label* label : {&form7.lbltitle, &form7.lblmname, &form7.lblexistingmnames})
+    user.clickMenu(main.machineNamesItem);
+    EXPECT_EQ((Strings{"PC3", "PC1"}), machineNameEditor.entryList.items());
+    EXPECT_EQ(1971210u, machineNameEditor.backColor());
+    for (forms::Label* label : {&machineNameEditor.titleLabel, &machineNameEditor.fieldLabel, &machineNameEditor.listLabel})
         EXPECT_EQ(1971210u, label->backColor()) << label->name();
-    EXPECT_NE(1971210u, form7.entryList.backColor());
+    EXPECT_NE(1971210u, machineNameEditor.entryList.backColor());
 
     store.removeValue("Velnote", "BackColor", "Background");
-    user.clickMenu(main.addmsg);
-    EXPECT_EQ(16761024u, form4.lbltitle.backColor());
+    user.clickMenu(main.messagesItem);
+    EXPECT_EQ(16761024u, messageEditor.titleLabel.backColor());
 }
 
 TEST_F(ListEditors, StoredColourThatIsNoNumberEndsTheLoadBeforeTheList) {
     save("Messages", "message1", "Lunch");
     save("BackColor", "Background", "blue");
-    user.clickMenu(main.addmsg);
-    EXPECT_TRUE(form4.visible());
-    EXPECT_TRUE(form4.entryList.items().empty());
+    user.clickMenu(main.messagesItem);
+    EXPECT_TRUE(messageEditor.visible());
+    EXPECT_TRUE(messageEditor.entryList.items().empty());
 }
 
 TEST_F(ListEditors, AddStoresTheTextAsTypedAndListsItAtTheEnd) {
-    user.clickMenu(main.addmsg);
-    add(form4, "Lunch now");
-    add(form4, "   ");        // blanks are a text
-    add(form4, "Lunch now");  // no check for duplicates
-    EXPECT_EQ((Strings{"Lunch now", "   ", "Lunch now"}), form4.entryList.items());
+    user.clickMenu(main.messagesItem);
+    add(messageEditor, "Lunch now");
+    add(messageEditor, "   ");        // blanks are a text
+    add(messageEditor, "Lunch now");  // no check for duplicates
+    EXPECT_EQ((Strings{"Lunch now", "   ", "Lunch now"}), messageEditor.entryList.items());
     EXPECT_EQ((Strings{"Lunch now", "   ", "3"}),
               (Strings{stored("Messages", "message1"), stored("Messages", "message2"), stored("Messages", "msgs")}));
-    EXPECT_EQ("", form4.entryText.text());
-    EXPECT_EQ(&form4.entryText, form4.focused());
+    EXPECT_EQ("", messageEditor.entryText.text());
+    EXPECT_EQ(&messageEditor.entryText, messageEditor.focused());
 
-    user.clickMenu(main.addmname);
-    add(form7, "PC7");
+    user.clickMenu(main.machineNamesItem);
+    add(machineNameEditor, "PC7");
     EXPECT_EQ((Strings{"PC7", "1"}), (Strings{stored("Machine Names", "Machine1"), stored("Machine Names", "machines")}));
     EXPECT_TRUE(user.boxes().empty());
 }
 
 TEST_F(ListEditors, AddWithoutTextPromptsAndStoresNothing) {
-    user.clickMenu(main.addmsg);
+    user.clickMenu(main.messagesItem);
     user.answer(MessageResult::Ok);
-    user.click(form4.cmdadd);
+    user.click(messageEditor.addButton);
     expectBox("Enter Message", "Velnote - Add Message", MessageButtons::Ok, MessageIcon::Information);
-    EXPECT_EQ(&form4.entryText, form4.focused());
-    user.clickMenu(main.addmname);
+    EXPECT_EQ(&messageEditor.entryText, messageEditor.focused());
+    user.clickMenu(main.machineNamesItem);
     user.answer(MessageResult::Ok);
-    user.click(form7.cmdadd);
+    user.click(machineNameEditor.addButton);
     expectBox("Enter Machine Name", "Velnote - Add Machine Name", MessageButtons::Ok, MessageIcon::Information);
     EXPECT_TRUE(store.readSection("Velnote", "Messages").empty());
     EXPECT_TRUE(store.readSection("Velnote", "Machine Names").empty());
@@ -97,13 +97,13 @@ TEST_F(ListEditors, AddWithoutTextPromptsAndStoresNothing) {
 
 TEST_F(ListEditors, AddToAFullListSaysSoAndChangesNothing) {
     for (int n = 1; n <= kMaxEntryNumber; ++n) save("Machine Names", "Machine" + std::to_string(n), "x");
-    user.clickMenu(main.addmname);
+    user.clickMenu(main.machineNamesItem);
     user.answer(MessageResult::Ok);
-    add(form7, "PC8");
+    add(machineNameEditor, "PC8");
     expectBox("The list is full: no more entries can be saved.", "Velnote - Add Machine Name", MessageButtons::Ok,
               MessageIcon::Exclamation);
-    EXPECT_EQ(kMaxEntryNumber, form7.entryList.listCount());
-    EXPECT_EQ("PC8", form7.entryText.text());
+    EXPECT_EQ(kMaxEntryNumber, machineNameEditor.entryList.listCount());
+    EXPECT_EQ("PC8", machineNameEditor.entryText.text());
     EXPECT_EQ(static_cast<size_t>(kMaxEntryNumber), store.readSection("Velnote", "Machine Names").size());
 }
 
@@ -112,34 +112,34 @@ TEST_F(ListEditors, DeleteAsksFirstAndRemovesOnlyTheFirstOfTwoSameTexts) {
     save("Messages", "message2", "other");
     save("Messages", "message3", "same");
     save("Messages", "msgs", "3");
-    user.clickMenu(main.addmsg);
-    user.pick(form4.entryList, 2);
+    user.clickMenu(main.messagesItem);
+    user.pick(messageEditor.entryList, 2);
     user.answer(MessageResult::Yes);
-    user.click(form4.cmddel);
+    user.click(messageEditor.deleteButton);
     expectBox("Are you sure you want to delete the message name same from the list ??", "Velnote - Delete message Name",
               MessageButtons::YesNo, MessageIcon::Information);
     EXPECT_FALSE(store.hasKey("Velnote", "Messages", "message1"));
     EXPECT_EQ("2", stored("Messages", "msgs"));
-    EXPECT_EQ((Strings{"other", "same"}), form4.entryList.items());
-    EXPECT_EQ(-1, form4.entryList.listIndex());
+    EXPECT_EQ((Strings{"other", "same"}), messageEditor.entryList.items());
+    EXPECT_EQ(-1, messageEditor.entryList.listIndex());
 
     user.answer(MessageResult::Ok);
-    user.click(form4.cmddel);
+    user.click(messageEditor.deleteButton);
     expectBox("No item selected for deletion...", "Velnote - Error in Deletion", MessageButtons::Ok,
               MessageIcon::Information);
-    EXPECT_EQ(2, form4.entryList.listCount());
+    EXPECT_EQ(2, messageEditor.entryList.listCount());
 }
 
 TEST_F(ListEditors, DoubleClickAsksTheSameAndNoChangesNothing) {
     save("Machine Names", "Machine1", "PC1");
     save("Machine Names", "machines", "1");
-    user.clickMenu(main.addmname);
+    user.clickMenu(main.machineNamesItem);
     user.answer(MessageResult::No);
-    user.doubleClick(form7.entryList, 0);
+    user.doubleClick(machineNameEditor.entryList, 0);
     expectBox("Are you sure you want to delete the machine name PC1 from the list ??", "Velnote - Delete Machine Name",
               MessageButtons::YesNo, MessageIcon::Information);
     EXPECT_EQ((Strings{"PC1", "1"}), (Strings{stored("Machine Names", "Machine1"), stored("Machine Names", "machines")}));
-    EXPECT_EQ(Strings{"PC1"}, form7.entryList.items());
+    EXPECT_EQ(Strings{"PC1"}, machineNameEditor.entryList.items());
 }
 
 TEST_F(ListEditors, EntryWithBlanksAroundItIsDeletedAsShownAndNothingElseGoes) {
@@ -147,56 +147,56 @@ TEST_F(ListEditors, EntryWithBlanksAroundItIsDeletedAsShownAndNothingElseGoes) {
     save("Machine Names", "Machine2", "");
     save("Machine Names", "Machine3", "PC1");
     save("Machine Names", "machines", "many");
-    user.clickMenu(main.addmname);
-    user.pick(form7.entryList, " PC1 ");
+    user.clickMenu(main.machineNamesItem);
+    user.pick(machineNameEditor.entryList, " PC1 ");
     user.answer(MessageResult::Yes);
-    user.click(form7.cmddel);
+    user.click(machineNameEditor.deleteButton);
     EXPECT_FALSE(store.hasKey("Velnote", "Machine Names", "Machine1"));
     EXPECT_TRUE(store.hasKey("Velnote", "Machine Names", "Machine2"));
     EXPECT_EQ("many", stored("Machine Names", "machines"));  // not a number: left as it is
-    EXPECT_EQ(Strings{"PC1"}, form7.entryList.items());
+    EXPECT_EQ(Strings{"PC1"}, machineNameEditor.entryList.items());
 }
 
 TEST_F(ListEditors, CloseWindowHidesAndRefillsOnlyItsOwnComboWithTheMarkerSelected) {
     save("Machine Names", "Machine1", "PC1");
-    const Strings messagesBefore = main.combo2.items();
-    user.clickMenu(main.addmname);
-    add(form7, "PC2");
-    user.click(form7.Command1);
+    const Strings messagesBefore = main.savedMessages.items();
+    user.clickMenu(main.machineNamesItem);
+    add(machineNameEditor, "PC2");
+    user.click(machineNameEditor.closeButton);
     save("Machine Names", "Machine9", "PC9");
-    user.clickMenu(main.addmname);  // shown again as it was, without a new load
-    EXPECT_EQ((Strings{"PC1", "PC2"}), form7.entryList.items());
-    user.click(form7.Command1);  // however often it is closed
-    EXPECT_FALSE(form7.visible());
-    EXPECT_TRUE(form7.loaded());
-    EXPECT_EQ((Strings{"PC1", "PC2", "PC9", "- Select Machine Name -"}), main.Combo3.items());
-    EXPECT_EQ("- Select Machine Name -", main.Combo3.text());
-    EXPECT_EQ(messagesBefore, main.combo2.items());
+    user.clickMenu(main.machineNamesItem);  // shown again as it was, without a new load
+    EXPECT_EQ((Strings{"PC1", "PC2"}), machineNameEditor.entryList.items());
+    user.click(machineNameEditor.closeButton);  // however often it is closed
+    EXPECT_FALSE(machineNameEditor.visible());
+    EXPECT_TRUE(machineNameEditor.loaded());
+    EXPECT_EQ((Strings{"PC1", "PC2", "PC9", "- Select Machine Name -"}), main.savedMachines.items());
+    EXPECT_EQ("- Select Machine Name -", main.savedMachines.text());
+    EXPECT_EQ(messagesBefore, main.savedMessages.items());
 }
 
 TEST_F(ListEditors, MessageRefillDropsTheSamplesAndItsMarkerRuleAppliesAtOnce) {
     save("Messages", "message1", "Lunch");
-    user.pick(main.combo2, "Meeting is at ");
-    user.type(main.Text4, "PC7");
-    user.clickMenu(main.addmsg);
-    user.click(form4.Command1);
-    EXPECT_EQ((Strings{"Lunch", "-Please select-"}), main.combo2.items());
-    EXPECT_EQ("-Please select-", main.combo2.text());
-    EXPECT_EQ((Strings{"", "0", ""}), (Strings{main.Text1.text(), main.Text3.text(), main.Text4.text()}));
-    EXPECT_EQ(&main.Command1, main.focused());
+    user.pick(main.savedMessages, "Meeting is at ");
+    user.type(main.machineName, "PC7");
+    user.clickMenu(main.messagesItem);
+    user.click(messageEditor.closeButton);
+    EXPECT_EQ((Strings{"Lunch", "-Please select-"}), main.savedMessages.items());
+    EXPECT_EQ("-Please select-", main.savedMessages.text());
+    EXPECT_EQ((Strings{"", "0", ""}), (Strings{main.messageText.text(), main.keyCount.text(), main.machineName.text()}));
+    EXPECT_EQ(&main.sendButton, main.focused());
 }
 
 TEST_F(ListEditors, CloseBoxUnloadsWithoutRefillAndTheNextShowLoadsAfresh) {
-    const Strings machinesBefore = main.Combo3.items();
-    user.clickMenu(main.addmname);
-    add(form7, "PC9");
-    user.closeBox(form7);
-    EXPECT_FALSE(form7.loaded());
-    EXPECT_EQ(machinesBefore, main.Combo3.items());
+    const Strings machinesBefore = main.savedMachines.items();
+    user.clickMenu(main.machineNamesItem);
+    add(machineNameEditor, "PC9");
+    user.closeBox(machineNameEditor);
+    EXPECT_FALSE(machineNameEditor.loaded());
+    EXPECT_EQ(machinesBefore, main.savedMachines.items());
     EXPECT_FALSE(app.ended());
     save("Machine Names", "Machine5", "PC5");
-    user.clickMenu(main.addmname);
-    EXPECT_EQ((Strings{"PC9", "PC5"}), form7.entryList.items());
+    user.clickMenu(main.machineNamesItem);
+    EXPECT_EQ((Strings{"PC9", "PC5"}), machineNameEditor.entryList.items());
 }
 
 }  // namespace

@@ -15,35 +15,35 @@ const char* const kFarewell = "Thank you for using Velnote !!!\r\nHave a nice da
 
 struct Tray : VelnoteFixture {
     void sendHiToPC7() {
-        user.type(main.Text4, "PC7");
-        user.type(main.Text1, "Hi");
-        user.click(main.Command1);
+        user.type(main.machineName, "PC7");
+        user.type(main.messageText, "Hi");
+        user.click(main.sendButton);
     }
 };
 
 TEST_F(Tray, StartUpAddsTheIconWithItsTip) {
     program.start();
-    EXPECT_TRUE(main.trayIconData.active());
-    EXPECT_TRUE(main.trayIconData.shown());
-    EXPECT_EQ("Velnote 1.1.5", main.trayIconData.tip());
+    EXPECT_TRUE(main.trayIcon.active());
+    EXPECT_TRUE(main.trayIcon.shown());
+    EXPECT_EQ("Velnote 1.1.5", main.trayIcon.tip());
 }
 
 TEST_F(Tray, AfterASendOnlyTheIconRemainsAndALeftClickBringsTheWindowBack) {
     save("Machine Names", "Machine1", "PC1");
     program.start();
-    user.pick(main.Combo3, "PC1");
-    user.type(main.Text1, "Hi");
-    user.click(main.Command1);
+    user.pick(main.savedMachines, "PC1");
+    user.type(main.messageText, "Hi");
+    user.click(main.sendButton);
     ASSERT_EQ(1u, runner.starts().size());
     EXPECT_FALSE(main.visible());
     EXPECT_TRUE(main.loaded());
-    EXPECT_TRUE(main.trayIconData.active());
+    EXPECT_TRUE(main.trayIcon.active());
 
-    user.trayNotify(main.trayIconData, mouse::LeftButtonUp);
+    user.trayNotify(main.trayIcon, mouse::LeftButtonUp);
     EXPECT_TRUE(main.visible());
     EXPECT_EQ(WindowState::Normal, main.windowState());
-    EXPECT_EQ("PC1", main.Combo3.text());
-    EXPECT_EQ("", main.Text1.text());
+    EXPECT_EQ("PC1", main.savedMachines.text());
+    EXPECT_EQ("", main.messageText.text());
 }
 
 TEST_F(Tray, DoubleClickRestoresAndOtherMouseMessagesDoNothing) {
@@ -51,10 +51,10 @@ TEST_F(Tray, DoubleClickRestoresAndOtherMouseMessagesDoNothing) {
     user.minimize(main);
     ASSERT_FALSE(main.visible());  // the minimise button hides it as a send does
     for (int other : {512, 513, 516, 518, 519, 520}) {
-        user.trayNotify(main.trayIconData, other);
+        user.trayNotify(main.trayIcon, other);
         EXPECT_FALSE(main.visible()) << other;
     }
-    user.trayNotify(main.trayIconData, mouse::LeftDoubleClick);
+    user.trayNotify(main.trayIcon, mouse::LeftDoubleClick);
     EXPECT_TRUE(main.visible());
     EXPECT_EQ(WindowState::Normal, main.windowState());
 }
@@ -62,7 +62,7 @@ TEST_F(Tray, DoubleClickRestoresAndOtherMouseMessagesDoNothing) {
 TEST_F(Tray, RefusedIconLeavesTheMinimisedWindowOnTheTaskbar) {
     user.refuseTrayIcons(true);
     program.start();
-    EXPECT_FALSE(main.trayIconData.shown());
+    EXPECT_FALSE(main.trayIcon.shown());
     sendHiToPC7();
     EXPECT_EQ(WindowState::Minimized, main.windowState());
     EXPECT_TRUE(main.visible());
@@ -73,24 +73,24 @@ TEST_F(Tray, RefusedIconLeavesTheMinimisedWindowOnTheTaskbar) {
 
 TEST_F(Tray, MenuHasItsThreeItemsAndSendMessageBringsTheWindowBack) {
     program.start();
-    ASSERT_EQ(3u, main.mnurclick.children().size());
-    EXPECT_EQ("&Send Message", main.mnurclick.children()[0]->caption());
-    EXPECT_EQ("&About Velnote 1.1.5", main.mnurclick.children()[1]->caption());
-    EXPECT_EQ("&Exit Velnote 1.1.5", main.mnurclick.children()[2]->caption());
+    ASSERT_EQ(3u, main.trayMenu.children().size());
+    EXPECT_EQ("&Send Message", main.trayMenu.children()[0]->caption());
+    EXPECT_EQ("&About Velnote 1.1.5", main.trayMenu.children()[1]->caption());
+    EXPECT_EQ("&Exit Velnote 1.1.5", main.trayMenu.children()[2]->caption());
 
     sendHiToPC7();
     ASSERT_FALSE(main.visible());
-    user.clickMenu(main.sendmsg);
+    user.clickMenu(main.traySendItem);
     EXPECT_TRUE(main.visible());
     EXPECT_EQ(WindowState::Normal, main.windowState());
-    EXPECT_EQ("PC7", main.Text4.text());
+    EXPECT_EQ("PC7", main.machineName.text());
 }
 
 TEST_F(Tray, AboutFromTheMenuOpensWhileTheMainWindowStaysHidden) {
     program.start();
     sendHiToPC7();
-    user.clickMenu(main.mnuabt);
-    EXPECT_TRUE(program.form2.visible());
+    user.clickMenu(main.trayAboutItem);
+    EXPECT_TRUE(program.aboutWindow.visible());
     EXPECT_FALSE(main.visible());
 }
 
@@ -98,27 +98,27 @@ TEST_F(Tray, ExitFromTheMenuSaysFarewellAndTheIconGoes) {
     program.start();
     sendHiToPC7();
     user.answer(MessageResult::Ok);
-    user.clickMenu(main.mnuexit);
+    user.clickMenu(main.trayExitItem);
     expectBox(kFarewell, "Velnote - Exit", MessageButtons::Ok, MessageIcon::Information);
     EXPECT_FALSE(main.loaded());
-    EXPECT_FALSE(main.trayIconData.active());
+    EXPECT_FALSE(main.trayIcon.active());
     EXPECT_TRUE(app.ended());
 }
 
 TEST_F(Tray, CloseBoxEndsWithOneFarewellAndClosesEveryOtherWindow) {
     program.start();
-    user.clickMenu(main.addmsg);
-    user.click(program.form4.Command1);  // hidden, still loaded
-    user.clickMenu(main.addmname);
-    user.clickMenu(main.bcolor);
-    user.clickMenu(main.About);
-    user.clickMenu(main.help);
+    user.clickMenu(main.messagesItem);
+    user.click(program.messageEditor.closeButton);  // hidden, still loaded
+    user.clickMenu(main.machineNamesItem);
+    user.clickMenu(main.backgroundColourMenu);
+    user.clickMenu(main.aboutMenu);
+    user.clickMenu(main.helpMenu);
     user.answer(MessageResult::Ok);
     user.closeBox(main);
     expectBox(kFarewell, "Velnote - Exit", MessageButtons::Ok, MessageIcon::Information);
     EXPECT_TRUE(app.ended());
     EXPECT_TRUE(app.loadedWindows().empty());
-    EXPECT_FALSE(main.trayIconData.active());
+    EXPECT_FALSE(main.trayIcon.active());
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include "forms/headless/driver.hpp"
 #include "messenger/recording_runner.hpp"
 #include "platform/memory_settings_store.hpp"
-#include "velnote.hpp"
+#include "program.hpp"
 
 namespace velnote {
 
@@ -18,8 +18,8 @@ struct VelnoteFixture : ::testing::Test {
     messenger::RecordingRunner runner;
     forms::App app{"Velnote"};
     Context context{app, store, runner};
-    Velnote program{context};
-    Form1& main = program.form1;
+    Program program{context};
+    MainWindow& main = program.mainWindow;
     forms::headless::Driver user{app};
 
     void save(const char* section, const std::string& key, const std::string& value) {

@@ -1,4 +1,4 @@
-#include "form5.hpp"
+#include "help_page.hpp"
 
 namespace velnote {
 
@@ -17,9 +17,9 @@ constexpr int kFull = 8880;
 
 }  // namespace
 
-Form5::Form5(forms::App& app) : Window(app, "Form5") {}
+HelpPage::HelpPage(forms::App& app) : Window(app, "Form5") {}
 
-void Form5::design() {
+void HelpPage::design() {
     setCaption("Velnote - Help");
     setBackColor(kPageColor);
     setBorderStyle(forms::BorderStyle::FixedSingle);
@@ -34,38 +34,38 @@ void Form5::design() {
         const char* text;
     };
     const Line page[] = {
-        {Label1, 18, {240, 120, kFull, 495}, "Velnote Help"},
-        {Label19, 9.75, {240, 720, kFull, 240}, "Velnote"},
-        {Label2, 0, {240, 990, kFull, 420},
+        {titleLabel, 18, {240, 120, kFull, 495}, "Velnote Help"},
+        {nameHeading, 9.75, {240, 720, kFull, 240}, "Velnote"},
+        {nameText, 0, {240, 990, kFull, 420},
          "Sends messages to other users, computers, or messaging names on the network. The Messenger service must be "
          "running to receive messages."},
-        {Label3, 9.75, {240, 1500, kFull, 240}, "Machine Name"},
-        {Label4, 0, {240, 1770, kFull, 420},
+        {machineHeading, 9.75, {240, 1500, kFull, 240}, "Machine Name"},
+        {machineText, 0, {240, 1770, kFull, 420},
          "Specifies the user name, computer name, or messaging name to send the message to. If the name is a computer "
          "name that contains blank characters, enclose the alias in quotation marks (\" \"). "},
-        {Label5, 12, {240, 2280, 1680, 300}, "*"},
-        {Label6, 0, {kBeside, 2310, 7080, 210}, "Sends the message to all the names in your group. "},
-        {Label9, 8.25, {240, 2640, 1680, 210}, "/domain[:name]"},
-        {Label10, 0, {kBeside, 2640, 7080, 210}, "Sends the message to all the names"},
-        {Label11, 0, {kBeside, 2850, 7080, 420},
+        {starLabel, 12, {240, 2280, 1680, 300}, "*"},
+        {starText, 0, {kBeside, 2310, 7080, 210}, "Sends the message to all the names in your group. "},
+        {domainLabel, 8.25, {240, 2640, 1680, 210}, "/domain[:name]"},
+        {domainText, 0, {kBeside, 2640, 7080, 210}, "Sends the message to all the names"},
+        {domainTextMore, 0, {kBeside, 2850, 7080, 420},
          "in the computer's domain. If name is specified, the message is sent to all the names in the specified domain "
          "or workgroup. "},
-        {Label12, 8.25, {240, 3360, 1680, 210}, "/users"},
+        {usersLabel, 8.25, {240, 3360, 1680, 210}, "/users"},
         // One line high: the end of its text is cut off and the next label carries it on.
-        {Label13, 0, {kBeside, 3360, 3360, 195}, "Sends the message to all users connected to the server. "},
-        {Label14, 0, {kBeside, 3570, 7080, 210}, "the server."},
-        {Label7, 9.75, {240, 3900, kFull, 240}, "Message"},
-        {Label8, 0, {240, 4170, kFull, 210}, "Is text to be sent as a message. "},
-        {Label21, 12, {240, 4500, kFull, 300}, "Note"},
-        {Label18, 0, {240, 4830, kFull, 420},
+        {usersText, 0, {kBeside, 3360, 3360, 195}, "Sends the message to all users connected to the server. "},
+        {usersTextMore, 0, {kBeside, 3570, 7080, 210}, "the server."},
+        {messageHeading, 9.75, {240, 3900, kFull, 240}, "Message"},
+        {messageText, 0, {240, 4170, kFull, 210}, "Is text to be sent as a message. "},
+        {noteHeading, 12, {240, 4500, kFull, 300}, "Note"},
+        {noteText, 0, {240, 4830, kFull, 420},
          "You can send a message only to a name that is active on the network. If the message is sent to a user name, "
          "that user must be logged on and running the Messenger service to receive the message."},
-        {Label15, 9.75, {240, 5340, kFull, 240}, "Sending messages to multiple users"},
-        {Label22, 9.75, {240, 5610, kFull, 240}, "Sending Message to Multiple Users"},
-        {Label17, 0, {240, 5880, kFull, 420},
+        {multipleHeading, 9.75, {240, 5340, kFull, 240}, "Sending messages to multiple users"},
+        {multipleHeadingAgain, 9.75, {240, 5610, kFull, 240}, "Sending Message to Multiple Users"},
+        {multipleText, 0, {240, 5880, kFull, 420},
          "You can broadcast a message to all the names in your computer's domain (use * or /domain), or a different "
          "domain (/domain:domainname). Broadcast messages can have as many as 128 characters."},
-        {Label20, 0, {240, 6390, kFull, 210}, "For more information about Net Send see Windows Help on Net Send topic"},
+        {moreInfoLabel, 0, {240, 6390, kFull, 210}, "For more information about Net Send see Windows Help on Net Send topic"},
     };
     for (const Line& line : page) {
         line.label.setCaption(line.text);

@@ -1,11 +1,11 @@
-#include "form3.hpp"
+#include "colour_dialog.hpp"
 
 #include <algorithm>
 #include <tuple>
 
 #include "back_color.hpp"
 #include "forms/app.hpp"
-#include "velnote.hpp"
+#include "program.hpp"
 
 namespace velnote {
 
@@ -26,16 +26,16 @@ forms::Color lighter(forms::Color color) {
 
 }  // namespace
 
-Form3::Form3(Velnote& program) : Window(program.context.app, "Form3"), program_(program) {
+ColourDialog::ColourDialog(Program& program) : Window(program.context.app, "Form3"), program_(program) {
     onLoad = [this] { colourDialog(); };
-    for (forms::ScrollBar* bar : {&VScroll1, &VScroll2, &VScroll3})
+    for (forms::ScrollBar* bar : {&redBar, &greenBar, &blueBar})
         bar->onChange = [this](const forms::ChangeEvent&) { preview(); };
-    Command1.onClick = [this] { apply(); };
-    Command2.onClick = [this] { unload(); };
-    Command3.onClick = [this] { defaultColor(); };
+    applyButton.onClick = [this] { apply(); };
+    cancelButton.onClick = [this] { unload(); };
+    defaultColourButton.onClick = [this] { defaultColor(); };
 }
 
-void Form3::design() {
+void ColourDialog::design() {
     setCaption("Velnote - Select Background Color");
     setBorderStyle(forms::BorderStyle::FixedDialog);
     setMinButton(false);
@@ -46,8 +46,8 @@ void Form3::design() {
 
     const forms::Font labelFont{"MS Sans Serif", 8.25, true};
     int left = 240;
-    for (auto [label, bar, caption] : {std::make_tuple(&Label1, &VScroll1, "Red"), std::make_tuple(&Label2, &VScroll2, "Green"),
-                                       std::make_tuple(&Label3, &VScroll3, "Blue")}) {
+    for (auto [label, bar, caption] : {std::make_tuple(&redLabel, &redBar, "Red"), std::make_tuple(&greenLabel, &greenBar, "Green"),
+                                       std::make_tuple(&blueLabel, &blueBar, "Blue")}) {
         label->setCaption(caption);
         label->setFont(labelFont);
         label->setBackColor(forms::colors::ButtonFace);
@@ -59,44 +59,44 @@ void Form3::design() {
         left += 720;
     }
 
-    Text1.setReadOnly(true);
-    Text1.setTabStop(false);
-    Text1.setBackColor(forms::colors::WindowText);
-    Text1.setBounds({2520, 1080, 2640, 1560});
+    previewBox.setReadOnly(true);
+    previewBox.setTabStop(false);
+    previewBox.setBackColor(forms::colors::WindowText);
+    previewBox.setBounds({2520, 1080, 2640, 1560});
 
-    Command3.setCaption("Default Color");
-    Command3.setBounds({3600, 240, 1560, 375});
-    Command1.setCaption("Apply");
-    Command1.setEnabled(false);
-    Command1.setBounds({2520, 2985, 1200, 375});
-    Command2.setCaption("Cancel");
-    Command2.setBounds({3960, 2985, 1200, 375});
+    defaultColourButton.setCaption("Default Color");
+    defaultColourButton.setBounds({3600, 240, 1560, 375});
+    applyButton.setCaption("Apply");
+    applyButton.setEnabled(false);
+    applyButton.setBounds({2520, 2985, 1200, 375});
+    cancelButton.setCaption("Cancel");
+    cancelButton.setBounds({3960, 2985, 1200, 375});
 }
 
 // Load: the dialog and its labels take the stored colour; the bars, the
 // preview and "Apply" keep their design state.
-void Form3::colourDialog() {
+void ColourDialog::colourDialog() {
     const forms::Color color = storedOrDefaultBackColor(program_.context.settings);
     setBackColor(color);
-    for (forms::Label* label : {&Label1, &Label2, &Label3}) label->setBackColor(color);
+    for (forms::Label* label : {&redLabel, &greenLabel, &blueLabel}) label->setBackColor(color);
 }
 
-forms::Color Form3::mixedColor() const { return forms::rgb(VScroll1.value(), VScroll2.value(), VScroll3.value()); }
+forms::Color ColourDialog::mixedColor() const { return forms::rgb(redBar.value(), greenBar.value(), blueBar.value()); }
 
-void Form3::preview() {
-    Command1.setEnabled(true);
-    Text1.setBackColor(mixedColor());
+void ColourDialog::preview() {
+    applyButton.setEnabled(true);
+    previewBox.setBackColor(mixedColor());
 }
 
 // Tries the mixed colour on the main window, then asks whether to keep it
 // for the next start; "No" gives the main window its old colour back.
-void Form3::apply() {
-    Form1& main = program_.form1;
+void ColourDialog::apply() {
+    MainWindow& main = program_.mainWindow;
     const forms::Color old = main.backColor();
     const forms::Color mixed = mixedColor();
     program_.state.appliedBackColor = mixed;
     main.applyBackColor(mixed);
-    main.Command1.setBackColor(lighter(mixed));
+    main.sendButton.setBackColor(lighter(mixed));
 
     forms::MessageResult answer =
         program_.context.app.messageBox(std::string("Do you wish to save the background color?") + kNextStart,
@@ -112,8 +112,8 @@ void Form3::apply() {
 
 // The main window goes back to the default colour at once; the dialog hides
 // (keeping its bars) and asks whether the default is kept for the next start.
-void Form3::defaultColor() {
-    program_.form1.applyBackColor(kDefaultBackColor);
+void ColourDialog::defaultColor() {
+    program_.mainWindow.applyBackColor(kDefaultBackColor);
     hide();
     forms::MessageResult answer = program_.context.app.messageBox(
         std::string("Do you wish to use the default color as new background color?") + kNextStart, kColorTitle,

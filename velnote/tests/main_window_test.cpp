@@ -16,7 +16,7 @@ const Strings kSamples{"Please come here", "Meeting is at ", "What are you doing
                        "I am leaving...Bye", "When r u leaving ??", "please mail me the ...!"};
 
 struct MainWindow : VelnoteFixture {
-    Form1& form = main;
+    velnote::MainWindow& form = main;
 
     void start() { program.start(); }
     Strings startedCommands() const {
@@ -34,22 +34,22 @@ TEST_F(MainWindow, FirstRunShowsSamplesAndMarkersOnly) {
     start();
     Strings messages = kSamples;
     messages.insert(messages.end(), {"-Please select-", "- Select Message -"});
-    EXPECT_EQ(messages, form.combo2.items());
-    EXPECT_EQ("- Select Message -", form.combo2.text());
-    EXPECT_EQ(Strings{"- Select Machine Name -"}, form.Combo3.items());
-    EXPECT_EQ("- Select Machine Name -", form.Combo3.text());
-    EXPECT_TRUE(form.Combo3.visible());
-    EXPECT_TRUE(form.Label1.visible());
-    EXPECT_EQ("", form.Text1.text());
-    EXPECT_EQ("", form.Text4.text());
-    EXPECT_EQ("0", form.Text3.text());
-    EXPECT_EQ(&form.Command1, form.focused());
+    EXPECT_EQ(messages, form.savedMessages.items());
+    EXPECT_EQ("- Select Message -", form.savedMessages.text());
+    EXPECT_EQ(Strings{"- Select Machine Name -"}, form.savedMachines.items());
+    EXPECT_EQ("- Select Machine Name -", form.savedMachines.text());
+    EXPECT_TRUE(form.savedMachines.visible());
+    EXPECT_TRUE(form.orLabel.visible());
+    EXPECT_EQ("", form.messageText.text());
+    EXPECT_EQ("", form.machineName.text());
+    EXPECT_EQ("0", form.keyCount.text());
+    EXPECT_EQ(&form.sendButton, form.focused());
     EXPECT_EQ("Velnote ", form.caption());
-    EXPECT_EQ("Ready", form.StatusBar1.text());
+    EXPECT_EQ("Ready", form.statusBar.text());
     EXPECT_EQ(16761024u, form.backColor());
-    EXPECT_EQ(16744576u, form.Command1.backColor());
+    EXPECT_EQ(16744576u, form.sendButton.backColor());
     EXPECT_TRUE(form.visible());
-    EXPECT_FALSE(form.mnurclick.visible());  // kept only for use as a pop-up menu
+    EXPECT_FALSE(form.trayMenu.visible());  // kept only for use as a pop-up menu
 }
 
 TEST_F(MainWindow, StartUpFillsListsInStoreOrderAndAppliesTheStoredColour) {
@@ -60,12 +60,12 @@ TEST_F(MainWindow, StartUpFillsListsInStoreOrderAndAppliesTheStoredColour) {
     save("Messages", "message1", "Lunch now");
     save("BackColor", "Background", "1971210");
     start();
-    EXPECT_EQ((Strings{"PC2", "PC1", "- Select Machine Name -"}), form.Combo3.items());
-    EXPECT_EQ("Lunch now", form.combo2.item(form.combo2.listCount() - 2));
-    EXPECT_EQ("- Select Message -", form.combo2.text());
-    for (forms::Control* control : {static_cast<forms::Control*>(&form.Label1), static_cast<forms::Control*>(&form.Label2),
-                                    static_cast<forms::Control*>(&form.Label3), static_cast<forms::Control*>(&form.Label5),
-                                    static_cast<forms::Control*>(&form.Command1)})
+    EXPECT_EQ((Strings{"PC2", "PC1", "- Select Machine Name -"}), form.savedMachines.items());
+    EXPECT_EQ("Lunch now", form.savedMessages.item(form.savedMessages.listCount() - 2));
+    EXPECT_EQ("- Select Message -", form.savedMessages.text());
+    for (forms::Control* control : {static_cast<forms::Control*>(&form.orLabel), static_cast<forms::Control*>(&form.machineLabel),
+                                    static_cast<forms::Control*>(&form.messageLabel), static_cast<forms::Control*>(&form.savedMessagesLabel),
+                                    static_cast<forms::Control*>(&form.sendButton)})
         EXPECT_EQ(1971210u, control->backColor()) << control->name();
     EXPECT_EQ(1971210u, form.backColor());
 }
@@ -74,173 +74,173 @@ TEST_F(MainWindow, StoredColourThatIsNoWholeNumberInRangeIsIgnored) {
     for (const char* bad : {"", "blue", "-1", "16777216", "12.5", "0x10", "99999999999999999999"}) {
         forms::App app2{"Velnote"};
         Context context2{app2, store, runner};
-        Velnote program2{context2};
+        Program program2{context2};
         save("BackColor", "Background", bad);
         program2.start();
-        EXPECT_EQ(16761024u, program2.form1.backColor()) << '"' << bad << '"';
-        EXPECT_EQ(16744576u, program2.form1.Command1.backColor()) << '"' << bad << '"';
+        EXPECT_EQ(16761024u, program2.mainWindow.backColor()) << '"' << bad << '"';
+        EXPECT_EQ(16744576u, program2.mainWindow.sendButton.backColor()) << '"' << bad << '"';
     }
 }
 
 TEST_F(MainWindow, TypedNameAndMessageAreSentAsOneCommandAndTheWindowGoesDown) {
     start();
-    user.type(form.Text4, "PC7");
-    user.type(form.Text1, "Hi");
-    EXPECT_EQ("2", form.Text3.text());
-    user.click(form.Command1);
+    user.type(form.machineName, "PC7");
+    user.type(form.messageText, "Hi");
+    EXPECT_EQ("2", form.keyCount.text());
+    user.click(form.sendButton);
     EXPECT_EQ(Strings{"net send PC7 Hi"}, startedCommands());
     EXPECT_EQ(messenger::WindowStyle::MinimizedWithFocus, runner.starts()[0].style);
     EXPECT_TRUE(user.boxes().empty());
-    EXPECT_EQ("", form.Text1.text());
-    EXPECT_EQ("0", form.Text3.text());
-    EXPECT_EQ("PC7", form.Text4.text());  // the next message goes to the same machine
+    EXPECT_EQ("", form.messageText.text());
+    EXPECT_EQ("0", form.keyCount.text());
+    EXPECT_EQ("PC7", form.machineName.text());  // the next message goes to the same machine
     EXPECT_EQ(forms::WindowState::Minimized, form.windowState());
 }
 
 TEST_F(MainWindow, PickedMachineAndMultiLineMessageAreSentUnchanged) {
     save("Machine Names", "Machine1", "PC9");
     start();
-    user.type(form.Text4, "X");
-    user.pick(form.Combo3, "PC9");
-    EXPECT_EQ("", form.Text4.text());
-    user.type(form.Text1, "a \"quoted\" & 50%\nsecond line ");
-    user.click(form.Command1);
+    user.type(form.machineName, "X");
+    user.pick(form.savedMachines, "PC9");
+    EXPECT_EQ("", form.machineName.text());
+    user.type(form.messageText, "a \"quoted\" & 50%\nsecond line ");
+    user.click(form.sendButton);
     EXPECT_EQ(Strings{"net send PC9 a \"quoted\" & 50%\r\nsecond line "}, startedCommands());
 }
 
 TEST_F(MainWindow, ChecksComeInOrderAndStopTheSend) {
     start();
     user.answer(MessageResult::Ok);
-    user.click(form.Command1);
+    user.click(form.sendButton);
     expectBox("Please enter machine name", "Velnote - Machine Name Error ", MessageIcon::Critical);
-    EXPECT_EQ(&form.Text4, form.focused());
+    EXPECT_EQ(&form.machineName, form.focused());
 
-    user.type(form.Text4, "PC7");
+    user.type(form.machineName, "PC7");
     user.answer(MessageResult::Ok);
-    user.click(form.Command1);
+    user.click(form.sendButton);
     expectBox("Please enter some message", "Velnote-Message Error ", MessageIcon::Critical);
-    EXPECT_EQ(&form.Text1, form.focused());
+    EXPECT_EQ(&form.messageText, form.focused());
     EXPECT_TRUE(runner.starts().empty());
 
-    user.type(form.Text1, "   ");  // blanks are a message
-    user.click(form.Command1);
+    user.type(form.messageText, "   ");  // blanks are a message
+    user.click(form.sendButton);
     EXPECT_EQ(Strings{"net send PC7    "}, startedCommands());
 }
 
 TEST_F(MainWindow, PickedAndTypedMachineTogetherAreRefused) {
     save("Machine Names", "Machine1", "PC9");
     start();
-    user.pick(form.Combo3, "PC9");
-    form.Text4.setText("PC7");  // both sources at once
-    form.Text1.setText("Hi");
+    user.pick(form.savedMachines, "PC9");
+    form.machineName.setText("PC7");  // both sources at once
+    form.messageText.setText("Hi");
     user.answer(MessageResult::Ok);
-    user.click(form.Command1);
+    user.click(form.sendButton);
     expectBox("Please select only one machine name", "Velnote", MessageIcon::Information);
-    EXPECT_EQ("", form.Text4.text());
-    EXPECT_EQ("- Select Machine Name -", form.Combo3.text());
+    EXPECT_EQ("", form.machineName.text());
+    EXPECT_EQ("- Select Machine Name -", form.savedMachines.text());
     EXPECT_TRUE(runner.starts().empty());
 }
 
 TEST_F(MainWindow, TypingOrFocusingTheNameBoxPutsTheMachineListBackOnItsMarker) {
     save("Machine Names", "Machine1", "PC9");
     start();
-    user.pick(form.Combo3, "PC9");
-    user.focus(form.Text4);
-    EXPECT_EQ("- Select Machine Name -", form.Combo3.text());
-    user.pick(form.Combo3, "PC9");
-    form.Text4.setFocus();
-    user.type(form.Text4, "Z");
-    EXPECT_EQ("- Select Machine Name -", form.Combo3.text());
-    EXPECT_EQ("Z", form.Text4.text());
+    user.pick(form.savedMachines, "PC9");
+    user.focus(form.machineName);
+    EXPECT_EQ("- Select Machine Name -", form.savedMachines.text());
+    user.pick(form.savedMachines, "PC9");
+    form.machineName.setFocus();
+    user.type(form.machineName, "Z");
+    EXPECT_EQ("- Select Machine Name -", form.savedMachines.text());
+    EXPECT_EQ("Z", form.machineName.text());
 }
 
 TEST_F(MainWindow, MessagePicksFillTheMessageAndClearTheTypedName) {
     start();
-    user.type(form.Text4, "PC7");
-    user.pick(form.combo2, "Meeting is at ");
-    EXPECT_EQ("Meeting is at ", form.Text1.text());
-    EXPECT_EQ("14", form.Text3.text());
-    EXPECT_EQ("", form.Text4.text());
-    EXPECT_EQ(&form.Command1, form.focused());
+    user.type(form.machineName, "PC7");
+    user.pick(form.savedMessages, "Meeting is at ");
+    EXPECT_EQ("Meeting is at ", form.messageText.text());
+    EXPECT_EQ("14", form.keyCount.text());
+    EXPECT_EQ("", form.machineName.text());
+    EXPECT_EQ(&form.sendButton, form.focused());
 
-    user.type(form.Text4, "PC7");
-    user.pick(form.combo2, "- Select Message -");
-    EXPECT_EQ("", form.Text1.text());
-    EXPECT_EQ("0", form.Text3.text());
-    EXPECT_EQ("PC7", form.Text4.text());  // only this marker keeps the typed name
+    user.type(form.machineName, "PC7");
+    user.pick(form.savedMessages, "- Select Message -");
+    EXPECT_EQ("", form.messageText.text());
+    EXPECT_EQ("0", form.keyCount.text());
+    EXPECT_EQ("PC7", form.machineName.text());  // only this marker keeps the typed name
 
-    user.pick(form.combo2, "-Please select-");
-    EXPECT_EQ("", form.Text4.text());
+    user.pick(form.savedMessages, "-Please select-");
+    EXPECT_EQ("", form.machineName.text());
     user.answer(MessageResult::Ok);
-    user.click(form.Command1);
+    user.click(form.sendButton);
     expectBox("Please enter machine name", "Velnote - Machine Name Error ", MessageIcon::Critical);
 }
 
 TEST_F(MainWindow, CountFollowsTheKeyRules) {
     start();
-    auto count = [&] { return form.Text3.text(); };
-    user.pressKey(form.Text1, keys::Back);
+    auto count = [&] { return form.keyCount.text(); };
+    user.pressKey(form.messageText, keys::Back);
     EXPECT_EQ("0", count());
-    user.type(form.Text1, "abc");
+    user.type(form.messageText, "abc");
     EXPECT_EQ("3", count());
     for (int key : {keys::Left, keys::Up, keys::Right, keys::Down, keys::Shift, keys::Control, keys::PageUp,
                     keys::PageDown, keys::End, keys::Home, keys::Insert, keys::F1, keys::Delete})
-        user.pressKey(form.Text1, key);
+        user.pressKey(form.messageText, key);
     EXPECT_EQ("3", count());
-    user.pressKey(form.Text1, keys::Back);
+    user.pressKey(form.messageText, keys::Back);
     EXPECT_EQ("2", count());
-    user.pressKey(form.Text1, keys::Return);
+    user.pressKey(form.messageText, keys::Return);
     EXPECT_EQ("3", count());
-    EXPECT_EQ("ab\r\n", form.Text1.text());
-    user.pressKey(form.Text1, keys::Escape);
-    EXPECT_EQ("", form.Text1.text());
+    EXPECT_EQ("ab\r\n", form.messageText.text());
+    user.pressKey(form.messageText, keys::Escape);
+    EXPECT_EQ("", form.messageText.text());
     EXPECT_EQ("0", count());
-    user.type(form.Text1, "x");
-    form.Text1.setText("");
-    user.pressKey(form.Text1, keys::Delete);  // Delete in an empty box resets the count
+    user.type(form.messageText, "x");
+    form.messageText.setText("");
+    user.pressKey(form.messageText, keys::Delete);  // Delete in an empty box resets the count
     EXPECT_EQ("0", count());
 }
 
 TEST_F(MainWindow, CountStopsAtItsLargestValue) {
     save("Messages", "message1", std::string(40000, 'x'));
     start();
-    user.pick(form.combo2, std::string(40000, 'x'));
-    EXPECT_EQ("32767", form.Text3.text());
-    user.type(form.Text1, "y");
-    EXPECT_EQ("32767", form.Text3.text());
+    user.pick(form.savedMessages, std::string(40000, 'x'));
+    EXPECT_EQ("32767", form.keyCount.text());
+    user.type(form.messageText, "y");
+    EXPECT_EQ("32767", form.keyCount.text());
     EXPECT_EQ(32767, form.messageCount());
 }
 
 TEST_F(MainWindow, EnterInTheNameBoxOrMessageListGoesToTheSendButton) {
     start();
-    user.pressKey(form.Text4, keys::Return);
-    EXPECT_EQ(&form.Command1, form.focused());
-    user.pressKey(form.combo2, keys::Return);
-    EXPECT_EQ(&form.Command1, form.focused());
+    user.pressKey(form.machineName, keys::Return);
+    EXPECT_EQ(&form.sendButton, form.focused());
+    user.pressKey(form.savedMessages, keys::Return);
+    EXPECT_EQ(&form.sendButton, form.focused());
     EXPECT_TRUE(runner.starts().empty());
 }
 
 TEST_F(MainWindow, CommandThatCannotStartIsReportedAndNothingIsLost) {
     start();
     runner.setFailure(true, 2, "The system cannot find the file specified.");
-    user.type(form.Text4, "PC7");
-    user.type(form.Text1, "Hi");
+    user.type(form.machineName, "PC7");
+    user.type(form.messageText, "Hi");
     user.answer(MessageResult::Ok);
-    user.click(form.Command1);
+    user.click(form.sendButton);
     ASSERT_EQ(1u, user.boxes().size());
     EXPECT_EQ("Velnote", user.boxes()[0].title);
     EXPECT_EQ(MessageIcon::Critical, user.boxes()[0].icon);
     EXPECT_NE(std::string::npos, user.boxes()[0].text.find("could not be started"));
     EXPECT_NE(std::string::npos, user.boxes()[0].text.find("The system cannot find the file specified."));
-    EXPECT_EQ("Hi", form.Text1.text());
-    EXPECT_EQ("2", form.Text3.text());
+    EXPECT_EQ("Hi", form.messageText.text());
+    EXPECT_EQ("2", form.keyCount.text());
     EXPECT_EQ(forms::WindowState::Normal, form.windowState());
 }
 
 TEST_F(MainWindow, ExitSaysFarewellAndEndsTheProgram) {
     start();
     user.answer(MessageResult::Ok);
-    user.clickMenu(form.Exit);
+    user.clickMenu(form.exitMenu);
     expectBox("Thank you for using Velnote !!!\r\nHave a nice day !!", "Velnote - Exit", MessageIcon::Information);
     EXPECT_FALSE(form.loaded());
     EXPECT_TRUE(app.ended());
