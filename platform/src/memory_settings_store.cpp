@@ -35,7 +35,10 @@ std::string MemorySettingsStore::readValue(const std::string& application,
 
 bool MemorySettingsStore::writeValue(const std::string& application, const std::string& section,
                                      const std::string& key, const std::string& value) {
-    if (failing_.count(keyId(application, section, key))) return false;
+    if (auto failing = failing_.find(keyId(application, section, key)); failing != failing_.end()) {
+        lastError_ = failing->second;
+        return false;
+    }
     Section& pairs = sections_[sectionId(application, section)];
     auto at = pairs.index.find(folded(key));
     if (at != pairs.index.end()) {
@@ -56,7 +59,10 @@ std::vector<KeyValue> MemorySettingsStore::readSection(const std::string& applic
 
 bool MemorySettingsStore::removeValue(const std::string& application, const std::string& section,
                                       const std::string& key) {
-    if (failing_.count(keyId(application, section, key))) return false;
+    if (auto failing = failing_.find(keyId(application, section, key)); failing != failing_.end()) {
+        lastError_ = failing->second;
+        return false;
+    }
     auto found = sections_.find(sectionId(application, section));
     if (found == sections_.end()) return true;
     auto at = found->second.index.find(folded(key));
@@ -68,8 +74,8 @@ bool MemorySettingsStore::removeValue(const std::string& application, const std:
 }
 
 void MemorySettingsStore::failWritesTo(const std::string& application, const std::string& section,
-                                       const std::string& key) {
-    failing_.insert(keyId(application, section, key));
+                                       const std::string& key, StoreError reason) {
+    failing_[keyId(application, section, key)] = std::move(reason);
 }
 
 bool MemorySettingsStore::hasKey(const std::string& application, const std::string& section,

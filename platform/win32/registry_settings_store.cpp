@@ -81,15 +81,15 @@ public:
     bool writeValue(const std::string& application, const std::string& section,
                     const std::string& key, const std::string& value) override {
         RegistryKey handle;
-        if (RegCreateKeyExW(HKEY_CURRENT_USER, sectionPath(application, section).c_str(), 0,
-                            nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, handle.out(),
-                            nullptr) != ERROR_SUCCESS)
-            return false;
+        LONG status = RegCreateKeyExW(HKEY_CURRENT_USER, sectionPath(application, section).c_str(), 0,
+                                      nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, handle.out(),
+                                      nullptr);
+        if (status != ERROR_SUCCESS) return failed(status);
         std::wstring text = widen(value);
         DWORD bytes = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
-        return RegSetValueExW(handle.get(), widen(key).c_str(), 0, REG_SZ,
-                              reinterpret_cast<const BYTE*>(text.c_str()),
-                              bytes) == ERROR_SUCCESS;
+        status = RegSetValueExW(handle.get(), widen(key).c_str(), 0, REG_SZ,
+                                reinterpret_cast<const BYTE*>(text.c_str()), bytes);
+        return status == ERROR_SUCCESS || failed(status);
     }
 
     std::vector<KeyValue> readSection(const std::string& application,
@@ -135,10 +135,21 @@ public:
         LONG status = RegOpenKeyExW(HKEY_CURRENT_USER, sectionPath(application, section).c_str(),
                                     0, KEY_SET_VALUE, handle.out());
         if (status == ERROR_FILE_NOT_FOUND) return true;
-        if (status != ERROR_SUCCESS) return false;
+        if (status != ERROR_SUCCESS) return failed(status);
         status = RegDeleteValueW(handle.get(), widen(key).c_str());
-        return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+        return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND || failed(status);
     }
+
+    StoreError lastError() const override { return lastError_; }
+
+private:
+    // Keeps the system's reason of a failed call; always false.
+    bool failed(LONG status) {
+        lastError_ = {static_cast<unsigned long>(status), systemErrorText(static_cast<DWORD>(status))};
+        return false;
+    }
+
+    StoreError lastError_;
 };
 
 }  // namespace

@@ -46,7 +46,7 @@ void PresetEditor::startUp() {
 void PresetEditor::savePresets() {
     for (int i = 0; i < kPresetCount; ++i) {
         if (!writeSetting(context_.settings, kPresets, presetKey(i + 1), boxes_[i]->text())) {
-            showWriteError(context_.app);
+            showWriteError(context_.app, context_.settings.lastError());
             program_.mainWindow.show();
             return;
         }

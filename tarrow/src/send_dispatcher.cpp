@@ -18,7 +18,7 @@ constexpr const char* kConfirmTitle = "Comfirm Message send";
 
 // What stopped a send: the system's error number and its text.
 struct Failure {
-    unsigned number;
+    unsigned long number;
     std::string description;
 };
 
@@ -59,7 +59,8 @@ void sendToRecipient(Context& context, MainWindow& form) {
     // The history is written before the start, so it stays even when the start fails.
     if (!writeSetting(context.settings, kHistory, kLastMessage, text) ||
         !writeSetting(context.settings, kHistory, kLastRecipient, recipient)) {
-        report(context, {kCantWriteError, kCantWriteText});
+        const platform::StoreError error = context.settings.lastError();
+        report(context, {error.number, error.text});
         return;
     }
     if (!start(context, messenger::tarrowRecipientCommand(recipient, text))) return;

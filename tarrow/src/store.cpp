@@ -13,8 +13,8 @@ bool writeSetting(platform::SettingsStore& store, const char* section, const std
     return store.writeValue(kApplication, section, key, value);
 }
 
-void showWriteError(forms::App& app) {
-    app.messageBox("Error " + std::to_string(kCantWriteError) + " : " + kCantWriteText, "Error",
+void showWriteError(forms::App& app, const platform::StoreError& error) {
+    app.messageBox("Error " + std::to_string(error.number) + " : " + error.text, "Error",
                    forms::MessageButtons::Ok, forms::MessageIcon::None);
 }
 

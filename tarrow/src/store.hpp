@@ -25,13 +25,9 @@ constexpr const char* kHistory = "History";
 constexpr const char* kLastMessage = "LastMessage";
 constexpr const char* kLastRecipient = "LastRecipient";
 
-// The store refuses a write without saying why; this is the system's number
-// and text for a registry key that cannot be written, shown in the error boxes.
-constexpr unsigned kCantWriteError = 1013;
-constexpr const char* kCantWriteText = "The configuration registry key could not be written.";
-
-// The editors' box for a value the store would not take: "Error <n> : <text>", titled "Error".
-void showWriteError(forms::App& app);
+// The editors' box for a value the store would not take: "Error <n> : <text>",
+// titled "Error", with the system's number and text of why it would not.
+void showWriteError(forms::App& app, const platform::StoreError& error);
 
 // Reads and writes one value of Tarrow's own.
 std::string readSetting(platform::SettingsStore& store, const char* section, const std::string& key);

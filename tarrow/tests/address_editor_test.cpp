@@ -65,7 +65,8 @@ TEST_F(AddressEditor, CancelEnterEscAndTheCloseBoxWriteNothingAndBringTheMainWin
 }
 
 TEST_F(AddressEditor, AListTheStoreRefusesIsReportedAndTheEditorStays) {
-    store.failWritesTo("Quillon", "Settings", "AddressList");
+    store.failWritesTo("Quillon", "Settings", "AddressList",
+                      {1013, "The configuration registry key could not be written."});
     user.type(editor.addressList, ",pc2");
     user.answer(forms::MessageResult::Ok);
     user.click(editor.saveButton);

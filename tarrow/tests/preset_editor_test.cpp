@@ -60,12 +60,12 @@ TEST_F(PresetEditor, CancelAndTheCloseBoxWriteNothingAndBringTheMainWindowBack) 
 }
 
 TEST_F(PresetEditor, APresetTheStoreRefusesStopsTheSaveAndTheEditorStays) {
-    store.failWritesTo("Quillon", "Presets", "Preset3");
+    store.failWritesTo("Quillon", "Presets", "Preset3", {112, "There is not enough space on the disk."});
     user.type(editor.preset2, "two");
     user.type(editor.preset4, "four");
     user.answer(forms::MessageResult::Ok);
     user.click(editor.okButton);
-    expectBox("Error 1013 : The configuration registry key could not be written.", "Error");
+    expectBox("Error 112 : There is not enough space on the disk.", "Error");
     EXPECT_EQ("two", stored("Presets", "Preset2"));  // written before the failure
     EXPECT_FALSE(has("Presets", "Preset4"));
     EXPECT_TRUE(form.visible());

@@ -90,7 +90,7 @@ TEST_F(Sending, HistoryThatCannotBeWrittenStopsTheSend) {
     user.type(form.message, "Hi");
     user.answer(MessageResult::Ok);
     user.click(form.sendButton);
-    expectBox("Error 1013, The configuration registry key could not be written.", "Tarrow");
+    expectBox("Error 5, Access is denied.", "Tarrow");
     EXPECT_TRUE(runner.starts().empty());
     EXPECT_EQ("", form.statusText.caption());
 }

@@ -2,7 +2,6 @@
 // In-memory settings store for tests; keeps the creation order of keys per section.
 #include <list>
 #include <map>
-#include <set>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -22,9 +21,12 @@ public:
     bool removeValue(const std::string& application, const std::string& section,
                      const std::string& key) override;
 
-    // Makes writes (and removals) to this key fail, to test what callers do then.
+    StoreError lastError() const override { return lastError_; }
+
+    // Makes writes (and removals) to this key fail with this reason, to test
+    // what callers do then.
     void failWritesTo(const std::string& application, const std::string& section,
-                      const std::string& key);
+                      const std::string& key, StoreError reason = {5, "Access is denied."});
     bool hasKey(const std::string& application, const std::string& section,
                 const std::string& key) const;
 
@@ -37,7 +39,8 @@ private:
     };
     // application + '\n' + section (folded) -> its keys
     std::map<std::string, Section> sections_;
-    std::set<std::string> failing_;
+    std::map<std::string, StoreError> failing_;
+    StoreError lastError_;
 };
 
 }  // namespace platform

@@ -9,6 +9,12 @@ namespace platform {
 
 using KeyValue = std::pair<std::string, std::string>;
 
+// Why a write or a removal failed: the system's error number and its text.
+struct StoreError {
+    unsigned long number = 0;
+    std::string text;
+};
+
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
@@ -25,6 +31,8 @@ public:
     // Deletes one key. False when it could not be removed (absent keys count as removed).
     virtual bool removeValue(const std::string& application, const std::string& section,
                              const std::string& key) = 0;
+    // The reason of the last write or removal that failed.
+    virtual StoreError lastError() const = 0;
 };
 
 }  // namespace platform
