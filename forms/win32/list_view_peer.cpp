@@ -5,8 +5,8 @@
 //
 // Cell tool tips come from a tool tip control of the peer's own, whose one
 // tool is made again for the cell under the mouse whenever the mouse moves
-// onto another cell: LVN_GETINFOTIP names only the row on XP's comctl32, and
-// Wine does not send it.
+// onto another cell; it asks nothing of the list view's own info tips, which
+// differ between comctl32 versions.
 #include "win32_peer.hpp"
 
 #include <commctrl.h>
