@@ -145,6 +145,26 @@ void Driver::scroll(ScrollBar& bar, int value) {
 
 void Driver::trayNotify(TrayIcon& icon, int mouseMessage) { icon.userNotified(mouseMessage); }
 
+void Driver::clickColumn(ListView& list, int column) {
+    if (!list.enabled() || !list.visible()) throw std::logic_error("clickColumn: " + list.name() + " cannot be reached");
+    if (column < 0 || column >= static_cast<int>(list.columns().size()))
+        throw std::out_of_range("clickColumn: no column " + std::to_string(column) + " in " + list.name());
+    list.userColumnClicked(column);
+}
+
+void Driver::clickItem(ListView& list, int row) {
+    if (row < 0 || row >= list.listCount()) throw std::out_of_range("clickItem: no row " + std::to_string(row) + " in " + list.name());
+    focus(list);
+    App::Dispatch dispatch(app_);
+    list.userSelected(row);
+    if (list.window().loaded()) list.userItemClicked(row);
+}
+
+void Driver::doubleClick(ListView& list, int row) {
+    clickItem(list, row);
+    if (list.window().loaded()) list.userDoubleClick();
+}
+
 void Driver::clickMenu(MenuItem& item) {
     if (!item.window().loaded()) throw std::logic_error("clickMenu: window not loaded");
     App::Dispatch dispatch(app_);

@@ -9,6 +9,7 @@
 #include "forms/headless/headless_app.hpp"
 #include "forms/label.hpp"
 #include "forms/list_box.hpp"
+#include "forms/list_view.hpp"
 #include "forms/menu.hpp"
 #include "forms/picture.hpp"
 #include "forms/scroll_bar.hpp"
@@ -93,6 +94,7 @@ std::unique_ptr<Picture::Peer> makePeer(Picture&) { return std::make_unique<head
 std::unique_ptr<StatusBar::Peer> makePeer(StatusBar&) { return std::make_unique<headless::NullPeer<StatusBar>>(); }
 std::unique_ptr<ListBox::Peer> makePeer(ListBox&) { return std::make_unique<headless::NullItemsPeer<ListBox>>(); }
 std::unique_ptr<ComboBox::Peer> makePeer(ComboBox&) { return std::make_unique<headless::NullItemsPeer<ComboBox>>(); }
+std::unique_ptr<ListView::Peer> makePeer(ListView&) { return std::make_unique<headless::NullItemsPeer<ListView>>(); }
 std::unique_ptr<TrayIcon::Peer> makePeer(TrayIcon& icon) {
     return std::make_unique<headless::TrayIconPeer>(icon, static_cast<headless::HeadlessAppPeer&>(icon.window().app().peer()));
 }

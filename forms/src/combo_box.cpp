@@ -1,7 +1,6 @@
 #include "forms/combo_box.hpp"
 
 #include <algorithm>
-#include <cctype>
 
 #include "forms/app.hpp"
 #include "forms/window.hpp"
@@ -41,12 +40,6 @@ void ComboBox::userEdited(const std::string& text) {
 }
 
 // A sorted list places a new item by case-insensitive comparison, as the system does.
-static bool lessIgnoringCase(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
 void ComboBox::addItem(const std::string& text, int index) {
     if (sorted_ && index < 0)
         index = static_cast<int>(std::upper_bound(items().begin(), items().end(), text, lessIgnoringCase) - items().begin());

@@ -10,6 +10,7 @@
 #include "forms/check_box.hpp"
 #include "forms/combo_box.hpp"
 #include "forms/list_box.hpp"
+#include "forms/list_view.hpp"
 #include "forms/scroll_bar.hpp"
 #include "forms/tray_icon.hpp"
 #include "forms/headless/headless_app.hpp"
@@ -53,6 +54,12 @@ public:
     // The shell reports mouse activity over the notification-area icon.
     void trayNotify(TrayIcon& icon, int mouseMessage);
     void refuseTrayIcons(bool refuse) { peer_.refuseTrayIcons = refuse; }
+    // List views: a click on a column header (the focus stays where it is);
+    // a click on a row (focus first, the row selected, then the item click);
+    // a double-click on a row (that click, then the double-click).
+    void clickColumn(ListView& list, int column);
+    void clickItem(ListView& list, int row);
+    void doubleClick(ListView& list, int row);
     void clickMenu(MenuItem& item);
     void closeBox(Window& window);
     void minimize(Window& window);
