@@ -103,18 +103,6 @@ TEST_F(Mdi, TheFrameUnloadsItsChildrenFirstAndAChildThatStaysKeepsItOpen) {
     EXPECT_FALSE(main.loaded());
 }
 
-TEST_F(Mdi, EndFromTheFrameMenuTakesEveryWindowWithoutEvents) {
-    main.show();
-    int unloads = 0;
-    main.onUnload = frame.onUnload = [&] { ++unloads; };
-    frame.open.onClick = [&] { app.end(); };
-    driver.clickMenu(frame.open);
-    EXPECT_TRUE(app.ended());
-    EXPECT_FALSE(main.loaded());
-    EXPECT_FALSE(frame.loaded());
-    EXPECT_EQ(0, unloads);
-}
-
 // Copy acts on the focused control of the active child, as the program's
 // handler reaches it; the shortcut never reaches that control as a key.
 TEST_F(Mdi, FrameShortcutsWorkFromTheActiveChildAndOnlyWhileEnabled) {
