@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "forms/mdi_frame.hpp"
+
 namespace forms::headless {
 
 Driver::Driver(App& app) : app_(app), peer_(dynamic_cast<HeadlessAppPeer&>(app.peer())) {}
@@ -184,6 +186,18 @@ void Driver::minimize(Window& window) {
 void Driver::restore(Window& window) {
     App::Dispatch dispatch(app_);
     window.userSetWindowState(WindowState::Normal);
+}
+
+}  // namespace forms::headless
+
+namespace forms::headless {
+
+void Driver::pressShortcut(Window& window, int shiftState, int keyCode) {
+    if (!window.loaded()) throw std::logic_error("pressShortcut: window " + window.name() + " is not loaded");
+    Window* active = &window;
+    if (auto* frame = dynamic_cast<MdiFrame*>(&window); frame && frame->activeChild()) active = frame->activeChild();
+    if (MenuItem* item = findShortcut(*active, Shortcut{shiftState, keyCode})) return clickMenu(*item);
+    if (Control* focused = active->focused()) pressKey(*focused, keyCode, shiftState);
 }
 
 }  // namespace forms::headless

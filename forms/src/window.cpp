@@ -5,6 +5,7 @@
 #include "forms/app.hpp"
 #include "forms/button.hpp"
 #include "forms/control.hpp"
+#include "forms/mdi_frame.hpp"
 #include "forms/menu.hpp"
 
 namespace forms {
@@ -16,6 +17,7 @@ Window::~Window() {
     app_.retirePeer(std::move(peer_));
     if (loaded_) {
         loaded_ = false;
+        if (mdiParent_) mdiParent_->childUnloaded(*this);
         app_.windowUnloaded(*this);
     }
 }
@@ -47,6 +49,7 @@ void Window::resetProperties() {
     showInTaskbar_ = true;
     defaultButton_ = cancelButton_ = nullptr;
     windowState_ = WindowState::Normal;
+    mdiParent_ = nullptr;
     focused_ = nullptr;
     for (size_t i = 0; i < controls_.size(); ++i) {
         controls_[i]->reset();
@@ -63,6 +66,20 @@ void Window::load() {
     loading_ = true;
     resetProperties();
     design();
+    if (mdiParent_ && !mdiParent_->loaded()) {
+        // A child's real window lives in its frame's. (The frame's load handler
+        // cannot show this child yet: it is still loading.)
+        try {
+            mdiParent_->load();
+        } catch (...) {
+            loading_ = false;
+            throw;
+        }
+        if (!mdiParent_->loaded()) {
+            loading_ = false;
+            return;
+        }
+    }
     try {
         peer_ = makeWindowPeer(*this);
         for (Control* control : controls_) control->attachPeer();
@@ -75,6 +92,7 @@ void Window::load() {
     }
     loaded_ = true;
     app_.windowLoaded(*this);
+    if (mdiParent_) mdiParent_->childLoaded(*this);
     app_.record(name_ + ".Load");
     if (onLoad) onLoad();
     loading_ = false;
@@ -84,11 +102,17 @@ void Window::show() {
     if (app_.ended()) return;
     if (!loaded_) load();
     if (!loaded_) return;  // the load handler unloaded it again
+    if (mdiParent_ && !mdiParent_->visible()) {
+        mdiParent_->show();
+        if (!loaded_) return;
+    }
     if (visible_) {
+        if (mdiParent_) mdiParent_->childShown(*this);
         if (peer_) peer_->bringToFront();
         return;
     }
     visible_ = true;
+    if (mdiParent_) mdiParent_->childShown(*this);
     if (peer_) peer_->show();
     // A window shown with no control focused gives the focus to the first in tab order.
     if (!focused_) focusNext();
@@ -98,6 +122,7 @@ void Window::hide() {
     if (!loaded_ || !visible_) return;
     visible_ = false;
     if (peer_) peer_->hide();
+    if (mdiParent_) mdiParent_->childHidden(*this);
 }
 
 void Window::unload() { unloadFor(CloseReason::Code); }
@@ -117,6 +142,7 @@ void Window::unloadFor(CloseReason reason) {
         querying_ = false;
         if (closing.cancel || !loaded_) return;
     }
+    if (!unloadChildren() || !loaded_) return;
     unloading_ = true;
     if (!app_.ended()) {
         app_.record(name_ + ".Unload");
@@ -128,6 +154,17 @@ void Window::unloadFor(CloseReason reason) {
     for (Control* control : controls_) app_.retirePeer(control->detachPeer());
     app_.retirePeer(std::move(peer_));
     unloading_ = false;
+    if (mdiParent_) mdiParent_->childUnloaded(*this);
+    app_.windowUnloaded(*this);
+}
+
+void Window::discard() {
+    if (!loaded_) return;
+    loaded_ = false;
+    visible_ = false;
+    focused_ = nullptr;
+    for (Control* control : controls_) app_.retirePeer(control->detachPeer());
+    app_.retirePeer(std::move(peer_));
     app_.windowUnloaded(*this);
 }
 

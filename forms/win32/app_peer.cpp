@@ -74,6 +74,7 @@ MessageResult Win32AppPeer::messageBox(const MessageBoxRequest& request) {
 int Win32AppPeer::run() {
     MSG message;
     while (!quit_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (translateShortcut(message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

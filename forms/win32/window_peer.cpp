@@ -4,6 +4,7 @@
 #include "forms/control.hpp"
 #include "forms/menu.hpp"
 #include "forms/button.hpp"
+#include "forms/mdi_frame.hpp"
 #include "app_peer.hpp"
 #include <commctrl.h>
 #include "platform/win32_text.hpp"
@@ -50,6 +51,10 @@ DWORD styleOf(const Window& window) {
 WindowPeerImpl::WindowPeerImpl(Window& window) : window_(window) {
     registerWindowClass(&WindowPeerImpl::windowProc);
     dpi_ = screenDpi();
+    if (window_.mdiParent()) {
+        createMdiChild();
+        return;
+    }
     DWORD style = styleOf(window_);
     DWORD exStyle = window_.borderStyle() == BorderStyle::FixedDialog ? WS_EX_DLGMODALFRAME : 0;
     RECT frame{0, 0, toPixels(window_.bounds().width, dpi_), toPixels(window_.bounds().height, dpi_)};
@@ -73,14 +78,25 @@ WindowPeerImpl::WindowPeerImpl(Window& window) : window_(window) {
         SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, 0);
     }
     buildMenuBar();
+    if (dynamic_cast<MdiFrame*>(&window_)) createMdiClient();
 }
 
 WindowPeerImpl::~WindowPeerImpl() {
     if (toolTips_) DestroyWindow(toolTips_);
+    if (accelerators_) DestroyAcceleratorTable(accelerators_);
     if (!hwnd_) return;
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     untagWindow(hwnd_);
-    DestroyWindow(hwnd_);
+    RemovePropW(hwnd_, kAcceleratorsProperty);
+    if (frameClient_) {
+        // The frame's client window keeps its list of children: it destroys
+        // the child itself (and activates another). A frame already gone took
+        // its children with it.
+        if (IsWindow(frameClient_) && IsWindow(hwnd_))
+            SendMessageW(frameClient_, WM_MDIDESTROY, reinterpret_cast<WPARAM>(hwnd_), 0);
+    } else {
+        DestroyWindow(hwnd_);
+    }
     if (menuBar_) DestroyMenu(menuBar_);
 }
 
@@ -96,6 +112,7 @@ HMENU WindowPeerImpl::buildPopup(const MenuItem& parent) {
         if (!child->visible()) continue;
         UINT flags = MF_STRING | (child->enabled() ? 0 : MF_GRAYED);
         std::wstring caption = platform::widen(child->caption());
+        if (child->shortcut().key) caption += L"\t" + platform::widen(shortcutText(child->shortcut()));
         if (child->caption() == "-") {
             AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
         } else if (!child->children().empty()) {
@@ -108,6 +125,8 @@ HMENU WindowPeerImpl::buildPopup(const MenuItem& parent) {
 }
 
 void WindowPeerImpl::buildMenuBar() {
+    if (frameClient_) return;  // an MDI child shares its frame's menu bar
+    buildAccelerators();
     HMENU old = menuBar_;
     menuBar_ = nullptr;
     if (hasMenuBar()) {
@@ -191,8 +210,10 @@ void WindowPeerImpl::sync(WindowProperty what) {
             RECT frame{0, 0, toPixels(window_.bounds().width, dpi_), toPixels(window_.bounds().height, dpi_)};
             AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), GetMenu(hwnd_) != nullptr,
                                static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)));
-            SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            // An MDI child is placed by code in its frame; a top-level window keeps its place.
+            SetWindowPos(hwnd_, nullptr, toPixels(window_.bounds().left, dpi_), toPixels(window_.bounds().top, dpi_),
+                         frame.right - frame.left,
+                         frame.bottom - frame.top, (frameClient_ ? 0 : SWP_NOMOVE) | SWP_NOZORDER | SWP_NOACTIVATE);
             break;
         }
         case WindowProperty::WindowState:
@@ -218,6 +239,15 @@ bool WindowPeerImpl::offerToControls(UINT message, WPARAM wParam, LPARAM lParam,
 }
 
 void WindowPeerImpl::show() {
+    if (frameClient_) {
+        WindowState state = window_.windowState();
+        ShowWindow(hwnd_, state == WindowState::Maximized   ? SW_SHOWMAXIMIZED
+                          : state == WindowState::Minimized ? SW_SHOWMINIMIZED
+                                                            : SW_SHOW);
+        SendMessageW(frameClient_, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(hwnd_), 0);
+        restoreFocus();
+        return;
+    }
     if (window_.windowState() == WindowState::Normal) {
         ShowWindow(hwnd_, IsIconic(hwnd_) ? SW_RESTORE : SW_SHOW);
         SetForegroundWindow(hwnd_);
@@ -231,6 +261,11 @@ void WindowPeerImpl::hide() { ShowWindow(hwnd_, SW_HIDE); }
 
 void WindowPeerImpl::bringToFront() {
     if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
+    if (frameClient_) {
+        SendMessageW(frameClient_, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(hwnd_), 0);
+        SetForegroundWindow(GetAncestor(hwnd_, GA_ROOT));
+        return;
+    }
     SetForegroundWindow(hwnd_);
     BringWindowToTop(hwnd_);
 }
@@ -243,11 +278,14 @@ void WindowPeerImpl::restoreFocus() {
 LRESULT CALLBACK WindowPeerImpl::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-        static_cast<WindowPeerImpl*>(create->lpCreateParams)->hwnd_ = hwnd;
+        void* self = create->lpCreateParams;
+        // An MDI child's creation parameter comes wrapped by its frame's client window.
+        if (create->dwExStyle & WS_EX_MDICHILD) self = reinterpret_cast<void*>(static_cast<MDICREATESTRUCTW*>(self)->lParam);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        static_cast<WindowPeerImpl*>(self)->hwnd_ = hwnd;
     }
     auto* peer = reinterpret_cast<WindowPeerImpl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!peer) return DefWindowProcW(hwnd, message, wParam, lParam);
+    if (!peer) return orphanedProc(hwnd, message, wParam, lParam);
     // Keeps this peer alive until the handlers it starts have returned.
     App::Dispatch dispatch(peer->window_.app());
     return guarded([&] { return peer->handle(message, wParam, lParam); });
@@ -263,8 +301,10 @@ LRESULT WindowPeerImpl::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             UINT id = LOWORD(wParam);
             const auto& items = window_.menuItems();
-            if (HIWORD(wParam) == 0 && id >= kFirstMenuId && id < kFirstMenuId + items.size()) {
-                items[id - kFirstMenuId]->click();
+            if (HIWORD(wParam) <= 1 && id >= kFirstMenuId && id < kFirstMenuId + items.size()) {
+                MenuItem* item = items[id - kFirstMenuId];
+                // A shortcut (1) picks its item as the model says it may.
+                if (HIWORD(wParam) == 0 || findShortcut(window_, item->shortcut()) == item) item->click();
                 return 0;
             }
             break;
@@ -320,6 +360,18 @@ LRESULT WindowPeerImpl::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 offerToControls(message, wParam, lParam, result);
             }
             break;
+        case WM_MDIACTIVATE:  // to the child being deactivated and the one being activated
+            if (frameClient_ && reinterpret_cast<HWND>(lParam) == hwnd_)
+                if (MdiFrame* frame = window_.mdiParent()) frame->childActivated(window_);
+            break;
+        case WM_SETFOCUS:
+            // An MDI child gets the focus as it is activated: on to its control.
+            if (frameClient_ && window_.focused()) {
+                defaultProc(message, wParam, lParam);
+                restoreFocus();
+                return 0;
+            }
+            break;
         case WM_ACTIVATE:
             // Coming back to the window puts the focus where the model has it.
             if (LOWORD(wParam) != WA_INACTIVE && window_.focused()) {
@@ -329,7 +381,7 @@ LRESULT WindowPeerImpl::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         default: break;
     }
-    return DefWindowProcW(hwnd_, message, wParam, lParam);
+    return defaultProc(message, wParam, lParam);
 }
 
 }  // namespace forms::win32

@@ -10,6 +10,15 @@
 
 namespace forms::win32 {
 
+// Properties of a top-level window that the message loop reads: the table of
+// its menu shortcuts, and an MDI frame's client window.
+constexpr const wchar_t* kAcceleratorsProperty = L"FormsAccelerators";
+constexpr const wchar_t* kMdiClientProperty = L"FormsMdiClient";
+
+// Lets the window (an MDI frame or a child of one, too) that a message is
+// for take it as a menu shortcut before it is dispatched; true when taken.
+bool translateShortcut(MSG& message);
+
 class WindowPeerImpl : public WindowPeer {
 public:
     explicit WindowPeerImpl(Window& window);
@@ -36,12 +45,21 @@ private:
     bool hasMenuBar() const;
     void applyWindowState();
     void restoreFocus();
+    // MDI: the frame's client window, and a child's real window in it.
+    void createMdiClient();
+    void createMdiChild();
+    void buildAccelerators();
+    LRESULT defaultProc(UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT orphanedProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     // Offers a message to the controls' peers that hook their window's messages.
     bool offerToControls(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     Window& window_;
     HWND hwnd_ = nullptr;
     HMENU menuBar_ = nullptr;
+    HACCEL accelerators_ = nullptr;
+    HWND mdiClient_ = nullptr;    // a frame's
+    HWND frameClient_ = nullptr;  // a child's: its frame's client window
     HWND toolTips_ = nullptr;
     Brush background_;
     int dpi_ = 96;

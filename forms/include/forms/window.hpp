@@ -25,6 +25,7 @@ class App;
 class Button;
 class Control;
 class MenuItem;
+class MdiFrame;
 
 class Window {
 public:
@@ -72,6 +73,11 @@ public:
     void setCancelButton(Button* button) { cancelButton_ = button; }
     WindowState windowState() const { return windowState_; }
     void setWindowState(WindowState state);
+    // The MDI frame this window lives in as a child, or null for a top-level
+    // window; taken at creation (set it in design()). Loading or showing a
+    // child loads or shows its frame first.
+    MdiFrame* mdiParent() const { return mdiParent_; }
+    void setMdiParent(MdiFrame* frame) { mdiParent_ = frame; }
 
     // Events.
     std::function<void()> onLoad;
@@ -104,6 +110,11 @@ protected:
     virtual void design() {}
 
 private:
+    friend class MdiFrame;
+    // An MDI frame unloads its children before itself; false when one stayed.
+    virtual bool unloadChildren() { return true; }
+    // Unloads without any event (a child whose frame is being destroyed).
+    void discard();
     friend class Control;
     friend class MenuItem;
     void addControl(Control& control) { controls_.push_back(&control); }
@@ -138,6 +149,7 @@ private:
     Button* defaultButton_ = nullptr;
     Button* cancelButton_ = nullptr;
     WindowState windowState_ = WindowState::Normal;
+    MdiFrame* mdiParent_ = nullptr;
 };
 
 }  // namespace forms

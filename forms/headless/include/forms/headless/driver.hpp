@@ -64,6 +64,10 @@ public:
     void closeBox(Window& window);
     void minimize(Window& window);
     void restore(Window& window);
+    // Presses a key with shift state (shift::Ctrl...) while a window is active
+    // (a frame: its active child): a menu shortcut clicks its item, through
+    // the model; any other key goes to the focused control, if one is.
+    void pressShortcut(Window& window, int shiftState, int keyCode);
 
 private:
     void typeCharacter(Control& control, const std::string& character, int keyCode);
