@@ -10,6 +10,9 @@
 
 namespace forms::win32 {
 
+// The command id of a menu item: this plus its index among the window's items.
+constexpr UINT kFirstMenuId = 1000;
+
 class WindowPeerImpl : public WindowPeer {
 public:
     explicit WindowPeerImpl(Window& window);
