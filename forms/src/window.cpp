@@ -262,6 +262,9 @@ void Window::focusArrived(Control& control) {
 void Window::moveFocus(Control* to) {
     Control* from = focused_;
     focused_ = to;
+    // A control made after its window was loaded has no real control yet; it
+    // gets one now, or the real focus would stay where it was.
+    if (to && !to->peer() && peer_) to->attachPeer();
     if (to && to->peer()) to->peer()->focus();
     if (from && !from->raise(from->onLostFocus, "LostFocus")) return;
     if (focused_ == to && to) to->raise(to->onGotFocus, "GotFocus");

@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "forms/headless/driver.hpp"
+#include "test_driver.hpp"
 #include "forms/picture.hpp"
 #include "test_window.hpp"
 
@@ -35,13 +35,20 @@ protected:
         red.setChanges(1, 16);
         setDefaultButton(&send);
         setCancelButton(&cancel);
+        recipient.setBounds({120, 120, 2400, 315});
+        body.setBounds({120, 540, 3600, 1200});
+        broadcast.setBounds({120, 1860, 2000, 255});
+        entries.setBounds({120, 2220, 2000, 900});
+        red.setBounds({4320, 120, 255, 3000});
+        send.setBounds({2400, 2220, 1200, 375});
+        cancel.setBounds({2400, 2700, 1200, 375});
     }
 };
 
 struct Controls : ::testing::Test {
     forms::App app{"Test"};
     DialogWindow window{app};
-    forms::headless::Driver user{app};
+    TestDriver user{app};
     int sends = 0, cancels = 0;
     void SetUp() override {
         window.send.onClick = [this] { ++sends; };

@@ -1,7 +1,7 @@
 // Which action raises which event, in which order: the rules every window relies on.
 #include <gtest/gtest.h>
 
-#include "forms/headless/driver.hpp"
+#include "test_driver.hpp"
 #include "test_window.hpp"
 
 using forms::Origin;
@@ -22,7 +22,7 @@ class Events : public ::testing::Test {
 protected:
     forms::App app{"Test"};
     TestWindow window{app};
-    forms::headless::Driver driver{app};
+    TestDriver driver{app};
 
     void SetUp() override { window.show(); }
 };

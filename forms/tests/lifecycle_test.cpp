@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "forms/headless/driver.hpp"
+#include "test_driver.hpp"
 #include "test_window.hpp"
 
 namespace {
@@ -12,7 +12,7 @@ namespace {
 struct Lifecycle : ::testing::Test {
     forms::App app{"Test"};
     TestWindow window{app};
-    forms::headless::Driver driver{app};
+    TestDriver driver{app};
 };
 
 TEST_F(Lifecycle, ShowLoadsOnceAndKeepsStateWhileHidden) {

@@ -32,5 +32,11 @@ protected:
         list.addItem("one");
         list.addItem("two");
         caption.setCaption("Name");
+        // Placed as on a real form: a user (and the Win32 driver) clicks only what has a size.
+        caption.setBounds({120, 120, 1200, 255});
+        single.setBounds({1440, 120, 3000, 315});
+        multi.setBounds({120, 540, 4320, 1200});
+        list.setBounds({120, 1860, 2400, 315});
+        ok.setBounds({3240, 1860, 1200, 375});
     }
 };

@@ -17,7 +17,6 @@ namespace {
 // Ids the client window would give children listed in a window menu; the
 // frames here have none, and menu item ids stay below.
 constexpr UINT kFirstChildId = 0xFF00;
-constexpr UINT kFirstMenuId = 1000;  // as the window's menu bar numbers its items
 
 }  // namespace
 

@@ -16,7 +16,6 @@ namespace forms::win32 {
 namespace {
 
 constexpr const wchar_t* kWindowClass = L"FormsWindow";
-constexpr UINT kFirstMenuId = 1000;
 
 void registerWindowClass(WNDPROC proc) {
     WNDCLASSEXW existing{};

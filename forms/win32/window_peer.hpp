@@ -19,6 +19,9 @@ constexpr const wchar_t* kMdiClientProperty = L"FormsMdiClient";
 // for take it as a menu shortcut before it is dispatched; true when taken.
 bool translateShortcut(MSG& message);
 
+// The command id of a menu item: this plus its index among the window's items.
+constexpr UINT kFirstMenuId = 1000;
+
 class WindowPeerImpl : public WindowPeer {
 public:
     explicit WindowPeerImpl(Window& window);

@@ -1,0 +1,271 @@
+#pragma once
+// A small stand-in for GoogleTest, for the Windows build of the model's tests
+// (our MinGW toolchains cannot build GoogleTest itself). It offers what those
+// tests use: TEST, TEST_F with SetUp/TearDown, EXPECT_/ASSERT_ EQ, NE, TRUE,
+// FALSE, STREQ, FAIL(), ADD_FAILURE(), messages streamed after a check, and
+// RunAllTests() for a main(). A mismatch prints both values where it can.
+#include <cstring>
+#include <functional>
+#include <iostream>
+#include <memory>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+namespace testing {
+
+class Test {
+public:
+    virtual ~Test() = default;
+    virtual void SetUp() {}
+    virtual void TearDown() {}
+    virtual void TestBody() = 0;
+};
+
+// Thrown where a test reaches something this build cannot do: the rest of
+// that test is left out, and the run reports it with the reason.
+class Skipped : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class Message {
+public:
+    template <class T>
+    Message& operator<<(const T& value) {
+        out_ << value;
+        return *this;
+    }
+    std::string str() const { return out_.str(); }
+
+private:
+    std::ostringstream out_;
+};
+
+namespace internal {
+
+struct TestInfo {
+    std::string name;
+    std::function<Test*()> make;
+};
+inline std::vector<TestInfo>& registry() {
+    static std::vector<TestInfo> tests;
+    return tests;
+}
+inline bool registerTest(const char* suite, const char* name, std::function<Test*()> make) {
+    registry().push_back({std::string(suite) + "." + name, std::move(make)});
+    return true;
+}
+
+struct Outcome {
+    int failures = 0;
+    bool fatal = false;
+};
+inline Outcome& outcome() {
+    static Outcome current;
+    return current;
+}
+
+struct Result {
+    bool passed;
+    std::string text;
+    explicit operator bool() const { return passed; }
+};
+
+// Reports a failed check; `= Message()` takes what the test streamed after it.
+class AssertHelper {
+public:
+    AssertHelper(const char* file, int line, std::string text, bool fatal)
+        : file_(file), line_(line), text_(std::move(text)), fatal_(fatal) {}
+    void operator=(const Message& message) const {
+        std::cout << file_ << ":" << line_ << ": Failure\n" << text_;
+        std::string extra = message.str();
+        if (!extra.empty()) std::cout << "\n" << extra;
+        std::cout << std::endl;
+        ++outcome().failures;
+        if (fatal_) outcome().fatal = true;
+    }
+
+private:
+    const char* file_;
+    int line_;
+    std::string text_;
+    bool fatal_;
+};
+
+template <class T, class = void>
+struct Printable : std::false_type {};
+template <class T>
+struct Printable<T, std::void_t<decltype(std::declval<std::ostream&>() << std::declval<const T&>())>>
+    : std::true_type {};
+
+template <class T> void print(std::ostream& out, const T& value);
+template <class A, class B> void print(std::ostream& out, const std::pair<A, B>& value);
+template <class T> void print(std::ostream& out, const std::vector<T>& value);
+inline void print(std::ostream& out, const std::string& value) { out << '"' << value << '"'; }
+
+template <class T>
+void print(std::ostream& out, const T& value) {
+    if constexpr (std::is_same_v<T, bool>) out << (value ? "true" : "false");
+    else if constexpr (std::is_convertible_v<const T&, const char*>) print(out, std::string(value));
+    else if constexpr (std::is_enum_v<T>) out << static_cast<long long>(value);
+    else if constexpr (std::is_pointer_v<T> || std::is_null_pointer_v<T>) out << static_cast<const void*>(value);
+    else if constexpr (Printable<T>::value) out << value;
+    else out << "(an unprintable " << sizeof(T) << "-byte value)";
+}
+template <class A, class B>
+void print(std::ostream& out, const std::pair<A, B>& value) {
+    out << "(";
+    print(out, value.first);
+    out << ", ";
+    print(out, value.second);
+    out << ")";
+}
+template <class T>
+void print(std::ostream& out, const std::vector<T>& value) {
+    out << "{";
+    for (size_t i = 0; i < value.size(); ++i) {
+        const T& item = value[i];
+        out << (i ? ", " : " ");
+        print(out, item);
+    }
+    out << " }";
+}
+
+template <class T>
+std::string printed(const T& value) {
+    std::ostringstream out;
+    print(out, value);
+    return out.str();
+}
+
+template <class A, class B>
+Result checkEq(const char* a, const char* b, const A& valueA, const B& valueB, bool equal) {
+    if ((valueA == valueB) == equal) return {true, {}};
+    return {false, std::string("Expected: (") + a + ") " + (equal ? "==" : "!=") + " (" + b + ")\n  " + a +
+                       " is " + printed(valueA) + "\n  " + b + " is " + printed(valueB)};
+}
+inline Result checkStrEq(const char* a, const char* b, const char* valueA, const char* valueB) {
+    bool same = valueA && valueB ? std::strcmp(valueA, valueB) == 0 : valueA == valueB;
+    if (same) return {true, {}};
+    return {false, std::string("Expected equal strings: ") + a + " and " + b + "\n  " +
+                       printed(valueA ? std::string(valueA) : "(null)") + "\n  " +
+                       printed(valueB ? std::string(valueB) : "(null)")};
+}
+inline Result checkBool(const char* text, bool value, bool expected) {
+    if (value == expected) return {true, {}};
+    return {false, std::string("Value of: ") + text + "\n  Actual: " + (value ? "true" : "false") +
+                       "\n  Expected: " + (expected ? "true" : "false")};
+}
+
+// Whether a test's name matches a pattern in which '*' stands for any text.
+inline bool matches(const char* pattern, const char* name) {
+    if (*pattern == '*') return matches(pattern + 1, name) || (*name && matches(pattern, name + 1));
+    if (!*pattern) return !*name;
+    return *pattern == *name && matches(pattern + 1, name + 1);
+}
+
+}  // namespace internal
+
+// --gtest_filter=P or --filter=P (patterns separated by ':') or plain
+// arguments choose tests; other --options are ignored. Returns 1 on a failure.
+inline int RunAllTests(int argc, char** argv) {
+    std::vector<std::string> patterns;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i], value;
+        if (arg.rfind("--gtest_filter=", 0) == 0) value = arg.substr(15);
+        else if (arg.rfind("--filter=", 0) == 0) value = arg.substr(9);
+        else if (arg.rfind("--", 0) != 0) value = arg;
+        for (size_t start = 0; !value.empty() && start <= value.size();) {
+            size_t end = value.find(':', start);
+            if (end == std::string::npos) end = value.size();
+            patterns.push_back(value.substr(start, end - start));
+            start = end + 1;
+        }
+    }
+    int ran = 0;
+    std::vector<std::string> failed, leftOut;
+    for (const auto& test : internal::registry()) {
+        bool chosen = patterns.empty();
+        for (const auto& pattern : patterns) chosen = chosen || internal::matches(pattern.c_str(), test.name.c_str());
+        if (!chosen) continue;
+        ++ran;
+        internal::outcome() = {};
+        std::string skipped;
+        std::cout << "[ RUN      ] " << test.name << std::endl;
+        auto guarded = [&](const std::function<void()>& step) {
+            try {
+                step();
+            } catch (const Skipped& reason) {
+                skipped = reason.what();
+            } catch (const std::exception& error) {
+                internal::AssertHelper(__FILE__, __LINE__, std::string("Uncaught exception: ") + error.what(), true) =
+                    Message();
+            } catch (...) {
+                internal::AssertHelper(__FILE__, __LINE__, "Uncaught exception of unknown type", true) = Message();
+            }
+        };
+        std::unique_ptr<Test> instance;
+        guarded([&] { instance.reset(test.make()); });
+        if (instance) {
+            guarded([&] { instance->SetUp(); });
+            if (!internal::outcome().fatal && skipped.empty()) guarded([&] { instance->TestBody(); });
+            guarded([&] { instance->TearDown(); });
+            guarded([&] { instance.reset(); });
+        }
+        if (internal::outcome().failures) {
+            failed.push_back(test.name);
+            std::cout << "[  FAILED  ] " << test.name << std::endl;
+        } else if (!skipped.empty()) {
+            leftOut.push_back(test.name + ": the rest left out, " + skipped);
+            std::cout << "[ SKIPPED  ] " << test.name << " (the rest left out: " << skipped << ")" << std::endl;
+        } else {
+            std::cout << "[       OK ] " << test.name << std::endl;
+        }
+    }
+    std::cout << "[==========] " << ran << " tests ran, " << failed.size() << " failed, " << leftOut.size()
+              << " partly left out." << std::endl;
+    for (const auto& name : leftOut) std::cout << "[ SKIPPED  ] " << name << std::endl;
+    for (const auto& name : failed) std::cout << "[  FAILED  ] " << name << std::endl;
+    return failed.empty() && ran > 0 ? 0 : 1;
+}
+
+}  // namespace testing
+
+#define GTEST_CLASS_(suite, name) suite##_##name##_Test
+#define GTEST_DEFINE_(base, suite, name)                                                                     \
+    class GTEST_CLASS_(suite, name) : public base {                                                          \
+    public:                                                                                                  \
+        void TestBody() override;                                                                            \
+    };                                                                                                       \
+    static const bool suite##_##name##_registered_ = ::testing::internal::registerTest(                      \
+        #suite, #name, []() -> ::testing::Test* { return new GTEST_CLASS_(suite, name); });                  \
+    void GTEST_CLASS_(suite, name)::TestBody()
+#define TEST_F(fixture, name) GTEST_DEFINE_(fixture, fixture, name)
+#define TEST(suite, name) GTEST_DEFINE_(::testing::Test, suite, name)
+
+#define GTEST_CHECK_(check, fatal, onFailure)                                  \
+    switch (0)                                                                 \
+    case 0:                                                                    \
+    default:                                                                   \
+        if (const ::testing::internal::Result gtest_result_ = (check))         \
+            ;                                                                  \
+        else                                                                   \
+            onFailure ::testing::internal::AssertHelper(__FILE__, __LINE__, gtest_result_.text, fatal) = \
+                ::testing::Message()
+
+#define EXPECT_EQ(a, b) GTEST_CHECK_(::testing::internal::checkEq(#a, #b, a, b, true), false, )
+#define EXPECT_NE(a, b) GTEST_CHECK_(::testing::internal::checkEq(#a, #b, a, b, false), false, )
+#define EXPECT_TRUE(c) GTEST_CHECK_(::testing::internal::checkBool(#c, static_cast<bool>(c), true), false, )
+#define EXPECT_FALSE(c) GTEST_CHECK_(::testing::internal::checkBool(#c, static_cast<bool>(c), false), false, )
+#define EXPECT_STREQ(a, b) GTEST_CHECK_(::testing::internal::checkStrEq(#a, #b, a, b), false, )
+#define ASSERT_EQ(a, b) GTEST_CHECK_(::testing::internal::checkEq(#a, #b, a, b, true), true, return)
+#define ASSERT_NE(a, b) GTEST_CHECK_(::testing::internal::checkEq(#a, #b, a, b, false), true, return)
+#define ASSERT_TRUE(c) GTEST_CHECK_(::testing::internal::checkBool(#c, static_cast<bool>(c), true), true, return)
+#define ASSERT_FALSE(c) GTEST_CHECK_(::testing::internal::checkBool(#c, static_cast<bool>(c), false), true, return)
+#define ASSERT_STREQ(a, b) GTEST_CHECK_(::testing::internal::checkStrEq(#a, #b, a, b), true, return)
+#define FAIL() return ::testing::internal::AssertHelper(__FILE__, __LINE__, "Failed", true) = ::testing::Message()
+#define ADD_FAILURE() ::testing::internal::AssertHelper(__FILE__, __LINE__, "Failed", false) = ::testing::Message()

@@ -1,0 +1,357 @@
+#include "forms/win32/driver.hpp"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <initializer_list>
+#include <stdexcept>
+
+#include "app_peer.hpp"
+#include "platform/win32_text.hpp"
+#include "win32_peer.hpp"
+#include "window_peer.hpp"
+
+namespace forms::win32 {
+
+namespace {
+
+Driver* activeDriver = nullptr;
+constexpr const wchar_t* kSeenProperty = L"FormsTestBoxSeen";
+
+LRESULT CALLBACK watchBoxes(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE && activeDriver) activeDriver->boxActivated(reinterpret_cast<HWND>(wParam));
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Runs the messages waiting in this thread's queue. No program loop runs in
+// a test, so a quit message the program posted as it ended is dropped.
+void pump() {
+    MSG message;
+    for (int i = 0; i < 10000 && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE); ++i) {
+        if (message.message == WM_QUIT) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+HWND realWindow(Control& control) {
+    auto* peer = dynamic_cast<ControlPeerBase*>(control.peer());
+    if (!peer || !peer->hwnd()) throw std::logic_error(control.name() + " has no real window");
+    return peer->hwnd();
+}
+
+HWND realWindow(Window& window) {
+    auto* peer = static_cast<WindowPeerImpl*>(window.peer());
+    return peer ? peer->hwnd() : nullptr;
+}
+
+// A control a user can click: shown, with an area on the screen.
+HWND reachableWindow(Control& control) {
+    HWND hwnd = realWindow(control);
+    RECT area{};
+    if (!IsWindowVisible(hwnd) || !GetClientRect(hwnd, &area) || IsRectEmpty(&area))
+        throw std::logic_error(control.name() + " has no area on the screen to click");
+    return hwnd;
+}
+
+// Where a control's focus and keys go: an editable combo's edit field.
+HWND keyWindow(Control& control) {
+    HWND hwnd = realWindow(control);
+    auto* combo = dynamic_cast<ComboBox*>(&control);
+    if (combo && combo->style() == ComboStyle::DropDown)
+        if (HWND edit = GetWindow(hwnd, GW_CHILD)) return edit;
+    return hwnd;
+}
+
+bool hasClass(HWND hwnd, const wchar_t* name) {
+    wchar_t found[64] = {};
+    GetClassNameW(hwnd, found, 64);
+    return lstrcmpiW(found, name) == 0;
+}
+
+// The notification a control sends its parent when the user acts on it.
+void notifyParent(HWND hwnd, WORD code) {
+    SendMessageW(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), code), reinterpret_cast<LPARAM>(hwnd));
+}
+
+void mouseAtMiddle(HWND hwnd, std::initializer_list<UINT> messages) {
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    LPARAM at = MAKELPARAM(client.right / 2, client.bottom / 2);
+    for (UINT message : messages) SendMessageW(hwnd, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
+}
+
+// Holds Shift, Ctrl and Alt down in the thread's keyboard state for one key
+// (the peers read them with GetKeyState).
+class HeldShiftKeys {
+public:
+    explicit HeldShiftKeys(int shiftState) {
+        GetKeyboardState(saved_);
+        BYTE state[256];
+        std::copy(std::begin(saved_), std::end(saved_), state);
+        auto hold = [&](int flag, std::initializer_list<int> keys) {
+            if (shiftState & flag)
+                for (int key : keys) state[key] |= 0x80;
+        };
+        hold(shift::Shift, {VK_SHIFT, VK_LSHIFT});
+        hold(shift::Ctrl, {VK_CONTROL, VK_LCONTROL});
+        hold(shift::Alt, {VK_MENU, VK_LMENU});
+        SetKeyboardState(state);
+    }
+    ~HeldShiftKeys() { SetKeyboardState(saved_); }
+
+private:
+    BYTE saved_[256] = {};
+};
+
+HWND shownButton(HWND box, int id) {
+    HWND button = GetDlgItem(box, id);
+    return button && (GetWindowLongW(button, GWL_STYLE) & WS_VISIBLE) ? button : nullptr;
+}
+
+// A box's button set and icon, from the controls it is made of (unused
+// buttons may be there hidden).
+MessageButtons buttonsOf(HWND box) {
+    auto has = [box](int id) { return shownButton(box, id) != nullptr; };
+    if (has(IDYES)) return has(IDCANCEL) ? MessageButtons::YesNoCancel : MessageButtons::YesNo;
+    if (has(IDABORT)) return MessageButtons::AbortRetryIgnore;
+    if (has(IDRETRY)) return MessageButtons::RetryCancel;
+    return has(IDCANCEL) ? MessageButtons::OkCancel : MessageButtons::Ok;
+}
+
+MessageIcon iconOf(HWND box) {
+    const std::pair<LPCWSTR, MessageIcon> known[] = {{IDI_HAND, MessageIcon::Critical},
+                                                     {IDI_QUESTION, MessageIcon::Question},
+                                                     {IDI_EXCLAMATION, MessageIcon::Exclamation},
+                                                     {IDI_ASTERISK, MessageIcon::Information}};
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!hasClass(child, L"Static") || (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) continue;
+        auto shown = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
+        for (const auto& [id, icon] : known)
+            if (shown && shown == LoadIconW(nullptr, id)) return icon;
+    }
+    return MessageIcon::None;
+}
+
+}  // namespace
+
+Driver::Driver(App& app) : outer_(activeDriver) {
+    if (!dynamic_cast<Win32AppPeer*>(&app.peer())) throw std::logic_error("the program does not use the Win32 backend");
+    hook_ = SetWindowsHookExW(WH_CBT, &watchBoxes, nullptr, GetCurrentThreadId());
+    if (!hook_) throw std::runtime_error("no message box hook (system error " + std::to_string(GetLastError()) + ")");
+    activeDriver = this;
+    pump();  // what an earlier program left behind
+}
+
+Driver::~Driver() {
+    UnhookWindowsHookEx(static_cast<HHOOK>(hook_));
+    activeDriver = outer_;
+    for (const std::string& box : unexpected_) ADD_FAILURE() << box << " (shown outside the driver's actions)";
+}
+
+// A box is answered by a click on the queued answer's button, posted so that
+// the box's own loop takes it; one that no test expected is closed.
+void Driver::boxActivated(void* handle) {
+    HWND box = static_cast<HWND>(handle);
+    if (!hasClass(box, L"#32770") || GetPropW(box, kSeenProperty)) return;
+    SetPropW(box, kSeenProperty, reinterpret_cast<HANDLE>(1));
+    wchar_t text[4096] = {};
+    GetDlgItemTextW(box, 0xFFFF, text, 4096);
+    boxes_.push_back({platform::narrow(text), readWindowText(box), buttonsOf(box), iconOf(box)});
+    const MessageBoxRequest& shown = boxes_.back();
+    std::string named = "message box \"" + shown.text + "\" titled \"" + shown.title + "\"";
+    HWND button = nullptr;
+    if (answers_.empty()) {
+        unexpected_.push_back("unexpected " + named);
+    } else {
+        int id = static_cast<int>(answers_.front());
+        answers_.pop_front();
+        button = shownButton(box, id);
+        if (!button) unexpected_.push_back("the answer " + std::to_string(id) + " is no button of the " + named);
+    }
+    for (int id : {IDCANCEL, IDNO, IDOK, IDABORT, IDIGNORE, IDRETRY, IDYES})
+        if (!button) button = shownButton(box, id);
+    if (button) PostMessageW(button, BM_CLICK, 0, 0);
+    else PostMessageW(box, WM_CLOSE, 0, 0);
+}
+
+void Driver::settle() {
+    pump();
+    if (unexpected_.empty()) return;
+    std::string box = unexpected_.front();
+    unexpected_.clear();
+    throw std::logic_error(box);
+}
+
+void Driver::focus(Control& control) {
+    if (!control.window().loaded()) throw std::logic_error("focus: window " + control.window().name() + " is not loaded");
+    if (!control.visible() || !control.enabled()) throw std::logic_error("focus: " + control.name() + " cannot be reached");
+    if (control.focusable()) SetFocus(keyWindow(control));
+    settle();
+}
+
+// Keys land at the end of an edit's text, as after a click behind its last
+// character (a combo selects its whole text when it gets the focus).
+void Driver::focusForKeys(Control& control) {
+    focus(control);
+    HWND target = keyWindow(control);
+    if (hasClass(target, L"Edit") || hasClass(target, L"RichEdit20W")) {
+        WPARAM end = static_cast<WPARAM>(GetWindowTextLengthW(target));
+        SendMessageW(target, EM_SETSEL, end, static_cast<LPARAM>(end));
+    }
+}
+
+// One key: down, its characters, up, each sent to the window that has the
+// focus at that moment, as the system's keyboard input goes.
+void Driver::sendKeys(int keyCode, const std::wstring& characters) {
+    LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(keyCode), 0)) << 16;
+    auto send = [&](UINT message, WPARAM wParam, LPARAM flags) {
+        if (HWND target = GetFocus()) SendMessageW(target, message, wParam, 1 | scan | flags);
+    };
+    send(WM_KEYDOWN, static_cast<WPARAM>(keyCode), 0);
+    for (wchar_t character : characters) send(WM_CHAR, character, 0);
+    send(WM_KEYUP, static_cast<WPARAM>(keyCode), static_cast<LPARAM>(3) << 30);
+}
+
+void Driver::type(Control& control, const std::string& text) {
+    focusForKeys(control);
+    for (size_t i = 0; i < text.size() && control.window().loaded();) {
+        unsigned char lead = static_cast<unsigned char>(text[i]);
+        if (text.compare(i, 2, "\r\n") == 0 || lead == '\n' || lead == '\r') {
+            pressKey(control, keys::Return);
+            i += text.compare(i, 2, "\r\n") == 0 ? 2 : 1;
+            continue;
+        }
+        size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        // Letters and digits come with their own key code; anything else as a
+        // character packet, as typed text does.
+        int keyCode = VK_PACKET;
+        if (lead >= 'a' && lead <= 'z') keyCode = lead - 'a' + 'A';
+        else if ((lead >= 'A' && lead <= 'Z') || (lead >= '0' && lead <= '9') || lead == ' ') keyCode = lead;
+        sendKeys(keyCode, platform::widen(text.substr(i, length)));
+        i += length;
+        settle();
+    }
+}
+
+void Driver::pressKey(Control& control, int keyCode, int shiftState) {
+    focusForKeys(control);
+    std::wstring character;  // what the system makes of the key
+    if (keyCode == keys::Back) character = L"\b";
+    else if (keyCode == keys::Return) character = (shiftState & shift::Ctrl) ? L"\n" : L"\r";
+    else if (keyCode == keys::Escape) character = L"\x1b";
+    else if (keyCode == keys::Tab) character = L"\t";
+    HeldShiftKeys held(shiftState);
+    sendKeys(keyCode, character);
+    settle();
+}
+
+void Driver::click(Control& control) {
+    if (!control.enabled() || !control.visible()) throw std::logic_error("click: " + control.name() + " cannot be reached");
+    focus(control);
+    HWND hwnd = reachableWindow(control);
+    if (dynamic_cast<Button*>(&control) || dynamic_cast<CheckBox*>(&control)) SendMessageW(hwnd, BM_CLICK, 0, 0);
+    else if (dynamic_cast<Label*>(&control)) notifyParent(hwnd, STN_CLICKED);
+    else mouseAtMiddle(hwnd, {WM_LBUTTONDOWN, WM_LBUTTONUP});
+    settle();
+}
+
+void Driver::pick(ComboBox& combo, int index) {
+    if (index < 0 || index >= combo.listCount()) throw std::out_of_range("pick: no item " + std::to_string(index) + " in " + combo.name());
+    focus(combo);
+    HWND hwnd = reachableWindow(combo);
+    SendMessageW(hwnd, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    notifyParent(hwnd, CBN_SELCHANGE);
+    settle();
+}
+
+void Driver::pick(ComboBox& combo, const std::string& itemText) {
+    for (int i = 0; i < combo.listCount(); ++i)
+        if (combo.item(i) == itemText) return pick(combo, i);
+    throw std::out_of_range("pick: no item \"" + itemText + "\" in " + combo.name());
+}
+
+void Driver::pick(ListBox& list, int index) {
+    if (index < 0 || index >= list.listCount()) throw std::out_of_range("pick: no item " + std::to_string(index) + " in " + list.name());
+    focus(list);
+    HWND hwnd = reachableWindow(list);
+    SendMessageW(hwnd, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    notifyParent(hwnd, LBN_SELCHANGE);
+    settle();
+}
+
+void Driver::pick(ListBox& list, const std::string& itemText) {
+    for (int i = 0; i < list.listCount(); ++i)
+        if (list.item(i) == itemText) return pick(list, i);
+    throw std::out_of_range("pick: no item \"" + itemText + "\" in " + list.name());
+}
+
+void Driver::doubleClick(Control& control) {
+    focus(control);
+    HWND hwnd = reachableWindow(control);
+    if (dynamic_cast<Label*>(&control)) notifyParent(hwnd, STN_DBLCLK);
+    else if (dynamic_cast<ListBox*>(&control)) notifyParent(hwnd, LBN_DBLCLK);
+    else mouseAtMiddle(hwnd, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP});
+    settle();
+}
+
+// The first click picks the item, the second reports the double-click.
+void Driver::doubleClick(ListBox& list, int index) {
+    pick(list, index);
+    if (!list.window().loaded()) return;
+    notifyParent(realWindow(list), LBN_DBLCLK);
+    settle();
+}
+
+void Driver::toggle(CheckBox& box) { click(box); }
+
+// A drag leaves the thumb at the value (a thumb goes no further than the
+// bar's range), where the bar's tracking position reads it; the bar then
+// reports the thumb's release to its parent.
+void Driver::scroll(ScrollBar& bar, int value) {
+    focus(bar);
+    HWND hwnd = reachableWindow(bar);
+    int at = std::max(bar.min(), std::min(bar.max(), value));
+    SetScrollPos(hwnd, SB_CTL, at, TRUE);
+    SendMessageW(GetParent(hwnd), WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, at), reinterpret_cast<LPARAM>(hwnd));
+    SendMessageW(GetParent(hwnd), WM_VSCROLL, MAKEWPARAM(SB_ENDSCROLL, 0), reinterpret_cast<LPARAM>(hwnd));
+    settle();
+}
+
+// As the shell reports mouse activity over the icon to the window that added it.
+void Driver::trayNotify(TrayIcon& icon, int mouseMessage) {
+    HWND owner = realWindow(icon.window());
+    if (!owner) return;
+    SendMessageW(owner, kTrayCallbackMessage, static_cast<WPARAM>(trayIconId(icon)), mouseMessage);
+    settle();
+}
+
+void Driver::refuseTrayIcons(bool refuse) {
+    if (refuse) throw testing::Skipped("the system's notification area cannot be made to refuse icons");
+}
+
+void Driver::clickMenu(MenuItem& item) {
+    HWND hwnd = realWindow(item.window());
+    if (!item.window().loaded() || !hwnd) throw std::logic_error("clickMenu: window not loaded");
+    SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(kFirstMenuId + item.index(), 0), 0);
+    settle();
+}
+
+void Driver::closeBox(Window& window) {
+    if (HWND hwnd = realWindow(window)) SendMessageW(hwnd, WM_CLOSE, 0, 0);
+    settle();
+}
+
+void Driver::minimize(Window& window) {
+    if (HWND hwnd = realWindow(window)) ShowWindow(hwnd, SW_MINIMIZE);
+    settle();
+}
+
+void Driver::restore(Window& window) {
+    if (HWND hwnd = realWindow(window)) ShowWindow(hwnd, SW_RESTORE);
+    settle();
+}
+
+}  // namespace forms::win32
