@@ -17,6 +17,7 @@
 #include "forms/text_box.hpp"
 #include "forms/tray_icon.hpp"
 #include "forms/window.hpp"
+#include "forms/frame.hpp"
 
 namespace forms {
 namespace headless {
@@ -95,6 +96,7 @@ std::unique_ptr<StatusBar::Peer> makePeer(StatusBar&) { return std::make_unique<
 std::unique_ptr<ListBox::Peer> makePeer(ListBox&) { return std::make_unique<headless::NullItemsPeer<ListBox>>(); }
 std::unique_ptr<ComboBox::Peer> makePeer(ComboBox&) { return std::make_unique<headless::NullItemsPeer<ComboBox>>(); }
 std::unique_ptr<ListView::Peer> makePeer(ListView&) { return std::make_unique<headless::NullItemsPeer<ListView>>(); }
+std::unique_ptr<Frame::Peer> makePeer(Frame&) { return std::make_unique<headless::NullPeer<Frame>>(); }
 std::unique_ptr<TrayIcon::Peer> makePeer(TrayIcon& icon) {
     return std::make_unique<headless::TrayIconPeer>(icon, static_cast<headless::HeadlessAppPeer&>(icon.window().app().peer()));
 }

@@ -12,6 +12,7 @@ void Button::reset() {
     setForeColor(colors::ButtonText);
     caption_.clear();
     ownColors_ = false;
+    picture_ = 0;
 }
 
 void Button::setCaption(const std::string& caption) {
@@ -23,6 +24,12 @@ void Button::setCaption(const std::string& caption) {
 void Button::setOwnColors(bool on) {
     if (on == ownColors_) return;
     ownColors_ = on;
+    recreatePeer();
+}
+
+void Button::setPicture(int iconResource) {
+    if (iconResource == picture_) return;
+    picture_ = iconResource;
     recreatePeer();
 }
 

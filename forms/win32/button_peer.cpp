@@ -1,4 +1,6 @@
-// A push button; with its own colours it is drawn here, in its back colour and font.
+// A push button; with its own colours it is drawn here, in its back colour and
+// font. A button with a picture shows that icon of the program's instead of
+// its caption (BS_ICON, or drawn here with its own colours).
 #include "forms/button.hpp"
 #include "platform/win32_text.hpp"
 #include "win32_peer.hpp"
@@ -10,8 +12,18 @@ public:
     explicit ButtonPeer(Button& button) : ControlPeerBase(button), button_(button) {
         bool isDefault = button.window().defaultButton() == &button;
         DWORD style = (button.ownColors() ? BS_OWNERDRAW : isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) |
-                      (button.tabStop() ? WS_TABSTOP : 0);
+                      pictureStyle() | (button.tabStop() ? WS_TABSTOP : 0);
         create(L"BUTTON", style, 0, button.caption());
+        if (button.picture()) {
+            icon_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(button.picture()),
+                                                  IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+            if (icon_) SendMessageW(hwnd_, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon_));
+        }
+    }
+    ~ButtonPeer() override {
+        if (!icon_) return;
+        SendMessageW(hwnd_, BM_SETIMAGE, IMAGE_ICON, 0);
+        DestroyIcon(icon_);
     }
 
     void update(Button::Aspect what) override {
@@ -21,7 +33,7 @@ public:
     // The window's default button is drawn with the heavier border.
     void markDefault(bool isDefault) {
         if (!button_.ownColors())
-            SendMessageW(hwnd_, BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+            SendMessageW(hwnd_, BM_SETSTYLE, (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | pictureStyle(), TRUE);
     }
 
     bool onCommand(WORD code) override {
@@ -35,6 +47,12 @@ public:
         bool pressed = (item.itemState & ODS_SELECTED) != 0;
         FillRect(item.hDC, &r, background_.get(button_.backColor()));
         DrawEdge(item.hDC, &r, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+        if (icon_) {
+            int size = GetSystemMetrics(SM_CXICON), offset = pressed ? 1 : 0;
+            DrawIconEx(item.hDC, (r.left + r.right - size) / 2 + offset, (r.top + r.bottom - size) / 2 + offset, icon_,
+                       size, size, 0, nullptr, DI_NORMAL);
+            return drawFocus(item, r);
+        }
         std::wstring caption = platform::widen(button_.caption());
         SetBkMode(item.hDC, TRANSPARENT);
         SetTextColor(item.hDC, toColorRef(button_.enabled() ? button_.foreColor() : colors::GrayText));
@@ -43,11 +61,7 @@ public:
         if (pressed) OffsetRect(&text, 1, 1);
         DrawTextW(item.hDC, caption.c_str(), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         SelectObject(item.hDC, oldFont);
-        if (item.itemState & ODS_FOCUS) {
-            InflateRect(&r, -4, -4);
-            DrawFocusRect(item.hDC, &r);
-        }
-        return true;
+        return drawFocus(item, r);
     }
 
 protected:
@@ -61,7 +75,17 @@ protected:
     }
 
 private:
+    DWORD pictureStyle() const { return button_.picture() ? BS_ICON : 0; }
+    static bool drawFocus(const DRAWITEMSTRUCT& item, RECT r) {
+        if (item.itemState & ODS_FOCUS) {
+            InflateRect(&r, -4, -4);
+            DrawFocusRect(item.hDC, &r);
+        }
+        return true;
+    }
+
     Button& button_;
+    HICON icon_ = nullptr;
 };
 
 void markDefaultButton(ControlPeer* peer, bool isDefault) {

@@ -175,8 +175,11 @@ void ControlPeerBase::sync(Property what) {
     syncing_ = false;
 }
 
+// The focus already in the inner window (an editable combo's edit field) is
+// the control's: moving it through the outer window would only bounce it.
 void ControlPeerBase::focus() {
-    if (hwnd_ && GetFocus() != hwnd_) SetFocus(hwnd_);
+    HWND now = GetFocus();
+    if (hwnd_ && now != hwnd_ && (!inner_ || now != inner_)) SetFocus(hwnd_);
 }
 
 HBRUSH ControlPeerBase::onCtlColor(HDC hdc) {

@@ -1,6 +1,7 @@
 #pragma once
 // A push button. With ownColors set it is drawn in its back colour and font
-// instead of the system's.
+// instead of the system's. With a picture it shows one of the program's icons
+// and no caption.
 #include <string>
 
 #include "forms/control.hpp"
@@ -24,6 +25,10 @@ public:
     bool ownColors() const { return ownColors_; }
     // Taken by the real button when it is made: changed later, it is made again.
     void setOwnColors(bool on);
+    // The icon resource the button shows instead of its caption (0: none).
+    // Taken by the real button when it is made: changed later, it is made again.
+    int picture() const { return picture_; }
+    void setPicture(int iconResource);
 
     // Presses the button from code: raises onClick.
     void click() { userClick(); }
@@ -38,6 +43,7 @@ private:
     }
     std::string caption_;
     bool ownColors_ = false;
+    int picture_ = 0;
 };
 
 // Made by the backend linked into the program.

@@ -8,6 +8,8 @@
 //                             an editable combo's text becomes the item's, without onChange
 //   editable: setText() by code -> onChange{Code} when the text differs
 //   editable: the user types    -> onChange{User}; the selection goes (-1)
+//   editable: the focus leaves (Tab, a click elsewhere) -> onLostFocus once, although
+//                             the real combo holds the focus in its inner edit field
 //   addItem/removeItem/clear raise nothing; removing or clearing the selected
 //   item leaves no selection, without an event.
 #include <string>

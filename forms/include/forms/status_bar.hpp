@@ -1,6 +1,12 @@
 #pragma once
-// A status bar along the bottom of its window: a row of panels. A text panel
-// shows its text; the clock panels show the time or date, kept by the backend.
+// A status bar along the bottom of its window: a row of panels, found by key.
+// A text panel shows the text the program gives it. The other styles show
+// what the backend itself keeps current: the time in the user's long time
+// format, the date in the user's short date format, "CAPS" while Caps Lock is
+// on. Their text in the model stays empty; panels() tells each panel's style.
+//
+// Events:
+//   the user double-clicks the bar -> onDoubleClick
 #include <string>
 #include <vector>
 
@@ -13,10 +19,11 @@ enum class PanelStyle { Text, Time, Date, CapsLock };
 struct StatusPanel {
     std::string key;
     PanelStyle style = PanelStyle::Text;
-    std::string text;
-    int width = 0;  // twips; 0 for the last panel takes the rest
+    std::string text;  // text panels only
+    int width = 0;     // twips; a panel of width 0 takes the rest of the bar
+    std::string toolTip;
     bool operator==(const StatusPanel& o) const {
-        return key == o.key && style == o.style && text == o.text && width == o.width;
+        return key == o.key && style == o.style && text == o.text && width == o.width && toolTip == o.toolTip;
     }
 };
 
@@ -36,7 +43,9 @@ public:
     void setText(const std::string& text);
 
     const std::vector<StatusPanel>& panels() const { return panels_; }
+    // Replaces every panel; a clock or Caps Lock panel keeps no text.
     void setPanels(const std::vector<StatusPanel>& panels);
+    // Sets the text of the text panel with that key (other styles ignore it).
     void setPanelText(const std::string& key, const std::string& text);
 
     bool focusable() const override { return false; }
