@@ -2,6 +2,7 @@
 // Everything Tarrow needs from outside its windows, made once in WinMain (or a test).
 #include "forms/app.hpp"
 #include "messenger/process_runner.hpp"
+#include "platform/case_mapping.hpp"
 #include "platform/clock.hpp"
 #include "platform/settings_store.hpp"
 
@@ -12,6 +13,7 @@ struct Context {
     platform::SettingsStore& settings;
     messenger::ProcessRunner& runner;
     platform::Clock& clock;
+    platform::CaseMapping& cases;
 };
 
 }  // namespace tarrow

@@ -11,8 +11,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     auto settings = platform::makeRegistrySettingsStore();
     auto runner = messenger::makeWin32ProcessRunner();
     auto clock = platform::makeSystemClock();
+    auto cases = platform::makeSystemCaseMapping();
     forms::App app("Tarrow");
-    tarrow::Context context{app, *settings, *runner, *clock};
+    tarrow::Context context{app, *settings, *runner, *clock, *cases};
     tarrow::Program program(context);
     program.mainWindow.show();
     return app.run();

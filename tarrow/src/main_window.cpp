@@ -97,12 +97,12 @@ void MainWindow::design() {
 void MainWindow::startUp() {
     domain.setEnabled(domainCheck.checked());
 
-    for (const std::string& entry : splitList(readSetting(context_.settings, kSettings, kAddressList),
-                                              EntryCase::AsStored))
+    for (const std::string& entry : splitList(readSetting(context_.settings, kSettings, kAddressList)))
         recipient.addItem(entry);
 
-    for (const std::string& entry : splitList(readSetting(context_.settings, kSettings, kDomains), EntryCase::Upper))
-        domain.addItem(entry);
+    // Domains are shown in upper case, by the system's case mapping (every script).
+    for (const std::string& entry : splitList(readSetting(context_.settings, kSettings, kDomains)))
+        domain.addItem(context_.cases.upper(entry));
 }
 
 // The two switches exclude each other. Each first unticks the other (whose own

@@ -29,32 +29,10 @@ std::string trimBlanks(const std::string& text) {
     return text.substr(begin, text.find_last_not_of(' ') - begin + 1);
 }
 
-namespace {
-
-// Upper case for ASCII letters and for the accented letters of Latin-1
-// (U+00E0..U+00FE but the division sign), which is what domain names use.
-std::string upperCase(const std::string& text) {
-    std::string out = text;
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(out[i]);
-        if (c >= 'a' && c <= 'z') {
-            out[i] = static_cast<char>(c - 'a' + 'A');
-        } else if (c == 0xC3 && i + 1 < out.size()) {
-            unsigned char next = static_cast<unsigned char>(out[i + 1]);
-            if (next >= 0xA0 && next <= 0xBE && next != 0xB7) out[i + 1] = static_cast<char>(next - 0x20);
-            ++i;
-        }
-    }
-    return out;
-}
-
-}  // namespace
-
-std::vector<std::string> splitList(const std::string& stored, EntryCase entryCase) {
+std::vector<std::string> splitList(const std::string& stored) {
     std::vector<std::string> entries;
     auto finish = [&](const std::string& entry) {
-        std::string trimmed = trimBlanks(entry);
-        entries.push_back(entryCase == EntryCase::Upper ? upperCase(trimmed) : trimmed);
+        entries.push_back(trimBlanks(entry));
     };
     std::string current;
     for (char c : stored) {

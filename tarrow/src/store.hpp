@@ -34,12 +34,10 @@ std::string readSetting(platform::SettingsStore& store, const char* section, con
 bool writeSetting(platform::SettingsStore& store, const char* section, const std::string& key,
                   const std::string& value);
 
-enum class EntryCase { AsStored, Upper };
-
-// Splits a stored list at every ",": each entry is trimmed of blanks (and
-// upper-cased for domains). A trailing comma, two commas in a row or empty
-// text each give one empty entry; order and duplicates are kept.
-std::vector<std::string> splitList(const std::string& stored, EntryCase entryCase);
+// Splits a stored list at every ",": each entry is trimmed of blanks. A
+// trailing comma, two commas in a row or empty text each give one empty
+// entry; order and duplicates are kept.
+std::vector<std::string> splitList(const std::string& stored);
 
 // Blanks (spaces only) removed from both ends, or from the end alone.
 std::string trimBlanks(const std::string& text);

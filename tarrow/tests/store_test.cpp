@@ -1,6 +1,7 @@
 // How the stored address and domain lists become combo-box entries.
 #include <gtest/gtest.h>
 
+#include "platform/case_mapping.hpp"
 #include "store.hpp"
 
 namespace tarrow {
@@ -9,23 +10,26 @@ namespace {
 using Strings = std::vector<std::string>;
 
 TEST(SplitList, EveryCommaEndsOneTrimmedEntry) {
-    EXPECT_EQ((Strings{"a", "b"}), splitList("a, b", EntryCase::AsStored));
-    EXPECT_EQ((Strings{"pc1", "pc2", ""}), splitList(" pc1 ,pc2,", EntryCase::AsStored));
-    EXPECT_EQ((Strings{"a", "", "b"}), splitList("a,,b", EntryCase::AsStored));
-    EXPECT_EQ((Strings{""}), splitList("", EntryCase::AsStored));
-    EXPECT_EQ((Strings{"", ""}), splitList("  ,  ", EntryCase::AsStored));
+    EXPECT_EQ((Strings{"a", "b"}), splitList("a, b"));
+    EXPECT_EQ((Strings{"pc1", "pc2", ""}), splitList(" pc1 ,pc2,"));
+    EXPECT_EQ((Strings{"a", "", "b"}), splitList("a,,b"));
+    EXPECT_EQ((Strings{""}), splitList(""));
+    EXPECT_EQ((Strings{"", ""}), splitList("  ,  "));
 }
 
 TEST(SplitList, KeepsOrderDuplicatesInnerBlanksAndLineBreaks) {
-    EXPECT_EQ((Strings{"pc9", "pc1", "pc9"}), splitList("pc9,pc1,pc9", EntryCase::AsStored));
-    EXPECT_EQ((Strings{"big pc", "x\r\ny"}), splitList("big pc , x\r\ny", EntryCase::AsStored));
-    EXPECT_EQ((Strings{"\tpc1"}), splitList("\tpc1 ", EntryCase::AsStored));  // only blanks are trimmed
+    EXPECT_EQ((Strings{"pc9", "pc1", "pc9"}), splitList("pc9,pc1,pc9"));
+    EXPECT_EQ((Strings{"big pc", "x\r\ny"}), splitList("big pc , x\r\ny"));
+    EXPECT_EQ((Strings{"\tpc1"}), splitList("\tpc1 "));  // only blanks are trimmed
 }
 
-TEST(SplitList, DomainsAreUpperCased) {
-    EXPECT_EQ((Strings{"SALES", "HQ"}), splitList(" sales , hq ", EntryCase::Upper));
-    EXPECT_EQ((Strings{"ZÜRICH-2", "MIXED"}), splitList("zürich-2,MiXeD", EntryCase::Upper));
-    EXPECT_EQ((Strings{"pc1"}), splitList("pc1", EntryCase::AsStored));
+TEST(CaseMapping, TheStandInMapsLatinGreekAndCyrillicLetters) {
+    platform::SimpleCaseMapping cases;
+    EXPECT_EQ("ZÜRICH-2 MIXED", cases.upper("zürich-2 MiXeD"));
+    EXPECT_EQ("ΑΘΗΝΑΣ ΟΔΟΣ", cases.upper("αθηνας οδος"));
+    EXPECT_EQ("ΑΘΗΝΑΣ", cases.upper("Αθηνας"));
+    EXPECT_EQ("МОСКВА ЁЛКА", cases.upper("москва ёлка"));
+    EXPECT_EQ("÷ 1 ß", cases.upper("÷ 1 ß"));  // no upper case of their own
 }
 
 }  // namespace

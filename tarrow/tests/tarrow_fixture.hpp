@@ -43,7 +43,8 @@ struct Tarrow : ::testing::Test {
     SplitRunner runner;
     platform::FixedClock clock{{2026, 12, 8, 17, 39, 9}};  // 08/12/2026 17:39:09
     forms::App app{"Tarrow"};
-    Context context{app, store, runner, clock};
+    platform::SimpleCaseMapping cases;
+    Context context{app, store, runner, clock, cases};
     Program program{context};
     MainWindow& form = program.mainWindow;
     forms::headless::Driver user{app};

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/case_mapping.hpp"
 #include "platform/clock.hpp"
 #include "platform/settings_store.hpp"
 
@@ -11,6 +12,7 @@ namespace platform {
 
 std::unique_ptr<SettingsStore> makeRegistrySettingsStore();
 std::unique_ptr<Clock> makeSystemClock();
+std::unique_ptr<CaseMapping> makeSystemCaseMapping();
 // The folder the running program was started from, without a trailing backslash.
 std::string programFolder();
 

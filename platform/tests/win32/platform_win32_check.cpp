@@ -130,6 +130,21 @@ TEST(system_clock_now_and_user_formats) {
     CHECK_EQ(clock->shortDate(when), "");
 }
 
+TEST(system_case_mapping_knows_every_script) {
+    auto cases = platform::makeSystemCaseMapping();
+    CHECK_EQ(cases->upper("zürich αθηνα москва 1"), "ZÜRICH ΑΘΗΝΑ МОСКВА 1");
+    CHECK_EQ(cases->upper(""), "");
+}
+
+// A write the registry refuses tells why, with the system's number and text.
+TEST(refused_write_reports_the_system_reason) {
+    ScratchStore s;
+    CHECK(!s.store->writeValue(s.app, std::string(300, 'k'), "key", "value"));  // key names are at most 255 long
+    const platform::StoreError error = s.store->lastError();
+    CHECK(error.number != 0);
+    CHECK(!error.text.empty());
+}
+
 TEST(program_folder_holds_the_exe) {
     const std::string folder = platform::programFolder();
     CHECK(!folder.empty() && folder.back() != '\\');
