@@ -51,7 +51,7 @@ std::string TextBox::selectedText() const {
 
 void TextBox::select(int start, int length) {
     userSelected(start, length);
-    update(Aspect::Selection);
+    if (auto* peer = kindPeer<Peer>()) peer->writeSelection(selection_);
 }
 
 void TextBox::selectAll() { select(0, characterCount(text_)); }
@@ -62,13 +62,13 @@ void TextBox::replaceSelection(const std::string& text) {
     std::size_t to = byteOffset(text_, selection.start + selection.length);
     std::string next = text_.substr(0, from) + text + text_.substr(to);
     selection_ = Selection{selection.start + characterCount(text), 0};
-    if (next == text_) {
-        update(Aspect::Selection);
-        return;
+    bool changed = next != text_;
+    if (changed) {
+        text_ = next;
+        update(Aspect::Text);
     }
-    text_ = next;
-    update(Aspect::Text);
-    update(Aspect::Selection);
+    if (auto* peer = kindPeer<Peer>()) peer->writeSelection(selection_);
+    if (!changed) return;
     raiseChange(Origin::User);
 }
 

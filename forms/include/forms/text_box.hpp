@@ -22,7 +22,7 @@ public:
     TextBox(Window& window, std::string name);
 
     // What the backend mirrors of a text box besides the common properties.
-    enum class Aspect { Text, ReadOnly, MaxLength, Selection };
+    enum class Aspect { Text, ReadOnly, MaxLength };
     // Positions as the user sees them: one per character, one per CR LF line
     // break. An empty selection is the caret.
     struct Selection {
@@ -35,6 +35,8 @@ public:
         // The real box's selection, where one exists (its user selects without
         // telling anyone); false leaves the model's own.
         virtual bool readSelection(Selection& /*selection*/) const { return false; }
+        // Selects in the real box (after a new text, which leaves the caret at its end).
+        virtual void writeSelection(const Selection& /*selection*/) {}
     };
 
     std::string text() const override { return text_; }
