@@ -34,7 +34,8 @@ public:
         addString(L"MS Shell Dlg");
     }
 
-    void addItem(WORD windowClass, DWORD style, short x, short y, short width, short height, int id) {
+    void addItem(WORD windowClass, DWORD style, short x, short y, short width, short height, int id,
+                 const wchar_t* text = L"") {
         if (words_.size() % 2) words_.push_back(0);  // each item starts on a DWORD boundary
         addDword(style | WS_CHILD | WS_VISIBLE);
         addDword(0);
@@ -42,7 +43,7 @@ public:
         words_.push_back(static_cast<WORD>(id));
         words_.push_back(0xFFFF);
         words_.push_back(windowClass);
-        words_.push_back(0);  // no text: set when it opens
+        addString(text);
         words_.push_back(0);  // no creation data
     }
 
@@ -106,8 +107,8 @@ std::string Win32AppPeer::inputBox(const InputBoxRequest& request) {
     DialogTemplate layout(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_CENTER, 252, 82, 4);
     layout.addItem(kStaticClass, SS_LEFT | SS_NOPREFIX, 7, 7, 180, 50, kPromptId);
     layout.addItem(kEditClass, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, 62, 238, 13, kInputBoxEditId);
-    layout.addItem(kButtonClass, BS_DEFPUSHBUTTON | WS_TABSTOP, 195, 7, 50, 14, IDOK);
-    layout.addItem(kButtonClass, BS_PUSHBUTTON | WS_TABSTOP, 195, 25, 50, 14, IDCANCEL);
+    layout.addItem(kButtonClass, BS_DEFPUSHBUTTON | WS_TABSTOP, 195, 7, 50, 14, IDOK, L"OK");
+    layout.addItem(kButtonClass, BS_PUSHBUTTON | WS_TABSTOP, 195, 25, 50, 14, IDCANCEL, L"Cancel");
     InputBoxState state{request, {}};
     INT_PTR result = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), layout.get(), ownWindowForBox(), &inputBoxProc,
                                              reinterpret_cast<LPARAM>(&state));
