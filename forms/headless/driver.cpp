@@ -12,34 +12,43 @@ void Driver::focus(Control& control) {
     App::Dispatch dispatch(app_);
     if (!control.window().loaded()) throw std::logic_error("focus: window " + control.window().name() + " is not loaded");
     if (!control.visible() || !control.enabled()) throw std::logic_error("focus: " + control.name() + " cannot be reached");
-    if (control.focusable()) control.window().focusArrived(control);
+    if (!control.focusable() || control.hasFocus()) return;
+    control.window().focusArrived(control);
+    if (auto* box = dynamic_cast<TextBox*>(&control); box && box->hasFocus())
+        box->userSelected(characterCount(box->text()), 0);
 }
 
-// Removes the last character (a CR LF pair counts as one) from a text.
-static void removeLastCharacter(std::string& text) {
-    if (text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0) {
-        text.resize(text.size() - 2);
-        return;
+void Driver::select(TextBox& box, int start, int length) {
+    focus(box);
+    box.userSelected(start, length);
+}
+
+int Driver::timesBusy(const Window& window) const {
+    int times = 0;
+    for (const std::string& name : peer_.busyWindows) times += name == window.name();
+    return times;
+}
+
+// Puts typed text in place of the selection, caret after it; Backspace with
+// nothing selected takes the character before the caret (a line break is one).
+void Driver::replaceTyped(TextBox& box, const std::string& with, bool deletingBack) {
+    TextBox::Selection selection = box.selection();
+    if (deletingBack && selection.length == 0) {
+        if (selection.start == 0) return;
+        selection = TextBox::Selection{selection.start - 1, 1};
     }
-    while (!text.empty()) {
-        unsigned char c = static_cast<unsigned char>(text.back());
-        text.pop_back();
-        if ((c & 0xC0) != 0x80) break;  // stop after the first byte of a UTF-8 sequence
-    }
+    const std::string& text = box.text();
+    std::size_t from = byteOffset(text, selection.start);
+    std::size_t to = byteOffset(text, selection.start + selection.length);
+    std::string next = text.substr(0, from) + with + text.substr(to);
+    if (box.maxLength() > 0 && !deletingBack && utf16Length(next) > static_cast<size_t>(box.maxLength())) return;
+    box.userEdited(next, selection.start + characterCount(with));
 }
 
 void Driver::applyKeyEffect(TextBox& box, int keyCode, int keyAscii) {
     if (box.readOnly()) return;
-    std::string text = box.text();
-    if (keyCode == keys::Back) {
-        removeLastCharacter(text);
-    } else if (keyAscii == '\r' || keyAscii == '\n') {
-        if (!box.multiLine()) return;
-        text += "\r\n";
-    } else {
-        return;
-    }
-    box.userEdited(text);
+    if (keyCode == keys::Back) replaceTyped(box, "", true);
+    else if ((keyAscii == '\r' || keyAscii == '\n') && box.multiLine()) replaceTyped(box, "\r\n");
 }
 
 void Driver::pressKey(Control& control, int keyCode, int shiftState) {
@@ -63,9 +72,7 @@ void Driver::typeCharacter(Control& control, const std::string& character, int k
     int keyAscii = static_cast<unsigned char>(character[0]);
     if (control.userKeyPress(keyAscii) && control.window().loaded()) {
         if (auto* box = dynamic_cast<TextBox*>(&control); box && !box->readOnly()) {
-            bool full = box->maxLength() > 0 &&
-                        utf16Length(box->text()) + utf16Length(character) > static_cast<size_t>(box->maxLength());
-            if (!full) box->userEdited(box->text() + character);
+            replaceTyped(*box, character);
         } else if (auto* combo = dynamic_cast<ComboBox*>(&control); combo && combo->style() == ComboStyle::DropDown) {
             combo->userEdited(combo->text() + character);
         }

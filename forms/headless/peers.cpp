@@ -32,12 +32,44 @@ MessageResult HeadlessAppPeer::messageBox(const MessageBoxRequest& request) {
     return answer;
 }
 
+std::string HeadlessAppPeer::inputBox(const InputBoxRequest& request) {
+    inputBoxes.push_back(request);
+    if (inputAnswers.empty())
+        throw std::logic_error("unexpected input box \"" + request.prompt + "\" titled \"" + request.title + "\"");
+    std::optional<std::string> answer = inputAnswers.front();
+    inputAnswers.pop_front();
+    return answer.value_or(std::string());
+}
+
+bool HeadlessAppPeer::setClipboardText(const std::string& text) {
+    if (refuseClipboard) return false;
+    clipboard = text;
+    return true;
+}
+
 namespace {
 
 class NullWindowPeer : public WindowPeer {
 public:
     explicit NullWindowPeer(Window& window) : window_(window) {}
-    void sync(WindowProperty) override {}
+    void sync(WindowProperty what) override {
+        if (what == WindowProperty::Busy && window_.busy()) app().busyWindows.push_back(window_.name());
+    }
+    void orphan() override { orphaned_ = true; }
+    // Nothing blocks headless: the actions queued for this window run now, in
+    // order, until one of them closes it.
+    void runModal() override {
+        auto& queue = app().modalActions;
+        while (!orphaned_ && window_.visible() && !window_.app().ended()) {
+            auto next = queue.begin();
+            while (next != queue.end() && next->first != &window_) ++next;
+            if (next == queue.end())
+                throw std::logic_error("modal window \"" + window_.name() + "\" stays open: no action queued closes it");
+            std::function<void()> action = std::move(next->second);
+            queue.erase(next);
+            action();
+        }
+    }
     void show() override {}
     void hide() override {}
     void bringToFront() override {}
@@ -47,7 +79,9 @@ public:
     }
 
 private:
+    HeadlessAppPeer& app() { return static_cast<HeadlessAppPeer&>(window_.app().peer()); }
     Window& window_;
+    bool orphaned_ = false;
 };
 
 // Every kind's peer: nothing to mirror.

@@ -26,6 +26,15 @@ MessageResult App::messageBox(const std::string& text, MessageButtons buttons, M
     return messageBox(text, title_, buttons, icon);
 }
 
+std::string App::inputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) {
+    record("InputBox(" + title + ")");
+    return peer_->inputBox(InputBoxRequest{prompt, title, defaultText});
+}
+
+std::string App::clipboardText() { return peer_->clipboardText(); }
+
+bool App::setClipboardText(const std::string& text) { return peer_->setClipboardText(text); }
+
 int App::run() {
     if (ended_ || loaded_.empty()) return 0;
     return peer_->run();

@@ -1,6 +1,7 @@
 #include "forms/window.hpp"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "forms/app.hpp"
 #include "forms/button.hpp"
@@ -50,6 +51,7 @@ void Window::resetProperties() {
     defaultButton_ = cancelButton_ = nullptr;
     windowState_ = WindowState::Normal;
     mdiParent_ = nullptr;
+    busy_ = false;
     focused_ = nullptr;
     for (size_t i = 0; i < controls_.size(); ++i) {
         controls_[i]->reset();
@@ -116,6 +118,32 @@ void Window::show() {
     if (peer_) peer_->show();
     // A window shown with no control focused gives the focus to the first in tab order.
     if (!focused_) focusNext();
+}
+
+void Window::showModal() {
+    if (app_.ended()) return;
+    if (visible_) throw std::logic_error("window \"" + name_ + "\" is shown already and cannot be shown modally");
+    // Counted as a dispatch while it runs, so that the window's peers (and the
+    // window itself, handed to destroyLater) stay until the modal loop is over.
+    App::Dispatch dispatch(app_);
+    show();
+    if (!visible_ || !peer_) return;
+    app_.record(name_ + ".ShowModal");
+    modal_ = true;
+    WindowPeer* peer = peer_.get();  // retired, not destroyed, if the window unloads meanwhile
+    try {
+        peer->runModal();
+    } catch (...) {
+        modal_ = false;
+        throw;
+    }
+    modal_ = false;
+}
+
+void Window::setBusy(bool on) {
+    if (on == busy_) return;
+    busy_ = on;
+    if (peer_) peer_->sync(WindowProperty::Busy);
 }
 
 void Window::hide() {

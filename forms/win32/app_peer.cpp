@@ -35,7 +35,8 @@ UINT iconFlags(MessageIcon icon) {
     }
 }
 
-// The owner of a box: our own active window, so that the box is modal to it.
+}  // namespace
+
 HWND ownWindowForBox() {
     HWND active = GetActiveWindow();
     if (active) return active;
@@ -43,6 +44,17 @@ HWND ownWindowForBox() {
     DWORD process = 0;
     if (foreground) GetWindowThreadProcessId(foreground, &process);
     return process == GetCurrentProcessId() ? foreground : nullptr;
+}
+
+namespace {
+
+// Another program may hold the clipboard for a moment: a few short tries.
+bool openClipboard(HWND owner) {
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        if (OpenClipboard(owner)) return true;
+        Sleep(20);
+    }
+    return false;
 }
 
 }  // namespace
@@ -69,6 +81,40 @@ MessageResult Win32AppPeer::messageBox(const MessageBoxRequest& request) {
     UINT flags = buttonFlags(request.buttons) | iconFlags(request.icon) | (owner ? 0 : MB_TASKMODAL);
     int result = MessageBoxW(owner, platform::widen(request.text).c_str(), platform::widen(request.title).c_str(), flags);
     return result ? static_cast<MessageResult>(result) : MessageResult::Cancel;
+}
+
+std::string Win32AppPeer::clipboardText() {
+    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !openClipboard(hiddenOwner())) return {};
+    std::string text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (auto* wide = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = platform::narrow(wide);
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+bool Win32AppPeer::setClipboardText(const std::string& text) {
+    std::wstring wide = platform::widen(text);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
+    if (!memory) return false;
+    if (auto* target = static_cast<wchar_t*>(GlobalLock(memory))) {
+        wide.copy(target, wide.size());
+        target[wide.size()] = L'\0';
+        GlobalUnlock(memory);
+    }
+    // Our hidden window owns the clipboard: with no owner, SetClipboardData may fail.
+    if (!openClipboard(hiddenOwner())) {
+        GlobalFree(memory);
+        return false;
+    }
+    EmptyClipboard();
+    bool placed = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;  // the system owns it now
+    CloseClipboard();
+    if (!placed) GlobalFree(memory);
+    return placed;
 }
 
 int Win32AppPeer::run() {

@@ -6,11 +6,17 @@
 
 namespace forms::win32 {
 
+// The owner of a box: our own active window, so that the box is modal to it.
+HWND ownWindowForBox();
+
 class Win32AppPeer : public AppPeer {
 public:
     Win32AppPeer();
     ~Win32AppPeer() override;
     MessageResult messageBox(const MessageBoxRequest& request) override;
+    std::string inputBox(const InputBoxRequest& request) override;  // input_box.cpp
+    std::string clipboardText() override;
+    bool setClipboardText(const std::string& text) override;
     int run() override;
     void quit() override;
     // The owner of windows that have no taskbar button of their own.

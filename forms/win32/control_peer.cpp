@@ -224,6 +224,11 @@ LRESULT ControlPeerBase::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             control_.userKeyUp(static_cast<int>(wParam), currentShiftState());
             break;
         case WM_SETCURSOR:
+            // The window's wait cursor wins over the control's own.
+            if (control_.window().busy()) {
+                SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_WAIT)));
+                return TRUE;
+            }
             if (control_.cursor() == Cursor::Hand) {
                 SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND)));
                 return TRUE;

@@ -49,21 +49,28 @@ public:
         }
         if (box.readOnly()) style |= ES_READONLY;
         if (box.tabStop()) style |= WS_TABSTOP;
-        const wchar_t* windowClass = box.rich() && richEditLoaded() ? RICHEDIT_CLASSW : L"EDIT";
+        richEdit_ = box.rich() && richEditLoaded();
         syncing_ = true;
-        create(windowClass, style, WS_EX_CLIENTEDGE, box.text());
+        create(richEdit_ ? RICHEDIT_CLASSW : L"EDIT", style, WS_EX_CLIENTEDGE, box.text());
         if (box.rich()) {
             SendMessageW(hwnd_, EM_SETEVENTMASK, 0, ENM_CHANGE);
             SendMessageW(hwnd_, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(toColorRef(box.backColor())));
         }
         applyMaxLength();
+        writeSelection(box.selection());
         syncing_ = false;
     }
 
     void update(TextBox::Aspect what) override {
         syncing_ = true;
         switch (what) {
-            case TextBox::Aspect::Text: SetWindowTextW(hwnd_, platform::widen(box_.text()).c_str()); break;
+            case TextBox::Aspect::Text: {
+                // The caret after the new text, as the model has it.
+                SetWindowTextW(hwnd_, platform::widen(box_.text()).c_str());
+                int end = unitOffset(box_.text(), characterCount(box_.text()), lineBreakUnits());
+                SendMessageW(hwnd_, EM_SETSEL, static_cast<WPARAM>(end), static_cast<LPARAM>(end));
+                break;
+            }
             case TextBox::Aspect::ReadOnly: SendMessageW(hwnd_, EM_SETREADONLY, box_.readOnly(), 0); break;
             case TextBox::Aspect::MaxLength: applyMaxLength(); break;
         }
@@ -74,6 +81,26 @@ public:
         if (what == Property::BackColor && box_.rich())
             SendMessageW(hwnd_, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(toColorRef(box_.backColor())));
         ControlPeerBase::sync(what);
+    }
+
+    // The edit control keeps the selection and tells nobody when the user
+    // changes it, so the model asks for it here; positions are converted from
+    // UTF-16 units, a line break taking two in an EDIT and one in a rich edit.
+    bool readSelection(TextBox::Selection& selection) const override {
+        DWORD start = 0, end = 0;
+        SendMessageW(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        const std::string text = box_.text();
+        selection.start = positionAtUnit(text, static_cast<int>(start), lineBreakUnits());
+        selection.length = positionAtUnit(text, static_cast<int>(end), lineBreakUnits()) - selection.start;
+        return true;
+    }
+
+    void writeSelection(const TextBox::Selection& selection) override {
+        const std::string text = box_.text();
+        int start = unitOffset(text, selection.start, lineBreakUnits());
+        int end = unitOffset(text, selection.start + selection.length, lineBreakUnits());
+        SendMessageW(hwnd_, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
+        SendMessageW(hwnd_, EM_SCROLLCARET, 0, 0);
     }
 
     bool onCommand(WORD code) override {
@@ -98,12 +125,14 @@ protected:
     }
 
 private:
+    int lineBreakUnits() const { return richEdit_ ? 1 : 2; }
     void applyMaxLength() {
         UINT limit = box_.maxLength() > 0 ? static_cast<UINT>(box_.maxLength()) : 0;
         if (box_.rich()) SendMessageW(hwnd_, EM_EXLIMITTEXT, 0, limit ? limit : 0x7FFFFFFE);
         else SendMessageW(hwnd_, EM_LIMITTEXT, limit, 0);
     }
     TextBox& box_;
+    bool richEdit_ = false;
 };
 
 }  // namespace forms::win32

@@ -81,6 +81,7 @@ WindowPeerImpl::WindowPeerImpl(Window& window) : window_(window) {
 }
 
 WindowPeerImpl::~WindowPeerImpl() {
+    endModal();
     if (toolTips_) DestroyWindow(toolTips_);
     if (accelerators_) DestroyAcceleratorTable(accelerators_);
     if (!hwnd_) return;
@@ -219,6 +220,15 @@ void WindowPeerImpl::sync(WindowProperty what) {
             if (window_.visible()) applyWindowState();
             break;
         case WindowProperty::Menu: buildMenuBar(); break;
+        case WindowProperty::Busy:
+            if (window_.busy()) {
+                SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_WAIT)));
+            } else {
+                // A mouse move where the mouse is: each window then sets its own cursor again.
+                POINT at{};
+                if (GetCursorPos(&at)) SetCursorPos(at.x, at.y);
+            }
+            break;
         case WindowProperty::DefaultButton:
             for (Control* control : window_.controls())
                 markDefaultButton(control->peer(), control == static_cast<Control*>(window_.defaultButton()));
@@ -256,7 +266,58 @@ void WindowPeerImpl::show() {
     restoreFocus();
 }
 
-void WindowPeerImpl::hide() { ShowWindow(hwnd_, SW_HIDE); }
+// Enabled again before it hides, the owner is the window that comes to the front.
+void WindowPeerImpl::hide() {
+    endModal();
+    ShowWindow(hwnd_, SW_HIDE);
+}
+
+namespace {
+
+struct ModalRun {
+    HWND self;
+    std::vector<HWND>* disabled;
+};
+
+// Disables each visible, enabled top-level window of the thread but the modal
+// one and its own pop-ups (tool tips).
+BOOL CALLBACK disableOtherWindow(HWND hwnd, LPARAM lParam) {
+    auto* run = reinterpret_cast<ModalRun*>(lParam);
+    if (hwnd != run->self && GetWindow(hwnd, GW_OWNER) != run->self && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) {
+        EnableWindow(hwnd, FALSE);
+        run->disabled->push_back(hwnd);
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+// A message loop of its own until the window hides (an unload hides the
+// retired peer too) or the program quits, whose quit message is passed on
+// to the outer loop.
+void WindowPeerImpl::runModal() {
+    ModalRun run{hwnd_, &disabledByModal_};
+    EnumThreadWindows(GetCurrentThreadId(), &disableOtherWindow, reinterpret_cast<LPARAM>(&run));
+    modal_ = true;
+    MSG message;
+    while (modal_ && IsWindowVisible(hwnd_)) {
+        BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    endModal();
+}
+
+void WindowPeerImpl::endModal() {
+    modal_ = false;
+    for (HWND hwnd : disabledByModal_)
+        if (IsWindow(hwnd)) EnableWindow(hwnd, TRUE);
+    disabledByModal_.clear();
+}
 
 void WindowPeerImpl::bringToFront() {
     if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
@@ -347,6 +408,12 @@ LRESULT WindowPeerImpl::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             FillRect(reinterpret_cast<HDC>(wParam), &client, background_.get(window_.backColor()));
             return 1;
         }
+        case WM_SETCURSOR:  // the wait cursor while code blocks
+            if (window_.busy()) {
+                SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_WAIT)));
+                return TRUE;
+            }
+            break;
         case WM_CLOSE:  // the close box: the model decides whether the window goes
             window_.userClose();
             return 0;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "forms/peer.hpp"
 #include "forms/window.hpp"
@@ -35,6 +36,7 @@ public:
     void hide() override;
     void bringToFront() override;
     void popupMenu(MenuItem& menu) override;
+    void runModal() override;
 
     // Tool tips of the window's controls (an inner window shares its control's tip).
     void setToolTip(HWND control, HWND inner, const std::string& text);
@@ -54,6 +56,8 @@ private:
     void buildAccelerators();
     LRESULT defaultProc(UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT orphanedProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // Enables again the windows a modal run disabled, and ends that run.
+    void endModal();
     // Offers a message to the controls' peers that hook their window's messages.
     bool offerToControls(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
@@ -66,6 +70,8 @@ private:
     HWND toolTips_ = nullptr;
     Brush background_;
     int dpi_ = 96;
+    bool modal_ = false;
+    std::vector<HWND> disabledByModal_;
 };
 
 }  // namespace forms::win32

@@ -28,6 +28,15 @@ public:
     MessageResult messageBox(const std::string& text, MessageButtons buttons = MessageButtons::Ok,
                              MessageIcon icon = MessageIcon::None);
 
+    // A modal box asking for one line of text, the default selected; returns
+    // the text entered, or "" when the user cancels.
+    std::string inputBox(const std::string& prompt, const std::string& title, const std::string& defaultText = "");
+
+    // The clipboard's text: "" when it holds no text or cannot be opened
+    // (another program may hold it); setting returns false in that case.
+    std::string clipboardText();
+    bool setClipboardText(const std::string& text);
+
     // Runs the event loop until the program ends (headless: returns at once).
     int run();
     // Ends the program at once: every window goes without its unload event.

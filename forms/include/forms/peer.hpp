@@ -5,6 +5,7 @@
 // program and window factories below, and the one factory each control kind
 // declares next to its own peer interface (`makePeer(Label&)` and so on).
 #include <memory>
+#include <string>
 
 #include "forms/types.hpp"
 
@@ -31,7 +32,7 @@ public:
 };
 
 // What a peer of a window reads again from its model.
-enum class WindowProperty { Caption, BackColor, Bounds, WindowState, Menu, DefaultButton };
+enum class WindowProperty { Caption, BackColor, Bounds, WindowState, Menu, DefaultButton, Busy };
 
 class WindowPeer {
 public:
@@ -42,6 +43,9 @@ public:
     virtual void bringToFront() = 0;
     // Shows a menu's sub-items as a pop-up menu at the mouse position.
     virtual void popupMenu(MenuItem& menu) = 0;
+    // Called with the window just shown modally: returns once it is hidden
+    // (also by its unload, which hides a retired peer) or the program ends.
+    virtual void runModal() = 0;
     // As ControlPeer::orphan, for a window object being destroyed.
     virtual void orphan() {}
 };
@@ -50,6 +54,12 @@ class AppPeer {
 public:
     virtual ~AppPeer() = default;
     virtual MessageResult messageBox(const MessageBoxRequest& request) = 0;
+    // The text entered, or "" when the user cancelled.
+    virtual std::string inputBox(const InputBoxRequest& request) = 0;
+    // The clipboard's text ("" when it holds none or cannot be opened), and
+    // setting it (false when the clipboard cannot be opened).
+    virtual std::string clipboardText() = 0;
+    virtual bool setClipboardText(const std::string& text) = 0;
     // Runs the event loop until the program ends; returns the exit code.
     virtual int run() = 0;
     // Asks the event loop to stop.

@@ -102,4 +102,21 @@ std::size_t utf16Length(const std::string& text);
 // to case, as the system's lists sort.
 bool lessIgnoringCase(const std::string& a, const std::string& b);
 
+struct InputBoxRequest {
+    std::string prompt;
+    std::string title;
+    std::string defaultText;
+};
+
+// Positions in a text as the user sees it: one character per Unicode
+// character, and one for a CR LF line break. Positions past the end count
+// as the end.
+int characterCount(const std::string& text);
+std::size_t byteOffset(const std::string& text, int position);
+// The same position in UTF-16 units, where a line break takes lineBreakUnits
+// (2 in a plain edit control, which keeps CR LF; 1 in a rich edit, which
+// keeps a lone CR), and back.
+int unitOffset(const std::string& text, int position, int lineBreakUnits);
+int positionAtUnit(const std::string& text, int units, int lineBreakUnits);
+
 }  // namespace forms

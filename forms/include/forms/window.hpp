@@ -44,6 +44,20 @@ public:
     void unload();
     bool loaded() const { return loaded_; }
     bool visible() const { return visible_; }
+    // Shows the window modally and returns once it is hidden or unloaded, or
+    // the program ends; meanwhile the program's other windows take no input
+    // (Win32: a nested message loop, the other windows disabled and enabled
+    // again before it returns). Headless nothing can block: the actions a
+    // test queued for this window (Driver::whileModal) run here, in order,
+    // until the window closes, and a window still open after them is an
+    // error naming it. Throws std::logic_error when the window is shown already.
+    void showModal();
+    bool modal() const { return modal_; }
+
+    // The wait cursor over the window and its controls, while code blocks in
+    // a handler (back to false at each load). BusyCursor sets it for a scope.
+    bool busy() const { return busy_; }
+    void setBusy(bool on);
 
     // Properties (reset to these defaults at each load, then design() sets its own).
     const std::string& caption() const { return caption_; }
@@ -137,6 +151,8 @@ private:
     bool visible_ = false;
     bool unloading_ = false;
     bool querying_ = false;
+    bool modal_ = false;
+    bool busy_ = false;
 
     std::string caption_;
     Color backColor_ = colors::ButtonFace;
@@ -150,6 +166,20 @@ private:
     Button* cancelButton_ = nullptr;
     WindowState windowState_ = WindowState::Normal;
     MdiFrame* mdiParent_ = nullptr;
+};
+
+// Shows the wait cursor over a window for the life of this object:
+//   { BusyCursor busy(window); runSlowThing(); }
+class BusyCursor {
+public:
+    explicit BusyCursor(Window& window) : window_(window), was_(window.busy()) { window_.setBusy(true); }
+    ~BusyCursor() { window_.setBusy(was_); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+private:
+    Window& window_;
+    bool was_;
 };
 
 }  // namespace forms

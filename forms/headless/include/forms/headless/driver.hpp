@@ -2,6 +2,7 @@
 // Acts on headless windows as a user would: focus, typing key by key, clicks,
 // picks, keys, menus, the close box and minimising. Modal boxes are answered
 // from a queue given in advance; every box shown is recorded.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,11 +29,29 @@ public:
     void answer(MessageResult result) { peer_.answers.push_back(result); }
     const std::vector<MessageBoxRequest>& boxes() const { return peer_.boxes; }
     void clearBoxes() { peer_.boxes.clear(); }
+    // Input boxes: the next is answered with this text (OK), or cancelled.
+    void answerInput(std::string text) { peer_.inputAnswers.emplace_back(std::move(text)); }
+    void cancelInput() { peer_.inputAnswers.emplace_back(std::nullopt); }
+    const std::vector<InputBoxRequest>& inputBoxes() const { return peer_.inputBoxes; }
+    // What the user does once the window is shown modally (each action runs
+    // once; showModal returns when one of them has closed the window).
+    void whileModal(Window& window, std::function<void()> action) {
+        peer_.modalActions.emplace_back(&window, std::move(action));
+    }
+    // How many times the window showed the wait cursor so far.
+    int timesBusy(const Window& window) const;
+    // The in-memory clipboard, and making it refuse to open.
+    std::string clipboard() const { return peer_.clipboard; }
+    void refuseClipboard(bool refuse) { peer_.refuseClipboard = refuse; }
     // Menus the program showed as pop-ups, by name, oldest first.
     const std::vector<std::string>& popups() const { return peer_.popups; }
 
-    // Puts the focus on a control as a click into it would.
+    // Puts the focus on a control as a click into it would (into a text box
+    // that did not have it: the caret after the text).
     void focus(Control& control);
+    // Selects part of a text box's text, as dragging the mouse over it would;
+    // typing then replaces it.
+    void select(TextBox& box, int start, int length);
     // Types text into a control, key by key: key down, key press, the edit, key up.
     void type(Control& control, const std::string& text);
     // Presses one key in a control (which gets the focus first).
@@ -72,6 +91,7 @@ public:
 private:
     void typeCharacter(Control& control, const std::string& character, int keyCode);
     void applyKeyEffect(TextBox& box, int keyCode, int keyAscii);
+    void replaceTyped(TextBox& box, const std::string& with, bool deletingBack = false);
 
     App& app_;
     HeadlessAppPeer& peer_;

@@ -2,7 +2,10 @@
 // The headless backend's program side: modal boxes are answered from a queue
 // given in advance, and every box shown is recorded.
 #include <deque>
+#include <functional>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "forms/peer.hpp"
@@ -14,6 +17,11 @@ public:
     // Answers the next box from the queue; a box with no answer queued throws,
     // so that the test that did not expect it fails, naming it.
     MessageResult messageBox(const MessageBoxRequest& request) override;
+    // Input boxes likewise, from their own queue (no text: Cancel).
+    std::string inputBox(const InputBoxRequest& request) override;
+    // An in-memory clipboard, which a test can make refuse to open.
+    std::string clipboardText() override { return refuseClipboard ? std::string() : clipboard; }
+    bool setClipboardText(const std::string& text) override;
     int run() override { return 0; }
     void quit() override { quitRequested_ = true; }
 
@@ -22,6 +30,13 @@ public:
     bool refuseTrayIcons = false;
     std::vector<MessageBoxRequest> boxes;
     std::vector<std::string> popups;  // names of the menus shown as pop-ups
+    std::deque<std::optional<std::string>> inputAnswers;
+    std::vector<InputBoxRequest> inputBoxes;
+    std::string clipboard;
+    bool refuseClipboard = false;
+    // What the user does while a window is shown modally, by window, in order.
+    std::deque<std::pair<const Window*, std::function<void()>>> modalActions;
+    std::vector<std::string> busyWindows;  // a window's name each time it became busy
     bool quitRequested() const { return quitRequested_; }
 
 private:

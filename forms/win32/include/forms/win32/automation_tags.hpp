@@ -17,6 +17,11 @@ constexpr const wchar_t* kNameProperty = L"FormsName";
 // notification-area icon; wParam is the icon's id, lParam the mouse message.
 constexpr UINT kTrayCallbackMessage = WM_APP + 1;
 
+// An input box is a dialog (#32770) of the program's process: its prompt is
+// the static with id 0xFFFF (as in a message box), its text the edit with
+// this id, its buttons IDOK and IDCANCEL.
+constexpr int kInputBoxEditId = 1000;
+
 // Atoms ignore letter case, and names such as "Cancel" and "CANCEL" must stay
 // apart: every capital letter and every '^' is written with a '^' before it
 // ("Cancel" is kept as "^Cancel"). A prefix keeps the name from matching an
