@@ -61,6 +61,17 @@ TEST_F(Events, SwallowedKeysChangeNothing) {
     EXPECT_EQ("ab", window.multi.text());
 }
 
+// Alt with a letter comes as a system key; it reaches the handlers like any other.
+TEST_F(Events, KeysHeldWithAltRaiseKeyDownAndKeyUpWithTheirShiftState) {
+    std::vector<int> downs;
+    window.single.onKeyDown = [&](forms::KeyEvent& e) { downs.push_back(e.keyCode * 8 + e.shift); };
+    app.startTrace();
+    driver.pressKey(window.single, 'X', forms::shift::Alt);
+    EXPECT_EQ(std::vector<int>{'X' * 8 + forms::shift::Alt}, downs);
+    EXPECT_TRACE(app, "txtSingle.KeyDown", "txtSingle.KeyUp");
+    EXPECT_EQ("", window.single.text());
+}
+
 TEST_F(Events, EnterMakesCrLfOnlyInMultiLineBoxesAndBackspaceTakesItBack) {
     driver.type(window.multi, "a\nb");
     driver.type(window.single, "a\nb");

@@ -206,10 +206,19 @@ LRESULT ControlPeerBase::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
             }
             return 0;
+        // Keys held with Alt (and F10) come as system keys: the model hears of
+        // them as of any other key, and the system then does its own with them.
         case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
             swallowChar_ = false;
             if (!control_.userKeyDown(static_cast<int>(wParam), currentShiftState())) {
                 swallowChar_ = true;
+                return 0;
+            }
+            break;
+        case WM_SYSCHAR:
+            if (swallowChar_) {
+                swallowChar_ = false;
                 return 0;
             }
             break;
@@ -221,6 +230,7 @@ LRESULT ControlPeerBase::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (!control_.userKeyPress(static_cast<int>(wParam))) return 0;
             break;
         case WM_KEYUP:
+        case WM_SYSKEYUP:
             control_.userKeyUp(static_cast<int>(wParam), currentShiftState());
             break;
         case WM_SETCURSOR:

@@ -210,9 +210,12 @@ void Driver::sendKeys(int keyCode, const std::wstring& characters) {
     auto send = [&](UINT message, WPARAM wParam, LPARAM flags) {
         if (HWND target = GetFocus()) SendMessageW(target, message, wParam, 1 | scan | flags);
     };
-    send(WM_KEYDOWN, static_cast<WPARAM>(keyCode), 0);
-    for (wchar_t character : characters) send(WM_CHAR, character, 0);
-    send(WM_KEYUP, static_cast<WPARAM>(keyCode), static_cast<LPARAM>(3) << 30);
+    // With Alt held a key comes as a system key, with the context bit set.
+    const bool alt = GetKeyState(VK_MENU) < 0;
+    const LPARAM context = alt ? static_cast<LPARAM>(1) << 29 : 0;
+    send(alt ? WM_SYSKEYDOWN : WM_KEYDOWN, static_cast<WPARAM>(keyCode), context);
+    for (wchar_t character : characters) send(alt ? WM_SYSCHAR : WM_CHAR, character, context);
+    send(alt ? WM_SYSKEYUP : WM_KEYUP, static_cast<WPARAM>(keyCode), context | static_cast<LPARAM>(3) << 30);
 }
 
 void Driver::type(Control& control, const std::string& text) {
