@@ -2,7 +2,7 @@
 // rows and columns, rows coming and going, cells and the one-shot sort.
 #include <gtest/gtest.h>
 
-#include "forms/headless/driver.hpp"
+#include "test_driver.hpp"
 #include "forms/list_view.hpp"
 #include "forms/text_box.hpp"
 
@@ -17,6 +17,7 @@ struct BookWindow : forms::Window {
 
 protected:
     void design() override {
+        book.setBounds({120, 600, 6000, 2400});  // placed, so that the Win32 driver can click it
         book.addColumn("Name", 1800);
         book.addColumn("Description", 3000);
         book.addItem({{"pc1", "first"}, {"one", "the first"}});
@@ -29,7 +30,7 @@ struct ListViewTest : ::testing::Test {
     forms::App app{"Test"};
     BookWindow window{app};
     forms::ListView& book = window.book;
-    forms::headless::Driver user{app};
+    TestDriver user{app};
     void SetUp() override { window.show(); }
 
     std::vector<std::string> names() const {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "forms/headless/driver.hpp"
+#include "test_driver.hpp"
 #include "forms/mdi_frame.hpp"
 
 namespace {
@@ -39,6 +39,8 @@ protected:
         ++loads;
         setMdiParent(&frame_);
         setBounds({0, 0, 9750, 7600});
+        text.setBounds({120, 120, 3000, 315});  // placed, so that the Win32 driver can click them
+        ok.setBounds({120, 600, 1200, 375});
     }
 
 private:
@@ -51,7 +53,7 @@ struct Mdi : ::testing::Test {
     Child main{app, frame, "frmMain"};
     Child store{app, frame, "frmStore"};
     Child about{app, frame, "frmAbout"};
-    forms::headless::Driver driver{app};
+    TestDriver driver{app};
 };
 
 TEST_F(Mdi, AChildShowsItsFrameFirstAndShowingAnOpenChildBringsItToTheFront) {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "forms/frame.hpp"
-#include "forms/headless/driver.hpp"
+#include "test_driver.hpp"
 #include "forms/status_bar.hpp"
 
 using forms::PanelStyle;
@@ -24,6 +24,12 @@ struct SearchWindow : forms::Window {
 protected:
     void design() override {
         options.setCaption("Options");
+        // Placed as on a real form: the Win32 driver clicks only what has a size.
+        options.setBounds({120, 120, 3000, 900});
+        exact.setBounds({240, 360, 2400, 315});
+        machine.setBounds({120, 1200, 2400, 315});
+        found.setBounds({120, 1680, 2400, 900});
+        search.setBounds({3240, 1200, 1200, 375});
         machine.setStyle(forms::ComboStyle::DropDown);
         machine.addItem("pc1");
         found.addItem("pc7");
@@ -36,7 +42,7 @@ protected:
 struct StatusFrame : ::testing::Test {
     forms::App app{"Test"};
     SearchWindow window{app};
-    forms::headless::Driver user{app};
+    TestDriver user{app};
     void SetUp() override { window.show(); }
 };
 

@@ -25,6 +25,10 @@ public:
 
 protected:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_SETFOCUS) {  // a click straight on the group box: the focus goes back
+            if (auto previous = reinterpret_cast<HWND>(wParam); previous && IsWindow(previous)) SetFocus(previous);
+            return 0;
+        }
         if (message != WM_ERASEBKGND) return ControlPeerBase::handle(message, wParam, lParam);
         auto dc = reinterpret_cast<HDC>(wParam);
         int saved = SaveDC(dc);

@@ -94,7 +94,15 @@ bool translateShortcut(MSG& message) {
     if (auto client = static_cast<HWND>(GetPropW(root, kMdiClientProperty)))
         if (TranslateMDISysAccel(client, &message)) return true;
     auto table = static_cast<HACCEL>(GetPropW(root, kAcceleratorsProperty));
-    return table && TranslateAcceleratorW(root, table, &message);
+    if (!table) return false;
+    // The table also holds the shortcuts of disabled items (or of items under
+    // a disabled menu), and would swallow their keys: those go on as keys.
+    if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) {
+        auto* peer = reinterpret_cast<WindowPeerImpl*>(GetWindowLongPtrW(root, GWLP_USERDATA));
+        if (!peer || !findShortcut(peer->window(), Shortcut{currentShiftState(), static_cast<int>(message.wParam)}))
+            return false;
+    }
+    return TranslateAcceleratorW(root, table, &message);
 }
 
 }  // namespace forms::win32

@@ -29,6 +29,7 @@ public:
     ~WindowPeerImpl() override;
 
     HWND hwnd() const { return hwnd_; }
+    Window& window() const { return window_; }
 
     void sync(WindowProperty what) override;
     void orphan() override;

@@ -1,14 +1,17 @@
 #include "forms/win32/driver.hpp"
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <initializer_list>
 #include <stdexcept>
+#include <utility>
 
 #include "app_peer.hpp"
+#include "forms/mdi_frame.hpp"
 #include "platform/win32_text.hpp"
 #include "win32_peer.hpp"
 #include "window_peer.hpp"
@@ -76,11 +79,25 @@ void notifyParent(HWND hwnd, WORD code) {
     SendMessageW(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), code), reinterpret_cast<LPARAM>(hwnd));
 }
 
+void mouseAt(HWND hwnd, const RECT& area, std::initializer_list<UINT> messages) {
+    LPARAM at = MAKELPARAM((area.left + area.right) / 2, (area.top + area.bottom) / 2);
+    for (UINT message : messages) SendMessageW(hwnd, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
+}
+
 void mouseAtMiddle(HWND hwnd, std::initializer_list<UINT> messages) {
     RECT client{};
     GetClientRect(hwnd, &client);
-    LPARAM at = MAKELPARAM(client.right / 2, client.bottom / 2);
-    for (UINT message : messages) SendMessageW(hwnd, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
+    mouseAt(hwnd, client, messages);
+}
+
+// A row of a list view brought into sight; its first cell, where a click lands.
+RECT rowArea(HWND list, int row) {
+    SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+    RECT area{};
+    area.left = LVIR_LABEL;
+    if (!SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&area)) || IsRectEmpty(&area))
+        throw std::logic_error("row " + std::to_string(row) + " has no area on the screen to click");
+    return area;
 }
 
 // Holds Shift, Ctrl and Alt down in the thread's keyboard state for one key
@@ -354,6 +371,66 @@ void Driver::minimize(Window& window) {
 
 void Driver::restore(Window& window) {
     if (HWND hwnd = realWindow(window)) ShowWindow(hwnd, SW_RESTORE);
+    settle();
+}
+
+// The header reports a click on its item to the list view, which tells its
+// parent of the column click.
+void Driver::clickColumn(ListView& list, int column) {
+    if (!list.enabled() || !list.visible()) throw std::logic_error("clickColumn: " + list.name() + " cannot be reached");
+    if (column < 0 || column >= static_cast<int>(list.columns().size()))
+        throw std::out_of_range("clickColumn: no column " + std::to_string(column) + " in " + list.name());
+    HWND header = reinterpret_cast<HWND>(SendMessageW(reachableWindow(list), LVM_GETHEADER, 0, 0));
+    RECT area{};
+    if (!header || !SendMessageW(header, HDM_GETITEMRECT, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&area)) ||
+        IsRectEmpty(&area))
+        throw std::logic_error("clickColumn: column " + std::to_string(column) + " of " + list.name() + " is not shown");
+    mouseAt(header, area, {WM_LBUTTONDOWN, WM_LBUTTONUP});
+    settle();
+}
+
+// The list view selects the row itself and reports the click (and the
+// double-click) to its parent.
+void Driver::clickItem(ListView& list, int row) {
+    if (row < 0 || row >= list.listCount()) throw std::out_of_range("clickItem: no row " + std::to_string(row) + " in " + list.name());
+    focus(list);
+    HWND hwnd = reachableWindow(list);
+    mouseAt(hwnd, rowArea(hwnd, row), {WM_LBUTTONDOWN, WM_LBUTTONUP});
+    settle();
+}
+
+void Driver::doubleClick(ListView& list, int row) {
+    clickItem(list, row);
+    if (!list.window().loaded()) return;
+    HWND hwnd = reachableWindow(list);
+    mouseAt(hwnd, rowArea(hwnd, row), {WM_LBUTTONDBLCLK, WM_LBUTTONUP});
+    settle();
+}
+
+// The key goes to the focused control of the active window (or to that
+// window), and through the program loop's shortcut translation first.
+void Driver::pressShortcut(Window& window, int shiftState, int keyCode) {
+    if (!window.loaded()) throw std::logic_error("pressShortcut: window " + window.name() + " is not loaded");
+    Window* active = &window;
+    if (auto* frame = dynamic_cast<MdiFrame*>(&window); frame && frame->activeChild()) active = frame->activeChild();
+    HWND target = realWindow(*active);
+    if (Control* focused = active->focused()) {
+        focus(*focused);
+        target = keyWindow(*focused);
+    }
+    HeldShiftKeys held(shiftState);
+    LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(keyCode), 0)) << 16;
+    for (auto [message, flags] : {std::pair<UINT, LPARAM>{WM_KEYDOWN, 0}, {WM_KEYUP, static_cast<LPARAM>(3) << 30}}) {
+        MSG key{};
+        key.hwnd = target;
+        key.message = message;
+        key.wParam = static_cast<WPARAM>(keyCode);
+        key.lParam = 1 | scan | flags;
+        key.time = GetTickCount();
+        if (translateShortcut(key)) continue;
+        TranslateMessage(&key);
+        DispatchMessageW(&key);
+    }
     settle();
 }
 

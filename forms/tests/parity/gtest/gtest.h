@@ -2,8 +2,9 @@
 // A small stand-in for GoogleTest, for the Windows build of the model's tests
 // (our MinGW toolchains cannot build GoogleTest itself). It offers what those
 // tests use: TEST, TEST_F with SetUp/TearDown, EXPECT_/ASSERT_ EQ, NE, TRUE,
-// FALSE, STREQ, FAIL(), ADD_FAILURE(), messages streamed after a check, and
-// RunAllTests() for a main(). A mismatch prints both values where it can.
+// FALSE, STREQ, EXPECT_THROW, FAIL(), ADD_FAILURE(), messages streamed after a
+// check, and RunAllTests() for a main(). A mismatch prints both values where it
+// can.
 #include <cstring>
 #include <functional>
 #include <iostream>
@@ -161,6 +162,23 @@ inline Result checkBool(const char* text, bool value, bool expected) {
                        "\n  Expected: " + (expected ? "true" : "false")};
 }
 
+template <class Expected, class Body>
+Result checkThrows(const char* statement, const char* expected, Body&& body) {
+    std::string what = "it throws nothing";
+    try {
+        body();
+    } catch (const Expected&) {
+        return {true, {}};
+    } catch (const Skipped&) {
+        throw;
+    } catch (const std::exception& error) {
+        what = std::string("it throws another exception: ") + error.what();
+    } catch (...) {
+        what = "it throws an exception of another type";
+    }
+    return {false, std::string("Expected: ") + statement + " throws an exception of type " + expected + "\n  Actual: " + what};
+}
+
 // Whether a test's name matches a pattern in which '*' stands for any text.
 inline bool matches(const char* pattern, const char* name) {
     if (*pattern == '*') return matches(pattern + 1, name) || (*name && matches(pattern, name + 1));
@@ -262,6 +280,8 @@ inline int RunAllTests(int argc, char** argv) {
 #define EXPECT_TRUE(c) GTEST_CHECK_(::testing::internal::checkBool(#c, static_cast<bool>(c), true), false, )
 #define EXPECT_FALSE(c) GTEST_CHECK_(::testing::internal::checkBool(#c, static_cast<bool>(c), false), false, )
 #define EXPECT_STREQ(a, b) GTEST_CHECK_(::testing::internal::checkStrEq(#a, #b, a, b), false, )
+#define EXPECT_THROW(statement, type) \
+    GTEST_CHECK_(::testing::internal::checkThrows<type>(#statement, #type, [&] { statement; }), false, )
 #define ASSERT_EQ(a, b) GTEST_CHECK_(::testing::internal::checkEq(#a, #b, a, b, true), true, return)
 #define ASSERT_NE(a, b) GTEST_CHECK_(::testing::internal::checkEq(#a, #b, a, b, false), true, return)
 #define ASSERT_TRUE(c) GTEST_CHECK_(::testing::internal::checkBool(#c, static_cast<bool>(c), true), true, return)

@@ -17,6 +17,7 @@
 #include "forms/combo_box.hpp"
 #include "forms/label.hpp"
 #include "forms/list_box.hpp"
+#include "forms/list_view.hpp"
 #include "forms/menu.hpp"
 #include "forms/scroll_bar.hpp"
 #include "forms/text_box.hpp"
@@ -58,6 +59,14 @@ public:
     void closeBox(Window& window);
     void minimize(Window& window);
     void restore(Window& window);
+    // List views: a click on a column's header; a click on a row (focus
+    // first); a double-click on a row. The list view reports them itself.
+    void clickColumn(ListView& list, int column);
+    void clickItem(ListView& list, int row);
+    void doubleClick(ListView& list, int row);
+    // A key with shift state, pressed while a window is active (a frame: its
+    // active child), through the shortcut translation of the program's loop.
+    void pressShortcut(Window& window, int shiftState, int keyCode);
 
     // The thread's hook reports each message box as it becomes active.
     void boxActivated(void* box);
