@@ -15,6 +15,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     forms::App app("Tarrow");
     tarrow::Context context{app, *settings, *runner, *clock, *cases};
     tarrow::Program program(context);
-    program.mainWindow.show();
+    program.start();
     return app.run();
 }

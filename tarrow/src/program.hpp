@@ -20,6 +20,9 @@ struct Program {
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
+    // Starts the program with its main window.
+    void start() { mainWindow.show(); }
+
     MainWindow mainWindow;
     AddressEditor addressEditor;
     DomainEditor domainEditor;

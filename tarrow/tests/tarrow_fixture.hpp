@@ -49,7 +49,7 @@ struct Tarrow : ::testing::Test {
     MainWindow& form = program.mainWindow;
     forms::headless::Driver user{app};
 
-    void start() { form.show(); }
+    void start() { program.start(); }
     void save(const char* section, const std::string& key, const std::string& value) {
         store.writeValue("Quillon", section, key, value);
     }

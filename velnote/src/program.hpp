@@ -32,12 +32,12 @@ public:
     Context& context;
     ProgramState state;
 
-    MainWindow mainWindow{*this};                        // main window
-    AboutWindow aboutWindow{*this};                        // About
-    ColourDialog colourDialog{*this};                        // background colour dialog
-    ListEditor messageEditor{*this, kMessageEditor};   // saved messages
-    HelpPage helpPage{context.app};                  // help page
-    ListEditor machineNameEditor{*this, kMachineNameEditor};  // saved machine names
+    MainWindow mainWindow{*this};
+    AboutWindow aboutWindow{*this};
+    ColourDialog colourDialog{*this};  // the background colour
+    ListEditor messageEditor{*this, kMessageEditor};
+    HelpPage helpPage{context.app};
+    ListEditor machineNameEditor{*this, kMachineNameEditor};
 };
 
 }  // namespace velnote
