@@ -14,3 +14,4 @@
 #include "automation/reading.hpp"        // texts, combos, focus, list views, status bars
 #include "automation/screenshots.hpp"    // window pictures as BMP files
 #include "automation/staging.hpp"        // staged program, net.exe log, registry
+#include "automation/tray.hpp"           // the notification area: icons, tips, clicks

@@ -1,6 +1,7 @@
 // Velnote under Wine, its main window: start-up with lists from the
 // registry, sending through the recording net.exe, the checks before a send,
-// the farewell on "&Exit", and the notification-area icon with its menu.
+// the farewell on "&Exit" and on the close box, and the notification-area
+// icon (driven through the shell) with its menu.
 // The editors, the colour dialog and the About and Help windows are driven
 // in velnote_windows_e2e.cpp.
 #include "velnote_e2e.hpp"
@@ -29,7 +30,7 @@ void sendAndWaitHidden(Velnote& v) {
 
 // A left click on the icon: the main window comes back, not minimised.
 void restoreFromIcon(Velnote& v) {
-  trayMouse(v.form, WM_LBUTTONUP);
+  clickTrayIcon(v.icon);
   REQUIRE(waitUntil([&] { return isVisible(v.form); }));
   CHECK(waitUntil([&] { return sync(v.form) && !IsIconic(v.form); }));
 }
@@ -45,6 +46,7 @@ TEST(start_up_shows_caption_and_stored_lists) {
   CHECK_EQ(text(v[L"Text4"]), L"");
   CHECK_EQ(text(v[L"Text3"]), L"0");
   CHECK_EQ(text(v[L"Command1"]), L"Send Now !!!");
+  CHECK_EQ(trayIconTip(v.icon), kTrayTip);
 
   // Machines: the stored names, then the marker, selected.
   const auto machines = comboItems(v[L"Combo3"]);
@@ -96,8 +98,9 @@ TEST(sends_typed_message_then_hides_and_icon_brings_it_back) {
   CHECK_EQ(text(v[L"Text3"]), L"0");
   CHECK(noMessageBox(v.pid()));
 
-  // The icon's other mouse messages leave the window where it is.
-  for (UINT ignored : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONUP}) trayMouseOrdered(v.form, ignored);
+  // The mouse over the icon, its middle button and the buttons going down
+  // leave the window where it is (the shell relays each to the program).
+  trayMouse(v.icon, {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN, WM_MBUTTONUP});
   CHECK(sync(v.form));
   CHECK(!isVisible(v.form));
   CHECK(noMessageBox(v.pid()));
@@ -209,6 +212,25 @@ TEST(exit_menu_says_farewell_and_ends) {
   CHECK_EQ(box.buttonIds(), (std::vector<int>{IDOK}));
   CHECK(keepScreenshot(box.hwnd, L"velnote-box-farewell"));
   CHECK(v.process.running());  // the program ends only after the box
+  CHECK(trayIconShown(v.icon));  // and its icon goes only with it
+  REQUIRE(pressBoxButton(box.hwnd, IDOK));
+  REQUIRE(v.process.waitForExit());
+  CHECK_EQ(v.process.exitCode(), std::optional<DWORD>(0));
+  CHECK(waitForTrayIconGone(v.icon));
+}
+
+// The close box hides the window and removes the icon before the farewell;
+// the shell drops the icon while the program still runs, so the program
+// removed it itself (the shell also drops the icons of a window that is gone).
+TEST(close_box_removes_the_icon_before_the_farewell) {
+  freshStore();
+  Velnote v;
+  closeWindow(v.form);
+  const MessageBoxView box = expectBox(v.pid());
+  CHECK_EQ(box.text, kFarewellText);
+  CHECK(!isVisible(v.form));
+  CHECK(waitForTrayIconGone(v.icon));
+  CHECK(v.process.running());
   REQUIRE(pressBoxButton(box.hwnd, IDOK));
   REQUIRE(v.process.waitForExit());
   CHECK_EQ(v.process.exitCode(), std::optional<DWORD>(0));
@@ -223,7 +245,7 @@ TEST(icon_menu_restores_and_exits) {
 
   // Right click: the icon's menu; its first item, "&Send Message", brings
   // the hidden window back.
-  trayMouse(v.form, WM_RBUTTONUP);
+  rightClickTrayIcon(v.icon);
   HWND menu = waitForPopupMenu(v.pid());
   REQUIRE(menu != nullptr);
   CHECK(!isVisible(v.form));  // the menu opens over the hidden window
@@ -237,7 +259,7 @@ TEST(icon_menu_restores_and_exits) {
   sendAndWaitHidden(v);
   CHECK_EQ(waitForNetRecords(programDir(), 2),
            (std::vector<std::string>{"net send PC7 Hi", "net send PC7 Again"}));
-  trayMouse(v.form, WM_RBUTTONUP);
+  rightClickTrayIcon(v.icon);
   menu = waitForPopupMenu(v.pid());
   REQUIRE(menu != nullptr);
   REQUIRE(pickPopupItem(menu, 2));
@@ -249,6 +271,7 @@ TEST(icon_menu_restores_and_exits) {
   REQUIRE(pressBoxButton(box.hwnd, IDOK));
   REQUIRE(v.process.waitForExit());
   CHECK_EQ(v.process.exitCode(), std::optional<DWORD>(0));
+  CHECK(waitForTrayIconGone(v.icon));
 }
 
 int main(int argc, char** argv) { return check::main(argc, argv); }

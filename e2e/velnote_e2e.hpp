@@ -1,13 +1,11 @@
 #pragma once
 // Shared pieces of Velnote's end-to-end driver: one running Velnote with its
-// main window, the texts a user sees, and the few user actions the driver
-// library does not offer (list-box clicks, the notification-area icon, its
-// pop-up menu, colours on the screen).
+// main window and icon, the texts a user sees, and the few user actions the
+// driver library does not offer (list-box clicks, the icon's pop-up menu,
+// colours on the screen).
 #include <algorithm>
 #include <string>
 #include <vector>
-
-#include <forms/win32/automation_tags.hpp>
 
 #include "automation.hpp"
 #include "check.hpp"
@@ -29,21 +27,22 @@ inline const std::vector<std::wstring> kSampleMessages = {
 inline const std::wstring kFarewellText = L"Thank you for using Velnote !!!\r\nHave a nice day !!";
 inline const std::wstring kFarewellTitle = L"Velnote - Exit";
 
-// The main window's notification-area icon: the shell reports mouse activity
-// over it with forms::win32::kTrayCallbackMessage, wParam the icon's id and
-// lParam the mouse message.
-using forms::win32::kTrayCallbackMessage;
-constexpr WPARAM kTrayIconId = 1;
+// The notification-area icon's tip.
+inline const std::wstring kTrayTip = L"Velnote 1.1.5";
 
 // ---- The program ----------------------------------------------------------
 
 // Removes every value Velnote keeps, so that a test starts from a first run.
 inline void freshStore() { regDeleteApp(kApp); }
 
-// One running Velnote (started with an empty net.exe log) and its main window.
+// One running Velnote (started with an empty net.exe log), its main window
+// and its icon in the notification area, as the shell shows it.
 struct Velnote : RunningProgram {
+  HWND icon = nullptr;
+
   Velnote() {
     clearNetLog(programDir());
+    const std::vector<HWND> iconsBefore = trayIcons();
     start(programUnderTest(), L"Form1");
     // The window shows before start-up has filled its lists, and the
     // program answers the driver's messages before start-up is over (while
@@ -58,6 +57,10 @@ struct Velnote : RunningProgram {
     if (!ready) check::note("start-up did not end with \"- Select Message -\" selected in combo2");
     REQUIRE(ready);
     REQUIRE(sync(form));
+    // Start-up added the icon: the shell shows a new one.
+    icon = waitForNewTrayIcon(iconsBefore);
+    if (!icon) check::note("no new icon appeared in the notification area");
+    REQUIRE(icon != nullptr);
   }
 };
 
@@ -121,23 +124,7 @@ inline void clickListItem(HWND list, const std::wstring& itemText, bool twice = 
   }
 }
 
-// ---- The notification-area icon -----------------------------------------
-
-// Posts the icon's callback message as the shell does when the mouse does
-// `mouseMessage` over the icon (WM_LBUTTONUP, WM_RBUTTONUP, ...).
-inline void trayMouse(HWND form, UINT mouseMessage) {
-  if (!PostMessageW(form, kTrayCallbackMessage, kTrayIconId, mouseMessage))
-    throw std::runtime_error("PostMessageW to the main window failed");
-}
-
-// The same notification delivered as a sent message that is not waited for:
-// the program handles it before any later message of the driver, so a
-// reading after `sync` shows its effect (a posted one could still wait in
-// the queue). For checking that a notification does nothing.
-inline void trayMouseOrdered(HWND form, UINT mouseMessage) {
-  if (!SendNotifyMessageW(form, kTrayCallbackMessage, kTrayIconId, mouseMessage))
-    throw std::runtime_error("SendNotifyMessageW to the main window failed");
-}
+// ---- The icon's pop-up menu ---------------------------------------------
 
 // The visible pop-up menu (#32768) of pid, waited for; nullptr when none came.
 inline HWND waitForPopupMenu(DWORD pid) {

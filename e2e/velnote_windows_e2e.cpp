@@ -292,7 +292,7 @@ TEST(about_from_the_icon_menu_while_the_window_is_hidden) {
   typeText(v[L"Text1"], L"Hi");
   click(v[L"Command1"]);
   REQUIRE(waitUntil([&] { return !isVisible(v.form); }));
-  trayMouse(v.form, WM_RBUTTONUP);
+  rightClickTrayIcon(v.icon);
   HWND menu = waitForPopupMenu(v.pid());
   REQUIRE(menu != nullptr);
   REQUIRE(pickPopupItem(menu, 1));  // "&About Velnote 1.1.5"
