@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "forms/headless/driver.hpp"
+#include "test_driver.hpp"
 #include "test_window.hpp"
 
 using forms::Origin;
@@ -15,7 +15,7 @@ class Services : public ::testing::Test {
 protected:
     forms::App app{"Test"};
     TestWindow window{app};
-    forms::headless::Driver driver{app};
+    TestDriver driver{app};
 
     void SetUp() override { window.show(); }
 };
@@ -29,8 +29,10 @@ TEST_F(Services, InputBoxesAreAnsweredInOrderRecordedAndCancelGivesEmptyText) {
     EXPECT_EQ("Name?\r\nOne line", driver.inputBoxes()[0].prompt);
     EXPECT_EQ("Add", driver.inputBoxes()[0].title);
     EXPECT_EQ("PC1", driver.inputBoxes()[0].defaultText);
+    // One nobody expected fails the user's action that showed it.
+    window.ok.onClick = [&] { app.inputBox("Unasked", "Nobody"); };
     try {
-        app.inputBox("Unasked", "Nobody");
+        driver.click(window.ok);
         FAIL() << "an input box nobody expected went unnoticed";
     } catch (const std::logic_error& error) {
         EXPECT_NE(std::string::npos, std::string(error.what()).find("\"Unasked\" titled \"Nobody\""));
@@ -53,7 +55,9 @@ TEST_F(Services, ShowModalRunsTheQueuedActionsUntilTheWindowClosesThenReturns) {
     EXPECT_FALSE(dialog.modal());
     driver.click(window.ok);  // shown again: closed by its close box this time
     EXPECT_FALSE(dialog.loaded());
-    EXPECT_THROW(dialog.showModal(), std::logic_error);  // nothing queued closes it
+    EXPECT_THROW(driver.click(window.ok), std::logic_error);  // nothing queued closes it
+    EXPECT_TRUE(dialog.visible());
+    EXPECT_FALSE(dialog.modal());
     EXPECT_THROW(dialog.showModal(), std::logic_error);  // shown already
 }
 

@@ -13,6 +13,8 @@
 
 namespace forms::win32 {
 
+void (*busyShown)(const Window& window) = nullptr;
+
 namespace {
 
 constexpr const wchar_t* kWindowClass = L"FormsWindow";
@@ -223,6 +225,7 @@ void WindowPeerImpl::sync(WindowProperty what) {
         case WindowProperty::Busy:
             if (window_.busy()) {
                 SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_WAIT)));
+                if (busyShown) busyShown(window_);
             } else {
                 // A mouse move where the mouse is: each window then sets its own cursor again.
                 POINT at{};

@@ -23,6 +23,10 @@ bool translateShortcut(MSG& message);
 // The command id of a menu item: this plus its index among the window's items.
 constexpr UINT kFirstMenuId = 1000;
 
+// Told of each window as it turns to the wait cursor, so that a test driver
+// can count the busy spells a user would have seen (none is set in a program).
+extern void (*busyShown)(const Window& window);
+
 class WindowPeerImpl : public WindowPeer {
 public:
     explicit WindowPeerImpl(Window& window);

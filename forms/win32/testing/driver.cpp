@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "app_peer.hpp"
+#include "forms/win32/automation_tags.hpp"
 #include "forms/mdi_frame.hpp"
 #include "platform/win32_text.hpp"
 #include "win32_peer.hpp"
@@ -26,6 +27,14 @@ constexpr const wchar_t* kSeenProperty = L"FormsTestBoxSeen";
 LRESULT CALLBACK watchBoxes(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_ACTIVATE && activeDriver) activeDriver->boxActivated(reinterpret_cast<HWND>(wParam));
     return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+VOID CALLBACK modalTimer(HWND, UINT, UINT_PTR, DWORD) {
+    if (activeDriver) activeDriver->runModalActions();
+}
+
+void countBusy(const Window& window) {
+    if (activeDriver) activeDriver->busyShownIn(window);
 }
 
 // Runs the messages waiting in this thread's queue. No program loop runs in
@@ -154,17 +163,56 @@ MessageIcon iconOf(HWND box) {
 
 }  // namespace
 
-Driver::Driver(App& app) : outer_(activeDriver) {
+// A thread of the driver's with a hidden window that holds the clipboard
+// open until it is let go (or a minute has passed).
+struct ClipboardHold {
+    HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE thread = nullptr;
+    bool held = false;
+
+    static DWORD WINAPI hold(void* parameter) {
+        auto* self = static_cast<ClipboardHold*>(parameter);
+        HWND owner = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                     GetModuleHandleW(nullptr), nullptr);
+        self->held = owner && OpenClipboard(owner);
+        SetEvent(self->ready);
+        if (self->held) {
+            WaitForSingleObject(self->release, 60000);
+            CloseClipboard();
+        }
+        if (owner) DestroyWindow(owner);
+        return 0;
+    }
+    ~ClipboardHold() {
+        SetEvent(release);
+        if (thread) {
+            WaitForSingleObject(thread, 10000);
+            CloseHandle(thread);
+        }
+        CloseHandle(ready);
+        CloseHandle(release);
+    }
+};
+
+Driver::Driver(App& app) : app_(app), outer_(activeDriver) {
     if (!dynamic_cast<Win32AppPeer*>(&app.peer())) throw std::logic_error("the program does not use the Win32 backend");
     hook_ = SetWindowsHookExW(WH_CBT, &watchBoxes, nullptr, GetCurrentThreadId());
     if (!hook_) throw std::runtime_error("no message box hook (system error " + std::to_string(GetLastError()) + ")");
     activeDriver = this;
+    outerBusyShown_ = busyShown;
+    busyShown = &countBusy;
+    timer_ = SetTimer(nullptr, 0, 10, &modalTimer);
     pump();  // what an earlier program left behind
 }
 
 Driver::~Driver() {
+    clipboardHold_.reset();
+    KillTimer(nullptr, static_cast<UINT_PTR>(timer_));
+    busyShown = outerBusyShown_;
     UnhookWindowsHookEx(static_cast<HHOOK>(hook_));
     activeDriver = outer_;
+    if (modalFailure_) unexpected_.push_back("an action queued for a modal window failed");
     for (const std::string& box : unexpected_) ADD_FAILURE() << box << " (shown outside the driver's actions)";
 }
 
@@ -174,6 +222,8 @@ void Driver::boxActivated(void* handle) {
     HWND box = static_cast<HWND>(handle);
     if (!hasClass(box, L"#32770") || GetPropW(box, kSeenProperty)) return;
     SetPropW(box, kSeenProperty, reinterpret_cast<HANDLE>(1));
+    HWND edit = GetDlgItem(box, kInputBoxEditId);
+    if (edit && hasClass(edit, L"Edit")) return answerInputBox(box);
     wchar_t text[4096] = {};
     GetDlgItemTextW(box, 0xFFFF, text, 4096);
     boxes_.push_back({platform::narrow(text), readWindowText(box), buttonsOf(box), iconOf(box)});
@@ -194,8 +244,100 @@ void Driver::boxActivated(void* handle) {
     else PostMessageW(box, WM_CLOSE, 0, 0);
 }
 
+// The queued text is put into the box's edit and OK clicked, or Cancel is;
+// one that no test expected is cancelled.
+void Driver::answerInputBox(void* handle) {
+    HWND box = static_cast<HWND>(handle);
+    HWND edit = GetDlgItem(box, kInputBoxEditId);
+    wchar_t prompt[4096] = {};
+    GetDlgItemTextW(box, 0xFFFF, prompt, 4096);
+    inputBoxes_.push_back({platform::narrow(prompt), readWindowText(box), readWindowText(edit)});
+    int button = IDCANCEL;
+    if (inputAnswers_.empty()) {
+        const InputBoxRequest& shown = inputBoxes_.back();
+        unexpected_.push_back("unexpected input box \"" + shown.prompt + "\" titled \"" + shown.title + "\"");
+    } else {
+        if (inputAnswers_.front()) {
+            SetWindowTextW(edit, platform::widen(*inputAnswers_.front()).c_str());
+            button = IDOK;
+        }
+        inputAnswers_.pop_front();
+    }
+    PostMessageW(GetDlgItem(box, button), BM_CLICK, 0, 0);
+}
+
+// The window whose loop runs is the modal one still enabled (a modal window
+// disables the others, an outer modal one too). Its actions run in order
+// until one closes it; with none left it stays open, which fails the test:
+// its loop is ended (the window stays shown) and the driver's action fails.
+// An action's failure ends the loop the same way and fails that action.
+void Driver::runModalActions() {
+    if (runningModal_) return;
+    Window* modal = nullptr;
+    for (Window* window : app_.loadedWindows()) {
+        HWND hwnd = window->modal() && window->visible() ? realWindow(*window) : nullptr;
+        if (hwnd && IsWindowEnabled(hwnd)) modal = window;
+    }
+    if (!modal) return;
+    runningModal_ = true;
+    while (modal->modal() && modal->visible() && !app_.ended()) {
+        auto next = std::find_if(modalActions_.begin(), modalActions_.end(),
+                                 [modal](const auto& queued) { return queued.first == modal; });
+        if (next == modalActions_.end()) {
+            unexpected_.push_back("modal window \"" + modal->name() + "\" stays open: no action queued closes it");
+            PostQuitMessage(0);
+            break;
+        }
+        std::function<void()> action = std::move(next->second);
+        modalActions_.erase(next);
+        try {
+            action();
+        } catch (...) {
+            modalFailure_ = std::current_exception();
+            PostQuitMessage(0);
+            break;
+        }
+    }
+    runningModal_ = false;
+}
+
+int Driver::timesBusy(const Window& window) const {
+    return static_cast<int>(std::count(busyWindows_.begin(), busyWindows_.end(), window.name()));
+}
+
+void Driver::refuseClipboard(bool refuse) {
+    if (!refuse) {
+        clipboardHold_.reset();
+        return;
+    }
+    if (clipboardHold_) return;
+    auto hold = std::make_unique<ClipboardHold>();
+    hold->thread = CreateThread(nullptr, 0, &ClipboardHold::hold, hold.get(), 0, nullptr);
+    if (!hold->thread || WaitForSingleObject(hold->ready, 10000) != WAIT_OBJECT_0 || !hold->held)
+        throw std::runtime_error("refuseClipboard: another thread could not hold the clipboard open");
+    clipboardHold_ = std::move(hold);
+}
+
+// Positions in the real control count UTF-16 units, a line break two in an
+// EDIT and one in a rich edit.
+void Driver::select(TextBox& box, int start, int length) {
+    focus(box);
+    HWND hwnd = reachableWindow(box);
+    const int breakUnits = hasClass(hwnd, L"RichEdit20W") ? 1 : 2;
+    const std::string text = box.text();
+    SendMessageW(hwnd, EM_SETSEL, static_cast<WPARAM>(unitOffset(text, start, breakUnits)),
+                 static_cast<LPARAM>(unitOffset(text, start + length, breakUnits)));
+    settle();
+}
+
 void Driver::settle() {
     pump();
+    if (modalFailure_) {
+        std::exception_ptr failure = modalFailure_;
+        modalFailure_ = nullptr;
+        unexpected_.clear();
+        std::rethrow_exception(failure);
+    }
     if (unexpected_.empty()) return;
     std::string box = unexpected_.front();
     unexpected_.clear();
@@ -210,11 +352,13 @@ void Driver::focus(Control& control) {
 }
 
 // Keys land at the end of an edit's text, as after a click behind its last
-// character (a combo selects its whole text when it gets the focus).
+// character (a combo selects its whole text when it gets the focus); in a
+// text box that has the focus already, where its caret or selection is.
 void Driver::focusForKeys(Control& control) {
+    const bool had = dynamic_cast<TextBox*>(&control) && control.window().loaded() && GetFocus() == keyWindow(control);
     focus(control);
     HWND target = keyWindow(control);
-    if (hasClass(target, L"Edit") || hasClass(target, L"RichEdit20W")) {
+    if (!had && (hasClass(target, L"Edit") || hasClass(target, L"RichEdit20W"))) {
         WPARAM end = static_cast<WPARAM>(GetWindowTextLengthW(target));
         SendMessageW(target, EM_SETSEL, end, static_cast<LPARAM>(end));
     }

@@ -6,9 +6,16 @@
 // picks arrive as the notifications the system sends, and the messages the
 // action posted run before it returns. Modal message boxes are answered from
 // a queue given in advance; every box shown is recorded, and a box no test
-// expected is closed and fails the action that showed it.
+// expected is closed and fails the action that showed it. Input boxes are
+// answered the same way, modal windows get the actions queued for them from
+// inside their own message loop, and the clipboard is the system's.
 #include <deque>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "forms/app.hpp"
@@ -26,6 +33,8 @@
 
 namespace forms::win32 {
 
+struct ClipboardHold;
+
 class Driver {
 public:
     explicit Driver(App& app);
@@ -37,6 +46,24 @@ public:
     void answer(MessageResult result) { answers_.push_back(result); }
     const std::vector<MessageBoxRequest>& boxes() const { return boxes_; }
     void clearBoxes() { boxes_.clear(); }
+    // Input boxes: the next is answered with this text (typed into its edit,
+    // then OK), or cancelled.
+    void answerInput(std::string text) { inputAnswers_.emplace_back(std::move(text)); }
+    void cancelInput() { inputAnswers_.emplace_back(std::nullopt); }
+    const std::vector<InputBoxRequest>& inputBoxes() const { return inputBoxes_; }
+    // What the user does once the window is shown modally: each action runs
+    // once, from the window's own loop, until one of them has closed it.
+    void whileModal(Window& window, std::function<void()> action) {
+        modalActions_.emplace_back(&window, std::move(action));
+    }
+    // How many times the window turned to the wait cursor so far.
+    int timesBusy(const Window& window) const;
+    // Another thread holds the system's clipboard open, so that the
+    // program's attempts to open it fail; false lets it go.
+    void refuseClipboard(bool refuse);
+    // Selects part of a text box's text in the real control, as dragging the
+    // mouse over it would (focus first); typing then replaces it.
+    void select(TextBox& box, int start, int length);
 
     void focus(Control& control);
     // Key by key, at the end of the text, as after a click behind its last character.
@@ -70,16 +97,32 @@ public:
 
     // The thread's hook reports each message box as it becomes active.
     void boxActivated(void* box);
+    // The driver's timer, from whatever message loop runs: the actions queued
+    // for the modal window whose loop that is.
+    void runModalActions();
+    // The backend reports each window that turns to the wait cursor.
+    void busyShownIn(const Window& window) { busyWindows_.push_back(window.name()); }
 
 private:
     void focusForKeys(Control& control);
     void sendKeys(int keyCode, const std::wstring& characters);
     // Runs what the action posted, then fails on a box no test expected.
     void settle();
+    void answerInputBox(void* box);
 
+    App& app_;
     std::deque<MessageResult> answers_;
     std::vector<MessageBoxRequest> boxes_;
     std::vector<std::string> unexpected_;
+    std::deque<std::optional<std::string>> inputAnswers_;
+    std::vector<InputBoxRequest> inputBoxes_;
+    std::deque<std::pair<Window*, std::function<void()>>> modalActions_;
+    std::exception_ptr modalFailure_;
+    bool runningModal_ = false;
+    std::vector<std::string> busyWindows_;
+    void (*outerBusyShown_)(const Window&) = nullptr;
+    std::unique_ptr<ClipboardHold> clipboardHold_;
+    unsigned long long timer_ = 0;
     void* hook_ = nullptr;
     Driver* outer_ = nullptr;
 };
