@@ -7,12 +7,14 @@
 #include "platform/case_mapping.hpp"
 #include "platform/clock.hpp"
 #include "platform/settings_store.hpp"
+#include "platform/text_files.hpp"
 
 namespace platform {
 
 std::unique_ptr<SettingsStore> makeRegistrySettingsStore();
 std::unique_ptr<Clock> makeSystemClock();
 std::unique_ptr<CaseMapping> makeSystemCaseMapping();
+std::unique_ptr<TextFiles> makeWin32TextFiles();
 // The folder the running program was started from, without a trailing backslash.
 std::string programFolder();
 

@@ -152,4 +152,91 @@ TEST(program_folder_holds_the_exe) {
     CHECK(GetFileAttributesW(exe.c_str()) != INVALID_FILE_ATTRIBUTES);
 }
 
+// Text files in a folder of this test's own under the system's temporary folder.
+struct ScratchFolder {
+    std::wstring path;
+    ScratchFolder() {
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        path = std::wstring(temp) + L"textfiles-" + std::to_wstring(GetCurrentProcessId());
+        CreateDirectoryW(path.c_str(), nullptr);
+    }
+    ~ScratchFolder() {
+        for (const auto& name : names()) {
+            SetFileAttributesW((path + L"\\" + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileW((path + L"\\" + name).c_str());
+        }
+        RemoveDirectoryW(path.c_str());
+    }
+    std::string file(const char* name) const { return platform::narrow(path) + "\\" + name; }
+    std::vector<std::wstring> names() const {
+        std::vector<std::wstring> found;
+        WIN32_FIND_DATAW data;
+        HANDLE find = FindFirstFileW((path + L"\\*").c_str(), &data);
+        if (find == INVALID_HANDLE_VALUE) return found;
+        do {
+            std::wstring name = data.cFileName;
+            if (name != L"." && name != L"..") found.push_back(name);
+        } while (FindNextFileW(find, &data));
+        FindClose(find);
+        return found;
+    }
+    std::string bytes(const char* name) const {
+        std::string out;
+        HANDLE h = CreateFileW(platform::widen(file(name)).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                               OPEN_EXISTING, 0, nullptr);
+        if (h == INVALID_HANDLE_VALUE) return "<none>";
+        char buffer[4096];
+        DWORD got = 0;
+        while (ReadFile(h, buffer, sizeof buffer, &got, nullptr) && got) out.append(buffer, got);
+        CloseHandle(h);
+        return out;
+    }
+};
+
+TEST(text_files_round_trip_in_the_ansi_code_page) {
+    ScratchFolder folder;
+    auto files = platform::makeWin32TextFiles();
+    const std::string book = folder.file("AddressBook.txt");
+    CHECK(files->readLines(book).outcome == platform::ReadOutcome::Missing);
+    CHECK(files->readLines(folder.file("no such folder\\x.txt")).outcome == platform::ReadOutcome::Missing);
+
+    const std::vector<std::string> lines = {"pc1\xC2\xAC" "first floor", "", "caf\xC3\xA9\xC2\xAC" "x"};
+    REQUIRE(files->replaceLines(book, lines));
+    const platform::TextFileContents read = files->readLines(book);
+    CHECK(read.outcome == platform::ReadOutcome::Read);
+    CHECK_EQ(read.lines, lines);
+    if (GetACP() == 1252) CHECK_EQ(folder.bytes("AddressBook.txt"), "pc1\xAC" "first floor\r\n\r\ncaf\xE9\xACx\r\n");
+    CHECK(files->appendLines(book, {"more"}));
+    CHECK_EQ(files->readLines(book).lines.back(), "more");
+    REQUIRE(files->replaceLines(book, {}));
+    CHECK_EQ(folder.bytes("AddressBook.txt"), "");
+    // Nothing but the file itself is left in the folder.
+    CHECK_EQ(folder.names().size(), 1u);
+}
+
+TEST(text_file_failures_keep_the_old_file_and_say_why) {
+    ScratchFolder folder;
+    auto files = platform::makeWin32TextFiles();
+    const std::string book = folder.file("AddressBook.txt");
+    REQUIRE(files->replaceLines(book, {"old"}));
+
+    // A read-only file is not replaced, and no temporary file stays behind.
+    SetFileAttributesW(platform::widen(book).c_str(), FILE_ATTRIBUTE_READONLY);
+    CHECK(!files->replaceLines(book, {"new"}));
+    CHECK(files->lastError().number != 0 && !files->lastError().text.empty());
+    CHECK_EQ(folder.bytes("AddressBook.txt"), "old\r\n");
+    CHECK_EQ(folder.names().size(), 1u);
+    SetFileAttributesW(platform::widen(book).c_str(), FILE_ATTRIBUTE_NORMAL);
+
+    // A folder that does not exist cannot take the file.
+    CHECK(!files->replaceLines(folder.file("missing\\AddressBook.txt"), {"x"}));
+    CHECK(files->lastError().number != 0);
+
+    // A path that exists but cannot be read as a file is unreadable, not missing.
+    const platform::TextFileContents read = files->readLines(platform::narrow(folder.path));
+    CHECK(read.outcome == platform::ReadOutcome::Unreadable);
+    CHECK(read.error.number != 0 && !read.error.text.empty());
+}
+
 int main(int argc, char** argv) { return check::main(argc, argv); }

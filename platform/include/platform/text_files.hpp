@@ -1,0 +1,80 @@
+#pragma once
+// Plain text files as the programs' stores keep them: the system's ANSI code
+// page on disk (UTF-8 in the code), every line ended by CR LF.
+//
+// A whole-file write goes to a temporary file in the same folder, which then
+// replaces the file in one step: a crash, a full disk or a folder that cannot
+// be written never leaves a half-written or empty file behind; on failure the
+// old file stays as it was.
+#include <map>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// Why an operation on a file failed: the system's error number and its text.
+struct FileError {
+    unsigned long number = 0;
+    std::string text;
+};
+
+enum class ReadOutcome { Read, Missing, Unreadable };
+
+struct TextFileContents {
+    ReadOutcome outcome = ReadOutcome::Missing;
+    std::vector<std::string> lines;  // Read only
+    FileError error;                 // Unreadable only
+};
+
+class TextFiles {
+public:
+    virtual ~TextFiles() = default;
+    // Every line of the file (see splitLines). A file (or a folder on its
+    // path) that does not exist is Missing; anything else that stops the read
+    // is Unreadable, with the system's reason.
+    virtual TextFileContents readLines(const std::string& path) = 0;
+    // Replaces the whole file (or creates it) with these lines; false on
+    // failure, the old file unchanged and the reason in lastError().
+    virtual bool replaceLines(const std::string& path, const std::vector<std::string>& lines) = 0;
+    // Adds these lines at the end of the file, creating it when missing.
+    virtual bool appendLines(const std::string& path, const std::vector<std::string>& lines) = 0;
+    virtual FileError lastError() const = 0;
+};
+
+// The lines of a file's text: a line ends at CR LF (or a lone LF); the text
+// after the last line break is one more line unless it is empty. So "a\r\n"
+// is one line, "a\r\n\r\n" two ("a" and "").
+std::vector<std::string> splitLines(const std::string& text);
+// Each line followed by CR LF; no lines give the empty text.
+std::string joinLines(const std::vector<std::string>& lines);
+
+// Files in memory for tests, keyed by the exact path; each holds its text
+// as the file would read back (UTF-8, CR LF).
+class MemoryTextFiles : public TextFiles {
+public:
+    TextFileContents readLines(const std::string& path) override;
+    bool replaceLines(const std::string& path, const std::vector<std::string>& lines) override;
+    bool appendLines(const std::string& path, const std::vector<std::string>& lines) override;
+    FileError lastError() const override { return lastError_; }
+
+    bool exists(const std::string& path) const { return files_.count(path) != 0; }
+    // The file's whole text; "" when it does not exist.
+    std::string contents(const std::string& path) const;
+    void setContents(const std::string& path, const std::string& text) { files_[path] = text; }
+    // How many writes (replace or append) reached the file.
+    int writes(const std::string& path) const;
+
+    // Makes reads, or writes, of this path fail with this reason.
+    void failReadsOf(const std::string& path, FileError reason = {5, "Access is denied."});
+    void failWritesTo(const std::string& path, FileError reason = {5, "Access is denied."});
+
+private:
+    bool refuseWrite(const std::string& path);
+
+    std::map<std::string, std::string> files_;
+    std::map<std::string, int> writes_;
+    std::map<std::string, FileError> failingReads_, failingWrites_;
+    FileError lastError_;
+};
+
+}  // namespace platform

@@ -1,0 +1,138 @@
+#include <windows.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/text_files.hpp"
+#include "platform/win32_services.hpp"
+#include "platform/win32_text.hpp"
+
+namespace platform {
+
+namespace {
+
+FileError errorOf(DWORD number) { return FileError{number, systemErrorText(number)}; }
+
+// UTF-8 to the system's ANSI code page and back. A character the code page
+// lacks is written as the code page's default character.
+std::string toAnsi(const std::string& text) {
+    std::wstring wide = widen(text);
+    if (wide.empty()) return {};
+    int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
+                                nullptr);
+    std::string out(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), &out[0], n, nullptr, nullptr);
+    return out;
+}
+
+std::string fromAnsi(const std::string& bytes) {
+    if (bytes.empty()) return {};
+    int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), &wide[0], n);
+    return narrow(wide);
+}
+
+// The folder part of a path ("." when it has none).
+std::wstring folderOf(const std::wstring& path) {
+    std::wstring::size_type slash = path.find_last_of(L"\\/");
+    if (slash == std::wstring::npos) return L".";
+    if (slash == 0 || (slash == 2 && path[1] == L':')) return path.substr(0, slash + 1);
+    return path.substr(0, slash);
+}
+
+bool writeAll(HANDLE file, const std::string& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 20));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr)) return false;
+        if (written == 0) {
+            SetLastError(ERROR_WRITE_FAULT);
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
+class Win32TextFiles : public TextFiles {
+public:
+    TextFileContents readLines(const std::string& path) override {
+        TextFileContents result;
+        HANDLE file = CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
+            DWORD error = GetLastError();
+            if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return result;  // Missing
+            result.outcome = ReadOutcome::Unreadable;
+            result.error = errorOf(error);
+            return result;
+        }
+        std::string bytes;
+        char buffer[65536];
+        for (;;) {
+            DWORD got = 0;
+            if (!ReadFile(file, buffer, sizeof buffer, &got, nullptr)) {
+                result.outcome = ReadOutcome::Unreadable;
+                result.error = errorOf(GetLastError());
+                CloseHandle(file);
+                return result;
+            }
+            if (got == 0) break;
+            bytes.append(buffer, got);
+        }
+        CloseHandle(file);
+        result.outcome = ReadOutcome::Read;
+        result.lines = splitLines(fromAnsi(bytes));
+        return result;
+    }
+
+    bool replaceLines(const std::string& path, const std::vector<std::string>& lines) override {
+        std::wstring target = widen(path);
+        wchar_t temporary[MAX_PATH + 1] = {};
+        // A new, empty, uniquely named file in the target's own folder, so that
+        // the final move is a rename within one volume.
+        if (!GetTempFileNameW(folderOf(target).c_str(), L"tmp", 0, temporary)) return fail(GetLastError());
+        HANDLE file = CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                  nullptr);
+        if (file == INVALID_HANDLE_VALUE) return failAndDelete(GetLastError(), temporary);
+        bool written = writeAll(file, toAnsi(joinLines(lines))) && FlushFileBuffers(file);
+        DWORD error = written ? ERROR_SUCCESS : GetLastError();
+        CloseHandle(file);
+        if (!written) return failAndDelete(error, temporary);
+        if (!MoveFileExW(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return failAndDelete(GetLastError(), temporary);
+        return true;
+    }
+
+    bool appendLines(const std::string& path, const std::vector<std::string>& lines) override {
+        HANDLE file = CreateFileW(widen(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return fail(GetLastError());
+        bool written = writeAll(file, toAnsi(joinLines(lines)));
+        DWORD error = written ? ERROR_SUCCESS : GetLastError();
+        CloseHandle(file);
+        return written ? true : fail(error);
+    }
+
+    FileError lastError() const override { return lastError_; }
+
+private:
+    bool fail(DWORD error) {
+        lastError_ = errorOf(error);
+        return false;
+    }
+    bool failAndDelete(DWORD error, const wchar_t* temporary) {
+        DeleteFileW(temporary);
+        return fail(error);
+    }
+
+    FileError lastError_;
+};
+
+}  // namespace
+
+std::unique_ptr<TextFiles> makeWin32TextFiles() { return std::unique_ptr<TextFiles>(new Win32TextFiles()); }
+
+}  // namespace platform
