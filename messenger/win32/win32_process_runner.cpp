@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/win32_text.hpp"
+#include "shell_error.hpp"
 
 namespace messenger {
 
@@ -16,27 +17,6 @@ StartResult failed(DWORD error) {
     result.errorNumber = error;
     result.errorText = platform::systemErrorText(error);
     return result;
-}
-
-// ShellExecuteEx normally sets the thread's last error; when it leaves 0 there,
-// its SE_ERR_* code in hInstApp is turned into the matching system error.
-DWORD shellError(const SHELLEXECUTEINFOW& info) {
-    DWORD error = GetLastError();
-    if (error != ERROR_SUCCESS) return error;
-    switch (reinterpret_cast<INT_PTR>(info.hInstApp)) {
-    case SE_ERR_FNF: return ERROR_FILE_NOT_FOUND;
-    case SE_ERR_PNF: return ERROR_PATH_NOT_FOUND;
-    case SE_ERR_ACCESSDENIED: return ERROR_ACCESS_DENIED;
-    case SE_ERR_OOM: return ERROR_NOT_ENOUGH_MEMORY;
-    case SE_ERR_SHARE: return ERROR_SHARING_VIOLATION;
-    case SE_ERR_DLLNOTFOUND: return ERROR_DLL_NOT_FOUND;
-    case SE_ERR_ASSOCINCOMPLETE:
-    case SE_ERR_NOASSOC: return ERROR_NO_ASSOCIATION;
-    case SE_ERR_DDETIMEOUT:
-    case SE_ERR_DDEFAIL:
-    case SE_ERR_DDEBUSY: return ERROR_DDE_FAIL;
-    default: return ERROR_BAD_FORMAT;
-    }
 }
 
 class Win32ProcessRunner : public ProcessRunner {

@@ -128,6 +128,25 @@ TEST(failed_starts_report_the_system_error) {
     CHECK(!result.errorText.empty());
 }
 
+TEST(launch_target_opens_hidden_with_parameters_unchanged) {
+    // Failures are not tried here: with no flags the shell shows its own
+    // error box and waits for a user (the end-to-end tests answer it).
+    wchar_t folder[MAX_PATH + 1];
+    GetTempPathW(MAX_PATH + 1, folder);
+    const std::wstring file = echoFile("launch");
+    messenger::LaunchRequest request;
+    request.file = platform::narrow(ownPath());
+    request.parameters = "--echo \"" + platform::narrow(file) + "\" SEND \"PC 7\" " + kMessage;
+    request.directory = platform::narrow(folder);
+    const StartResult result = messenger::makeShellLauncher()->launchTarget(request);
+    CHECK(result.started);
+    const std::string echoed = awaitEcho(file);
+    CHECK_EQ(echoed.substr(0, 4), "1 0\n");
+    CHECK(echoed.size() > request.parameters.size() &&
+          echoed.compare(echoed.size() - request.parameters.size(), std::string::npos,
+                         request.parameters) == 0);
+}
+
 TEST(starts_a_system_program_by_name) {
     // A harmless program that every Windows has, found through the search path.
     CHECK(messenger::makeWin32ProcessRunner()->run("cmd.exe /c exit 0", WindowStyle::Hidden).started);
