@@ -1,0 +1,52 @@
+#include "address_book.hpp"
+
+namespace pingrelgui {
+
+std::string addressBookPath(const std::string& programFolder) {
+    std::string joined = programFolder + "\\AddressBook.txt";
+    // A network path keeps its two leading backslashes.
+    std::string path = joined.compare(0, 2, "\\\\") == 0 ? "\\\\" : "";
+    for (std::string::size_type i = path.size(); i < joined.size(); ++i) {
+        if (joined[i] == '\\' && i + 1 < joined.size() && joined[i + 1] == '\\') ++i;
+        path += joined[i];
+    }
+    return path;
+}
+
+std::vector<Entry> parseAddressBook(std::vector<std::string> lines) {
+    if (!lines.empty() && lines.back().empty()) lines.pop_back();
+    std::vector<Entry> entries;
+    entries.reserve(lines.size());
+    const std::string separator = kSeparator;
+    for (const auto& line : lines) {
+        std::string::size_type at = line.find(separator);
+        if (at == std::string::npos)
+            entries.push_back({line, ""});
+        else
+            entries.push_back({line.substr(0, at), line.substr(at + separator.size())});
+    }
+    return entries;
+}
+
+std::vector<std::string> addressBookLines(const std::vector<Entry>& entries) {
+    std::vector<std::string> lines;
+    lines.reserve(entries.size());
+    for (const auto& entry : entries) lines.push_back(entry.name + kSeparator + entry.description);
+    return lines;
+}
+
+std::string withoutSeparator(const std::string& text) {
+    const std::string separator = kSeparator;
+    std::string out;
+    out.reserve(text.size());
+    for (std::string::size_type i = 0; i < text.size();) {
+        if (text.compare(i, separator.size(), separator) == 0) {
+            i += separator.size();
+        } else {
+            out += text[i++];
+        }
+    }
+    return out;
+}
+
+}  // namespace pingrelgui

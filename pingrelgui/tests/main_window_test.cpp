@@ -1,0 +1,294 @@
+// PingrelGUI's window as a user meets it: the address book, the send, the About box.
+#include "pingrelgui_fixture.hpp"
+
+namespace pingrelgui::testing {
+namespace {
+
+using forms::MessageButtons;
+using forms::MessageIcon;
+using forms::MessageResult;
+
+const std::string kNoBrowser = "Um.. you don't appear to have a web-browser installed...";
+
+TEST_F(PingrelGui, StartsWithTheInstructionsSelectedAndWritesNoFile) {
+    start();
+    EXPECT_EQ("Pingrel GUI v0.1" + std::string(42, ' ') + "- Drabline -", form.caption());
+    const std::string text = form.message.text();
+    EXPECT_EQ(0u, text.find("You need to have at least one entry in the address book to the left"));
+    EXPECT_NE(std::string::npos, text.find("when prompted.\r\n\r\nThe Messenger service needs to be running for "
+                                           "Pingrel GUI to operate.\r\n\r\n         http://"));
+    EXPECT_EQ(text, form.message.selectedText());
+    EXPECT_EQ(&form.message, form.focused());
+    EXPECT_EQ(kFirstStatus, status());
+    EXPECT_EQ(forms::PanelStyle::CapsLock, form.statusBar.panels().at(1).style);
+    EXPECT_EQ(0, form.addressBook.listCount());
+    EXPECT_FALSE(files.exists(kBook));
+
+    user.type(form.message, "Hi");  // the first key replaces the instructions
+    EXPECT_EQ("Hi", form.message.text());
+}
+
+TEST_F(PingrelGui, LoadsEveryLineOfTheBook) {
+    startWith("pc1" + kNot + "first floor\r\nbare line\r\n" + kNot + "desc\r\nx" + kNot + "a" + kNot + "b\r\n\r\n");
+    EXPECT_EQ((Strings{"pc1", "bare line", "", "x"}), names());
+    EXPECT_EQ("first floor", form.addressBook.cellText(0, 1));
+    EXPECT_EQ("a" + kNot + "b", form.addressBook.cellText(3, 1));
+    EXPECT_EQ("", form.addressBook.cellToolTip(0, 0));  // only entries added while running carry tips
+    EXPECT_EQ(0, form.addressBook.selectedIndex());
+    EXPECT_EQ(kFirstStatus, status());
+    EXPECT_EQ(0, files.writes(kBook));
+
+    // The next save writes the bare line back with its separator.
+    add("new", "n");
+    EXPECT_EQ("pc1" + kNot + "first floor\r\nbare line" + kNot + "\r\n" + kNot + "desc\r\nx" + kNot + "a" + kNot +
+                  "b\r\nnew" + kNot + "n\r\n",
+              book());
+}
+
+TEST_F(PingrelGui, EmptyAndUnreadableBooksSaySoAndAreNotWritten) {
+    startWith("");
+    EXPECT_EQ("Begin by adding an entry to your address book..", status());
+
+    forms::App otherApp{"PingrelGUI"};
+    platform::MemoryTextFiles otherFiles;
+    otherFiles.setContents(kBook, "pc1" + kNot + "x\r\n");
+    otherFiles.failReadsOf(kBook, {32, "The process cannot access the file because it is being used by another process."});
+    Context otherContext{otherApp, otherFiles, launcher, "C:\\Apps\\PingrelGUI", nullptr};
+    Program other{otherContext};
+    forms::headless::Driver otherUser{otherApp};
+    other.start();
+    EXPECT_EQ("The address book could not be read: The process cannot access the file because it is being used by "
+              "another process.",
+              other.mainWindow.statusBar.text());
+    EXPECT_EQ(0, other.mainWindow.addressBook.listCount());
+    otherUser.clickColumn(other.mainWindow.addressBook, 0);
+    otherUser.click(other.mainWindow.removeButton);
+    EXPECT_EQ(0, otherFiles.writes(kBook));
+}
+
+TEST_F(PingrelGui, AddAsksForANameAndADescription) {
+    start();
+    add("a" + kNot + "b", "first " + kNot + "floor");
+    ASSERT_EQ(2u, user.inputBoxes().size());
+    EXPECT_EQ("Please enter the name of this user, group or computer.\r\nThis target name must of course exist within "
+              "your LAN.",
+              user.inputBoxes()[0].prompt);
+    EXPECT_EQ("Add Entry: Name", user.inputBoxes()[0].title);
+    EXPECT_EQ("New User 0", user.inputBoxes()[0].defaultText);
+    EXPECT_EQ("Now enter an optional description for this new entry.", user.inputBoxes()[1].prompt);
+    EXPECT_EQ("Add Entry: Name -> Description", user.inputBoxes()[1].title);
+    EXPECT_EQ("New item", user.inputBoxes()[1].defaultText);
+
+    EXPECT_EQ((Strings{"ab"}), names());
+    EXPECT_EQ("ab", form.addressBook.cellToolTip(0, 0));
+    EXPECT_EQ("first floor", form.addressBook.cellToolTip(0, 1));
+    EXPECT_EQ(0, form.addressBook.selectedIndex());
+    EXPECT_EQ("ab" + kNot + "first floor\r\n", book());
+    EXPECT_EQ(kSaved, status());
+
+    add("PC 2", "second");
+    EXPECT_EQ("New User 1", user.inputBoxes()[2].defaultText);
+    EXPECT_EQ(0, form.addressBook.selectedIndex());  // the selection stays where it was
+
+    // Cancelling either box, or a name of separators only, adds nothing.
+    user.cancelInput();
+    user.click(form.addButton);
+    user.answerInput("name");
+    user.cancelInput();
+    user.click(form.addButton);
+    user.answerInput(kNot);
+    user.click(form.addButton);
+    EXPECT_EQ((Strings{"ab", "PC 2"}), names());
+    EXPECT_EQ(2, files.writes(kBook));
+}
+
+TEST_F(PingrelGui, EditRewritesTheFileOnlyForAChange) {
+    startWith("pc1" + kNot + "first floor\r\npc2" + kNot + "second\r\n");
+    user.clickItem(form.addressBook, 1);
+    EXPECT_EQ("Your message will be sent to pc2 ...", status());
+
+    user.answerInput("pc2");
+    user.answerInput("second");
+    user.click(form.editButton);
+    EXPECT_EQ("Edit the 'pc2' entry's name.", user.inputBoxes()[0].prompt);
+    EXPECT_EQ("Edit Entry: Name", user.inputBoxes()[0].title);
+    EXPECT_EQ("pc2", user.inputBoxes()[0].defaultText);
+    EXPECT_EQ("Edit the 'pc2' entry's description.", user.inputBoxes()[1].prompt);
+    EXPECT_EQ("Edit Entry: Name -> Description", user.inputBoxes()[1].title);
+    EXPECT_EQ("second", user.inputBoxes()[1].defaultText);
+    EXPECT_EQ(0, files.writes(kBook));
+
+    // A double-click edits too; only the description changes.
+    user.answerInput("pc2");
+    user.answerInput("upstairs" + kNot);
+    user.doubleClick(form.addressBook, 1);
+    EXPECT_EQ("pc1" + kNot + "first floor\r\npc2" + kNot + "upstairs\r\n", book());
+    EXPECT_EQ("upstairs", form.addressBook.cellToolTip(1, 1));
+    EXPECT_EQ(kSaved, status());
+
+    user.answerInput("renamed");
+    user.cancelInput();
+    user.click(form.editButton);
+    EXPECT_EQ("pc2", form.addressBook.itemText(1));
+    EXPECT_EQ(1, files.writes(kBook));
+}
+
+TEST_F(PingrelGui, RemoveTakesTheSelectedEntryAndSelectsTheNext) {
+    startWith("a" + kNot + "1\r\nb" + kNot + "2\r\nc" + kNot + "3\r\n");
+    user.clickItem(form.addressBook, 1);
+    user.click(form.removeButton);
+    EXPECT_EQ((Strings{"a", "c"}), names());
+    EXPECT_EQ(1, form.addressBook.selectedIndex());
+    EXPECT_EQ("a" + kNot + "1\r\nc" + kNot + "3\r\n", book());
+    user.click(form.removeButton);
+    user.click(form.removeButton);
+    EXPECT_EQ("", book());
+    EXPECT_EQ(3, files.writes(kBook));
+    user.click(form.removeButton);  // an empty book: nothing
+    user.click(form.editButton);
+    user.clickColumn(form.addressBook, 1);
+    EXPECT_EQ(3, files.writes(kBook));
+}
+
+TEST_F(PingrelGui, ColumnClickSortsOnceAndSavesTheOrder) {
+    startWith("b" + kNot + "Zulu\r\nC" + kNot + "alpha\r\na" + kNot + "Mike\r\n");
+    user.clickItem(form.addressBook, 0);
+    user.clickColumn(form.addressBook, 1);
+    EXPECT_EQ((Strings{"C", "a", "b"}), names());
+    EXPECT_EQ(2, form.addressBook.selectedIndex());  // the selection follows its entry
+    EXPECT_EQ("C" + kNot + "alpha\r\na" + kNot + "Mike\r\nb" + kNot + "Zulu\r\n", book());
+    user.clickColumn(form.addressBook, 0);
+    EXPECT_EQ((Strings{"a", "b", "C"}), names());
+    add("A0", "x");  // later additions go to the end
+    EXPECT_EQ((Strings{"a", "b", "C", "A0"}), names());
+}
+
+TEST_F(PingrelGui, FailedSaveShowsTheReasonAndKeepsTheList) {
+    startWith("a" + kNot + "1\r\n");
+    files.failWritesTo(kBook, {5, "Access is denied."});
+    user.answer(MessageResult::Ok);
+    add("b", "2");
+    expectBox("There was an error saving the address book: \r\n    Access is denied.", "PingrelGUI",
+              MessageButtons::Ok, MessageIcon::Exclamation);
+    EXPECT_EQ((Strings{"a", "b"}), names());
+    EXPECT_EQ("a" + kNot + "1\r\n", book());
+    EXPECT_EQ(kFirstStatus, status());
+}
+
+TEST_F(PingrelGui, SendChecksTheBookThenTheMessage) {
+    start();
+    user.click(form.clearButton);
+    user.click(form.sendButton);
+    EXPECT_EQ("You need to have at least one entry in your address book!", status());
+    add("PC 7", "x");
+    user.click(form.sendButton);
+    EXPECT_EQ("Enter a message to send first!", status());
+    EXPECT_TRUE(launcher.launches().empty());
+}
+
+TEST_F(PingrelGui, SendQuotesTheNameAndPassesTheMessageAsTyped) {
+    startWith("PC 7" + kNot + "x\r\n");
+    user.type(form.message, "Lunch at 1");
+    user.click(form.sendButton);
+    ASSERT_EQ(1u, launcher.launches().size());
+    const messenger::LaunchRequest& sent = launcher.launches()[0];
+    EXPECT_EQ("NET", sent.file);
+    EXPECT_EQ("SEND \"PC 7\" Lunch at 1", sent.parameters);
+    EXPECT_EQ("", sent.directory);
+    EXPECT_EQ(0x1234u, sent.owner);
+    EXPECT_EQ("Message sent to PC 7.", status());
+    EXPECT_TRUE(user.boxes().empty());
+}
+
+TEST_F(PingrelGui, FailedSendSaysWhyAndOnlyAMissingProgramShowsTheBox) {
+    startWith("pc1" + kNot + "x\r\n");
+    user.type(form.message, "Hi");
+    launcher.setFailure(true, 2, "The system cannot find the file specified.");
+    user.answer(MessageResult::Ok);
+    user.click(form.sendButton);
+    EXPECT_EQ("Message not sent to pc1: The system cannot find the file specified.", status());
+    expectBox(kNoBrowser, "Error visiting link...", MessageButtons::Ok, MessageIcon::Exclamation);
+
+    launcher.setFailure(true, 11, "An attempt was made to load a program with an incorrect format.");
+    user.click(form.sendButton);
+    EXPECT_EQ("Message not sent to pc1: An attempt was made to load a program with an incorrect format.", status());
+    EXPECT_TRUE(user.boxes().empty());
+}
+
+TEST_F(PingrelGui, SendStartsNothingForABlankName) {
+    startWith("  " + kNot + "blank\r\n");
+    user.type(form.message, "Hi");
+    user.click(form.sendButton);
+    EXPECT_TRUE(launcher.launches().empty());
+    EXPECT_EQ("The selected entry has no name to send to: edit it first.", status());
+}
+
+TEST_F(PingrelGui, EnterInTheMessageSendsItWithTheLineBreak) {
+    startWith("pc1" + kNot + "x\r\n");
+    user.type(form.message, "Hi");
+    user.pressKey(form.message, forms::keys::Return);
+    ASSERT_EQ(1u, launcher.launches().size());
+    EXPECT_EQ("SEND \"pc1\" Hi\r\n", launcher.launches()[0].parameters);
+    EXPECT_EQ(&form.sendButton, form.focused());
+}
+
+TEST_F(PingrelGui, ClearDoubleClickAndTheStatusBox) {
+    start();
+    user.doubleClick(form.message);
+    EXPECT_EQ("", form.message.text());
+    user.type(form.message, "Hi");
+    user.click(form.clearButton);
+    EXPECT_EQ("", form.message.text());
+    EXPECT_EQ(&form.message, form.focused());
+
+    user.answer(MessageResult::Ok);
+    user.doubleClick(form.statusBar);
+    expectBox(kFirstStatus, "Status bar..", MessageButtons::Ok, MessageIcon::Information);
+}
+
+TEST_F(PingrelGui, AboutOffersTheHomePage) {
+    start();
+    user.answer(MessageResult::No);
+    user.click(form.aboutButton);
+    expectBox(std::string(6, ' ') + "PingrelGUI by the LAN Messengers team\r\n  " + kHomePage +
+                  "\r\n\r\n       Wanna go there, hmm?",
+              "PingrelGUI", MessageButtons::YesNo, MessageIcon::Information);
+    EXPECT_TRUE(launcher.launches().empty());
+    EXPECT_EQ(kFirstStatus, status());
+
+    user.answer(MessageResult::Yes);
+    user.click(form.aboutButton);
+    user.clearBoxes();
+    ASSERT_EQ(1u, launcher.launches().size());
+    EXPECT_EQ(kHomePage, launcher.launches()[0].file);
+    EXPECT_EQ("", launcher.launches()[0].parameters);
+
+    launcher.setFailure(true);  // no program for web pages
+    user.answer(MessageResult::Yes);
+    user.answer(MessageResult::Ok);
+    user.click(form.aboutButton);
+    ASSERT_EQ(2u, user.boxes().size());
+    EXPECT_EQ(kNoBrowser, user.boxes()[1].text);
+    EXPECT_EQ(kFirstStatus, status());
+}
+
+TEST_F(PingrelGui, ActionsWithoutASelectionActOnNothing) {
+    startWith("a" + kNot + "1\r\n");
+    // The user clearing the selection gets it back at once.
+    form.addressBook.userSelected(-1);
+    EXPECT_EQ(0, form.addressBook.selectedIndex());
+
+    form.addressBook.onSelect = nullptr;  // should it get lost all the same
+    form.addressBook.setSelectedIndex(-1);
+    user.type(form.message, "Hi");
+    user.click(form.sendButton);
+    user.click(form.editButton);
+    user.click(form.removeButton);
+    EXPECT_EQ("No entry of the address book is selected.", status());
+    EXPECT_TRUE(launcher.launches().empty());
+    EXPECT_EQ((Strings{"a"}), names());
+    EXPECT_EQ(0, files.writes(kBook));
+}
+
+}  // namespace
+}  // namespace pingrelgui::testing

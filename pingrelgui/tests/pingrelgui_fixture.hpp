@@ -1,0 +1,63 @@
+#pragma once
+// A fresh PingrelGUI for each test: its folder in memory files, a recording
+// launcher, its window, and a user who acts on it.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "forms/headless/driver.hpp"
+#include "messenger/target_launcher.hpp"
+#include "platform/text_files.hpp"
+#include "program.hpp"
+
+namespace pingrelgui::testing {
+
+using Strings = std::vector<std::string>;
+const std::string kNot = "\xC2\xAC";  // the separator, "¬"
+const std::string kBook = "C:\\Apps\\PingrelGUI\\AddressBook.txt";
+const std::string kFirstStatus = "Select an entry from the address book and hit Send to send to that user/computer..";
+const std::string kSaved = "The address book has been updated and saved.";
+
+struct PingrelGui : ::testing::Test {
+    platform::MemoryTextFiles files;
+    messenger::RecordingLauncher launcher;
+    forms::App app{"PingrelGUI"};
+    Context context{app, files, launcher, "C:\\Apps\\PingrelGUI", [](const forms::Window&) {
+                        return messenger::OwnerWindow{0x1234};
+                    }};
+    Program program{context};
+    MainWindow& form = program.mainWindow;
+    forms::headless::Driver user{app};
+
+    void start() { program.start(); }
+    void startWith(const std::string& bookText) {
+        files.setContents(kBook, bookText);
+        start();
+    }
+    std::string status() const { return form.statusBar.text(); }
+    Strings names() const {
+        Strings out;
+        for (int row = 0; row < form.addressBook.listCount(); ++row) out.push_back(form.addressBook.cellText(row, 0));
+        return out;
+    }
+    std::string book() const { return files.contents(kBook); }
+    // Adds an entry through the two input boxes.
+    void add(const std::string& name, const std::string& description) {
+        user.answerInput(name);
+        user.answerInput(description);
+        user.click(form.addButton);
+    }
+    // Exactly one box was shown since the last check, with these contents.
+    void expectBox(const std::string& text, const std::string& title, forms::MessageButtons buttons,
+                   forms::MessageIcon icon) {
+        ASSERT_EQ(1u, user.boxes().size()) << "boxes shown";
+        EXPECT_EQ(text, user.boxes()[0].text);
+        EXPECT_EQ(title, user.boxes()[0].title);
+        EXPECT_EQ(buttons, user.boxes()[0].buttons);
+        EXPECT_EQ(icon, user.boxes()[0].icon);
+        user.clearBoxes();
+    }
+};
+
+}  // namespace pingrelgui::testing
