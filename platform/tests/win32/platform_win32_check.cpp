@@ -221,13 +221,16 @@ TEST(text_file_failures_keep_the_old_file_and_say_why) {
     const std::string book = folder.file("AddressBook.txt");
     REQUIRE(files->replaceLines(book, {"old"}));
 
-    // A read-only file is not replaced, and no temporary file stays behind.
-    SetFileAttributesW(platform::widen(book).c_str(), FILE_ATTRIBUTE_READONLY);
+    // A file another program holds open (without leave to delete it) is not
+    // replaced, and no temporary file stays behind.
+    HANDLE held = CreateFileW(platform::widen(book).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+    REQUIRE(held != INVALID_HANDLE_VALUE);
     CHECK(!files->replaceLines(book, {"new"}));
     CHECK(files->lastError().number != 0 && !files->lastError().text.empty());
+    CloseHandle(held);
     CHECK_EQ(folder.bytes("AddressBook.txt"), "old\r\n");
     CHECK_EQ(folder.names().size(), 1u);
-    SetFileAttributesW(platform::widen(book).c_str(), FILE_ATTRIBUTE_NORMAL);
 
     // A folder that does not exist cannot take the file.
     CHECK(!files->replaceLines(folder.file("missing\\AddressBook.txt"), {"x"}));

@@ -1,0 +1,128 @@
+// End-to-end test of PingrelGUI: the real pingrelgui.exe under Wine (or
+// Windows), driven as a user would. Entries go in through the real input
+// boxes; the order a column sort gives must survive a restart, in the list
+// view and in AddressBook.txt byte for byte (ANSI, "¬" as the byte 0xAC in
+// code page 1252); a send must reach the recording net.exe that the shell
+// finds in the program's own folder.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "program_fixture.hpp"
+
+using namespace e2e;
+
+namespace {
+
+const std::wstring kFirstStatus =
+    L"Select an entry from the address book and hit Send to send to that user/computer..";
+const std::wstring kSaved = L"The address book has been updated and saved.";
+constexpr int kInputEdit = 1000;  // forms::win32::kInputBoxEditId
+
+struct PingrelGui : RunningProgram {
+  PingrelGui() { start(programUnderTest(), L"wMain"); }
+  ~PingrelGui() {
+    if (form && IsWindow(form)) closeWindow(form);
+    process.waitForExit(10000);
+  }
+  std::wstring status() const { return statusPartText((*this)[L"stbStatus"], 0); }
+  std::vector<std::wstring> column(int index) const {
+    std::vector<std::wstring> texts;
+    HWND list = (*this)[L"lvwAddressBook"];
+    for (int row = 0; row < listViewItemCount(list); ++row) texts.push_back(listViewItemText(list, row, index));
+    return texts;
+  }
+};
+
+std::wstring bookPath() { return programDir() + L"\\AddressBook.txt"; }
+
+std::string fileBytes(const std::wstring& path) {
+  std::string bytes;
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                            0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return "<missing>";
+  char buffer[4096];
+  DWORD got = 0;
+  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got) bytes.append(buffer, got);
+  CloseHandle(file);
+  return bytes;
+}
+
+// Answers the input box that opens next: checks its caption and default,
+// types the answer over the default and presses OK.
+void answerInputBox(PingrelGui& app, const std::wstring& title, const std::wstring& defaultText,
+                    const std::wstring& answer) {
+  HWND box = waitForMessageBox(app.pid());
+  REQUIRE(box != nullptr);
+  CHECK_EQ(caption(box), title);
+  HWND edit = GetDlgItem(box, kInputEdit);
+  REQUIRE(edit != nullptr);
+  CHECK_EQ(text(edit), defaultText);
+  typeText(edit, answer);  // the default is selected: typing replaces it
+  CHECK_EQ(text(edit), answer);
+  REQUIRE(pressBoxButton(box, IDOK));
+}
+
+void addEntry(PingrelGui& app, const std::wstring& defaultName, const std::wstring& name,
+              const std::wstring& description) {
+  click(app[L"cmdAdd"]);
+  answerInputBox(app, L"Add Entry: Name", defaultName, name);
+  answerInputBox(app, L"Add Entry: Name -> Description", L"New item", description);
+  CHECK(waitUntil([&] { return app.status() == kSaved; }));
+}
+
+}  // namespace
+
+TEST(sorted_book_survives_a_restart_and_a_send_reaches_net) {
+  DeleteFileW(bookPath().c_str());
+  {
+    PingrelGui app;
+    CHECK_EQ(caption(app.form), L"Pingrel GUI v0.1" + std::wstring(42, L' ') + L"- Drabline -");
+    CHECK_EQ(app.status(), kFirstStatus);
+    CHECK_EQ(focusedName(app.form), L"txtMsg");
+    CHECK_EQ(fileBytes(bookPath()), "<missing>");  // a first start writes nothing
+
+    addEntry(app, L"New User 0", L"zeta", L"Room 2");
+    addEntry(app, L"New User 1", L"alpha", L"Room 1");
+    CHECK_EQ(app.column(0), (std::vector<std::wstring>{L"zeta", L"alpha"}));
+    keepScreenshot(app.form, L"pingrelgui-main");
+
+    // Sort by Description: alpha (Room 1) comes first, and the file follows.
+    clickListViewColumn(app[L"lvwAddressBook"], 1);
+    CHECK(waitUntil([&] { return app.column(0) == std::vector<std::wstring>{L"alpha", L"zeta"}; }));
+    CHECK_EQ(app.column(1), (std::vector<std::wstring>{L"Room 1", L"Room 2"}));
+  }
+  if (GetACP() == 1252) CHECK_EQ(fileBytes(bookPath()), "alpha\xACRoom 1\r\nzeta\xACRoom 2\r\n");
+
+  PingrelGui app;
+  CHECK_EQ(app.column(0), (std::vector<std::wstring>{L"alpha", L"zeta"}));
+  CHECK_EQ(app.column(1), (std::vector<std::wstring>{L"Room 1", L"Room 2"}));
+  CHECK_EQ(listViewSelection(app[L"lvwAddressBook"]), 0);
+
+  // The start-up text is selected: typing replaces it. The shell finds the
+  // recording net.exe in the program's own folder before the system's.
+  clearNetLog(programDir());
+  typeText(app[L"txtMsg"], L"Lunch at one");
+  click(app[L"cmdSend"]);
+  const std::vector<std::string> sent = waitForNetRecords(programDir(), 1);
+  REQUIRE_EQ(sent.size(), 1u);
+  const std::string tail = " SEND \"alpha\" Lunch at one";
+  CHECK(sent[0].size() > tail.size() && sent[0].compare(sent[0].size() - tail.size(), tail.size(), tail) == 0);
+  check::note("net.exe was started as: " + sent[0]);
+  CHECK(waitUntil([&] { return app.status() == L"Message sent to alpha."; }));
+
+  // A status text too long for the bar is read whole in a box.
+  const LPARAM at = MAKELPARAM(5, 5);
+  SendNotifyMessageW(app[L"stbStatus"], WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+  SendNotifyMessageW(app[L"stbStatus"], WM_LBUTTONUP, 0, at);
+  HWND box = waitForMessageBox(app.pid());
+  REQUIRE(box != nullptr);
+  const MessageBoxView view = readMessageBox(box);
+  CHECK_EQ(view.caption, L"Status bar..");
+  CHECK_EQ(view.text, L"Message sent to alpha.");
+  CHECK_EQ(view.icon, BoxIcon::Information);
+  CHECK(pressBoxButton(box, IDOK));
+}
+
+int main(int argc, char** argv) { return check::main(argc, argv); }
