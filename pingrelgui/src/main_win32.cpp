@@ -18,22 +18,21 @@ struct Search {
     HWND found = nullptr;
 };
 
+BOOL CALLBACK matchName(HWND hwnd, LPARAM parameter) {
+    auto& search = *reinterpret_cast<Search*>(parameter);
+    ATOM atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropW(hwnd, forms::win32::kNameProperty)));
+    wchar_t text[256];
+    if (atom && GlobalGetAtomNameW(atom, text, 256) && forms::win32::decodeAtomName(text) == search.name) {
+        search.found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // The top-level window of this thread that carries the form's name.
 messenger::OwnerWindow realWindowOf(const forms::Window& window) {
     Search search{platform::widen(window.name())};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM parameter) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(parameter);
-            ATOM atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropW(hwnd, forms::win32::kNameProperty)));
-            wchar_t text[256];
-            if (atom && GlobalGetAtomNameW(atom, text, 256) && forms::win32::decodeAtomName(text) == s.name) {
-                s.found = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    EnumThreadWindows(GetCurrentThreadId(), matchName, reinterpret_cast<LPARAM>(&search));
     return reinterpret_cast<messenger::OwnerWindow>(search.found);
 }
 
