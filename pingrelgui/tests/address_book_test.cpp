@@ -25,18 +25,9 @@ TEST(AddressBookFile, LinesSplitAtTheFirstSeparatorAndNoneIsLost) {
     EXPECT_TRUE(parseAddressBook({""}).empty());
 }
 
-TEST(AddressBookFile, EntriesWriteBackAsNameSeparatorDescription) {
-    const std::vector<std::string> lines = addressBookLines({{"pc1", "first floor"}, {"bare", ""}, {"PC 7", "x y "}});
-    const std::vector<std::string> expected = {"pc1" + kNot + "first floor", "bare" + kNot, "PC 7" + kNot + "x y "};
-    EXPECT_EQ(expected, lines);
-    EXPECT_EQ((std::vector<Entry>{{"pc1", "first floor"}, {"bare", ""}, {"PC 7", "x y "}}), parseAddressBook(lines));
-}
-
-TEST(AddressBookFile, SeparatorsAreTakenOutOfTypedTexts) {
-    EXPECT_EQ("ab", withoutSeparator("a" + kNot + "b"));
-    EXPECT_EQ("", withoutSeparator(kNot + kNot));
-    // Other characters that share a byte with the separator stay.
-    EXPECT_EQ("\xC3\xAC" "x\xC2\xAD", withoutSeparator("\xC3\xAC" "x\xC2\xAD"));
+TEST(AddressBookFile, OnlyTheSeparatorIsTakenOutOfTypedTexts) {
+    // "ì" and the soft hyphen share a byte with the separator in UTF-8.
+    EXPECT_EQ("ab\xC3\xAC" "x\xC2\xAD", withoutSeparator("a" + kNot + "b\xC3\xAC" "x\xC2\xAD" + kNot));
 }
 
 }  // namespace
