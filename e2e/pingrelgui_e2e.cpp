@@ -93,6 +93,7 @@ TEST(sorted_book_survives_a_restart_and_a_send_reaches_net) {
     CHECK(waitUntil([&] { return app.column(0) == std::vector<std::wstring>{L"alpha", L"zeta"}; }));
     CHECK_EQ(app.column(1), (std::vector<std::wstring>{L"Room 1", L"Room 2"}));
   }
+  check::note("ANSI code page " + std::to_string(GetACP()));
   if (GetACP() == 1252) CHECK_EQ(fileBytes(bookPath()), "alpha\xACRoom 1\r\nzeta\xACRoom 2\r\n");
 
   PingrelGui app;
