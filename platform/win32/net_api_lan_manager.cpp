@@ -184,14 +184,18 @@ private:
             tried_ = true;
             library_ = LoadLibraryW(L"netapi32.dll");
             if (library_) {
-                serverEnum_ = reinterpret_cast<NetServerEnumFn>(GetProcAddress(library_, "NetServerEnum"));
-                wkstaGetInfo_ = reinterpret_cast<NetWkstaGetInfoFn>(GetProcAddress(library_, "NetWkstaGetInfo"));
-                messageSend_ =
-                    reinterpret_cast<NetMessageBufferSendFn>(GetProcAddress(library_, "NetMessageBufferSend"));
-                bufferFree_ = reinterpret_cast<NetApiBufferFreeFn>(GetProcAddress(library_, "NetApiBufferFree"));
+                serverEnum_ = function<NetServerEnumFn>("NetServerEnum");
+                wkstaGetInfo_ = function<NetWkstaGetInfoFn>("NetWkstaGetInfo");
+                messageSend_ = function<NetMessageBufferSendFn>("NetMessageBufferSend");
+                bufferFree_ = function<NetApiBufferFreeFn>("NetApiBufferFree");
             }
         }
         return serverEnum_ && wkstaGetInfo_ && messageSend_ && bufferFree_;
+    }
+    template <class Function>
+    Function function(const char* name) {
+        // Through a plain function pointer type: GetProcAddress's own type says nothing of the signature.
+        return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(library_, name)));
     }
     // A buffer the call returned is freed whatever the call's result.
     void freeBuffer(LPBYTE buffer) {

@@ -25,7 +25,7 @@ void MainWindow::design() {
     setMaxButton(false);
     setMinButton(false);
     setStartPosition(forms::StartPosition::CenterScreen);
-    setBounds({0, 0, 6600, 6390});
+    setBounds({0, 0, 6600, 5880});
 
     browseFrame.setCaption("Browse List Information");
     browseFrame.setBounds({120, 60, 6360, 3330});
