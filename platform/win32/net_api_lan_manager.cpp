@@ -95,7 +95,13 @@ LONG CALLBACK redirectFatalException(EXCEPTION_POINTERS* info) {
 }
 
 #ifndef _WIN64
-void*& exceptionChain() { return reinterpret_cast<void*&>(reinterpret_cast<NT_TIB*>(NtCurrentTeb())->ExceptionList); }
+// The head of the x86 thread's SEH chain, at fs:[0].
+void* exceptionChain() {
+    void* head;
+    asm volatile("movl %%fs:0, %0" : "=r"(head));
+    return head;
+}
+void setExceptionChain(void* head) { asm volatile("movl %0, %%fs:0" : : "r"(head) : "memory"); }
 #endif
 
 // Runs call() on this thread; an exception that would end the process makes it
@@ -116,7 +122,7 @@ __attribute__((noinline)) DWORD guarded(Call& call) {
     }
     activeGuard = nullptr;
 #ifndef _WIN64
-    exceptionChain() = guard.exceptionChain;
+    setExceptionChain(guard.exceptionChain);
 #endif
     return kLanNotSupported;
 }
