@@ -2,6 +2,7 @@
 // netapi32.dll beside it (a scripted browse list that logs every call), then
 // with Wine's own netapi32, whose NetMessageBufferSend raises.
 #include <algorithm>
+#include <cstdlib>
 #include <sstream>
 
 #include "program_fixture.hpp"
@@ -164,6 +165,22 @@ TEST(a_call_that_raises_ends_in_an_error_code) {
   CHECK(v.waitForMsg(L"Error - Return code: 50"));
   CHECK_EQ(text(v[L"Text1"]), L"Hi");
   CHECK(v.process.running());
+
+  // The About window: the version from the program's resource, centred, no taskbar button; Esc closes it.
+  click(v[L"Command3"]);
+  HWND about = waitForWindow(v.pid(), L"frmAbout");
+  REQUIRE(about != nullptr);
+  CHECK_EQ(caption(about), L"Scanlet (Beta)");
+  CHECK_EQ(text(control(about, L"lblVersion")), L"Version 1.0.0");
+  CHECK(GetWindow(about, GW_OWNER) != nullptr);
+  RECT r;
+  GetWindowRect(about, &r);
+  CHECK(std::abs((r.left + r.right) / 2 - GetSystemMetrics(SM_CXSCREEN) / 2) <= 2);
+  CHECK(std::abs((r.top + r.bottom) / 2 - GetSystemMetrics(SM_CYSCREEN) / 2) <= 2);
+  keepScreenshot(about, L"vorlane_about");
+  pressKey(control(about, L"cmdSysInfo"), VK_ESCAPE);
+  CHECK(waitUntil([&] { return !IsWindow(about); }));
+
   closeWindow(v.form);
   CHECK(v.process.waitForExit(5000));
 }

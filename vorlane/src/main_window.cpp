@@ -25,39 +25,39 @@ void MainWindow::design() {
     setMaxButton(false);
     setMinButton(false);
     setStartPosition(forms::StartPosition::CenterScreen);
-    setBounds({0, 0, 6600, 5880});
+    setBounds({0, 0, 7800, 5880});
 
     browseFrame.setCaption("Browse List Information");
-    browseFrame.setBounds({120, 60, 6360, 3330});
+    browseFrame.setBounds({120, 60, 7560, 3330});
     domainLabel.setCaption("Domain/Workgroup to Enumerate:");
-    domainLabel.setBounds({240, 330, 3000, 225});
+    domainLabel.setBounds({240, 330, 3540, 225});
     domainBox.setStyle(forms::ComboStyle::DropDown);
     domainBox.setToolTip("Select a Domain/Workgroup to browse");
-    domainBox.setBounds({240, 570, 2940, 315});
+    domainBox.setBounds({240, 570, 3540, 315});
     typeLabel.setCaption("System Types to Enumerate:");
-    typeLabel.setBounds({3360, 330, 3000, 225});
+    typeLabel.setBounds({3960, 330, 3600, 225});
     typeBox.setStyle(forms::ComboStyle::DropDown);
     for (const SystemType& type : kSystemTypes) typeBox.addItem(type.entry);
     typeBox.setToolTip("Select the System Type you wish to view, then click below ");
-    typeBox.setBounds({3360, 570, 3000, 315});
+    typeBox.setBounds({3960, 570, 3600, 315});
     computerList.addItem("     Click Here after selecting");
     computerList.addItem("      a System Type to view.");
     computerList.setToolTip("Highlight a system to send a message (NT systems only)");
-    computerList.setBounds({240, 1020, 6120, 2220});
+    computerList.setBounds({240, 1020, 7320, 2220});
 
     messageLabel.setCaption("Send a Message:");
     messageLabel.setBounds({120, 3510, 3000, 225});
     messageText.setMultiLine(true);
     messageText.setScrollBars(forms::ScrollBars::Vertical);
     messageText.setToolTip("Type your message here (NT systems only)");
-    messageText.setBounds({120, 3750, 4920, 1620});
+    messageText.setBounds({120, 3750, 6120, 1620});
     sendButton.setCaption("&Send");
     sendButton.setToolTip("Send your message");
-    sendButton.setBounds({5220, 3750, 1260, 375});
+    sendButton.setBounds({6420, 3750, 1260, 375});
     cancelButton.setCaption("&Cancel");
-    cancelButton.setBounds({5220, 4245, 1260, 375});
+    cancelButton.setBounds({6420, 4245, 1260, 375});
     aboutButton.setCaption("&About");
-    aboutButton.setBounds({5220, 4740, 1260, 375});
+    aboutButton.setBounds({6420, 4740, 1260, 375});
 
     statusBar.setPanels({
         {kMsgPanel, forms::PanelStyle::Text, "System messages will display here", 0,
