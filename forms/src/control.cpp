@@ -106,8 +106,9 @@ bool Control::userKeyDown(int keyCode, int shiftState) {
         return false;
     }
     // The window's default and cancel buttons take Enter and Esc first; a
-    // focused button takes Enter itself, and Ctrl+Enter breaks a line.
-    if (!takesDialogKeys() && !(shiftState & (shift::Ctrl | shift::Alt))) {
+    // focused button takes Enter itself (Esc still presses the cancel button,
+    // as in a dialog), and Ctrl+Enter breaks a line.
+    if ((!takesDialogKeys() || keyCode == keys::Escape) && !(shiftState & (shift::Ctrl | shift::Alt))) {
         Button* button = keyCode == keys::Return ? window_.defaultButton()
                          : keyCode == keys::Escape ? window_.cancelButton() : nullptr;
         if (button) {

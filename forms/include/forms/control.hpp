@@ -62,8 +62,9 @@ public:
     bool hasFocus() const;
     // Whether the control can hold the focus at all (labels cannot).
     virtual bool focusable() const { return true; }
-    // Whether the control takes Enter and Esc itself while it has the focus,
-    // before the window's default and cancel buttons (a button does).
+    // Whether the control takes Enter itself while it has the focus, before
+    // the window's default button (a button does); Esc always goes to the
+    // window's cancel button.
     virtual bool takesDialogKeys() const { return false; }
 
     std::function<void()> onClick;

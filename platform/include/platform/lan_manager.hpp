@@ -1,0 +1,84 @@
+#pragma once
+// The LAN Manager calls of the network library: the browse-list enumeration,
+// this computer's name and the direct message send. Names and messages are
+// UTF-8 here; the implementation converts them to and from UTF-16.
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// Result codes the programs name.
+constexpr std::uint32_t kLanOk = 0;
+constexpr std::uint32_t kLanNotSupported = 50;  // the call could not be made, or raised
+constexpr std::uint32_t kLanMoreData = 234;     // an enumeration returned only part of the list
+
+// Server-type bit that asks for the domains and workgroups themselves.
+constexpr std::uint32_t kDomainEnumMask = 0x80000000u;
+
+struct ServerList {
+    std::uint32_t result = kLanOk;
+    std::uint32_t totalEntries = 0;  // as the call left it
+    std::vector<std::string> names;  // the entries the call returned, in its order
+};
+
+struct ComputerName {
+    std::uint32_t result = kLanOk;
+    std::string name;  // empty unless result is 0
+};
+
+class LanManager {
+public:
+    virtual ~LanManager() = default;
+    // NetServerEnum, level 101, on the local computer's browse list. No
+    // domain (nullopt) is a null pointer; an empty one is an empty string.
+    virtual ServerList enumerateServers(std::uint32_t typeMask, const std::optional<std::string>& domain) = 0;
+    // NetWkstaGetInfo, level 100: the local computer's name.
+    virtual ComputerName localComputerName() = 0;
+    // NetMessageBufferSend from the local computer; the length passed is the
+    // message's UTF-16 length in bytes, without the terminating zero.
+    virtual std::uint32_t sendMessage(const std::string& recipient, const std::string& from,
+                                      const std::string& message) = 0;
+};
+
+// The number of UTF-16 units that carry a UTF-8 text (the send's length is twice it).
+std::size_t utf16Length(const std::string& utf8);
+
+// A scripted network for tests: answers enumerations and sends from queues
+// (an empty queue answers with an empty list, or 0), and records every call.
+class ScriptedLanManager : public LanManager {
+public:
+    struct Enumeration {
+        std::uint32_t typeMask;
+        std::optional<std::string> domain;
+    };
+    struct Sent {
+        std::string recipient, from, message;
+        std::size_t lengthInBytes;
+    };
+
+    std::deque<ServerList> enumerationAnswers;
+    ComputerName computerName{kLanOk, "HERE"};
+    std::deque<std::uint32_t> sendResults;
+    // Called in the middle of each send, to look at the caller's state while it waits.
+    std::function<void()> duringSend;
+
+    const std::vector<Enumeration>& enumerations() const { return enumerations_; }
+    const std::vector<Sent>& sends() const { return sends_; }
+    int nameLookups() const { return nameLookups_; }
+
+    ServerList enumerateServers(std::uint32_t typeMask, const std::optional<std::string>& domain) override;
+    ComputerName localComputerName() override;
+    std::uint32_t sendMessage(const std::string& recipient, const std::string& from,
+                              const std::string& message) override;
+
+private:
+    std::vector<Enumeration> enumerations_;
+    std::vector<Sent> sends_;
+    int nameLookups_ = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,53 @@
+#pragma once
+// What an About box needs of the system: the program's own version, string
+// values under HKEY_LOCAL_MACHINE (read only), whether a file exists, and
+// the start of a program in a normal window, not waited for.
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+struct ProgramVersion {
+    int major = 0, minor = 0, revision = 0;
+};
+
+class SystemInfo {
+public:
+    virtual ~SystemInfo() = default;
+    // The major, minor and third number of the running program's file version.
+    virtual ProgramVersion programVersion() = 0;
+    // The string value `value` of the key `key` under HKEY_LOCAL_MACHINE;
+    // nullopt when the key cannot be opened or the value cannot be read.
+    virtual std::optional<std::string> machineValue(const std::string& key, const std::string& value) = 0;
+    virtual bool fileExists(const std::string& path) = 0;
+    // Starts the program at `path` in a normal window with the focus; false when it cannot.
+    virtual bool startProgram(const std::string& path) = 0;
+};
+
+// In memory, for tests: values by "key\\value", files by path, and every start.
+class FakeSystemInfo : public SystemInfo {
+public:
+    ProgramVersion version{1, 0, 0};
+    std::map<std::string, std::string> values;
+    std::set<std::string> files;
+    bool startsFail = false;
+    std::vector<std::string> started;
+
+    ProgramVersion programVersion() override { return version; }
+    std::optional<std::string> machineValue(const std::string& key, const std::string& value) override {
+        auto found = values.find(key + "\\" + value);
+        if (found == values.end()) return std::nullopt;
+        return found->second;
+    }
+    bool fileExists(const std::string& path) override { return files.count(path) != 0; }
+    bool startProgram(const std::string& path) override {
+        if (startsFail) return false;
+        started.push_back(path);
+        return true;
+    }
+};
+
+}  // namespace platform

@@ -1,0 +1,39 @@
+#include "platform/lan_manager.hpp"
+
+namespace platform {
+
+std::size_t utf16Length(const std::string& utf8) {
+    std::size_t units = 0;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const unsigned char lead = static_cast<unsigned char>(utf8[i]);
+        std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        units += length == 4 ? 2 : 1;  // beyond the basic plane: a surrogate pair
+        i += length;
+    }
+    return units;
+}
+
+ServerList ScriptedLanManager::enumerateServers(std::uint32_t typeMask, const std::optional<std::string>& domain) {
+    enumerations_.push_back({typeMask, domain});
+    if (enumerationAnswers.empty()) return {};
+    ServerList answer = enumerationAnswers.front();
+    enumerationAnswers.pop_front();
+    return answer;
+}
+
+ComputerName ScriptedLanManager::localComputerName() {
+    ++nameLookups_;
+    return computerName;
+}
+
+std::uint32_t ScriptedLanManager::sendMessage(const std::string& recipient, const std::string& from,
+                                              const std::string& message) {
+    sends_.push_back({recipient, from, message, 2 * utf16Length(message)});
+    if (duringSend) duringSend();
+    if (sendResults.empty()) return kLanOk;
+    std::uint32_t result = sendResults.front();
+    sendResults.pop_front();
+    return result;
+}
+
+}  // namespace platform

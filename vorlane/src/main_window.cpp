@@ -1,0 +1,120 @@
+#include "main_window.hpp"
+
+#include "program.hpp"
+#include "system_types.hpp"
+
+namespace vorlane {
+
+MainWindow::MainWindow(Context& context, Program& program)
+    : Window(context.app, "Form1"), context_(context), program_(program) {
+    // The domains are listed while the window loads, before it is first shown.
+    onLoad = [this] { listDomains(platform::kDomainEnumMask); };
+    // The About window belongs to this one and goes with it.
+    onUnload = [this] { context_.app.end(); };
+    // No handler for a click in the list: the click takes the focus from the
+    // type box, and that starts the enumeration, as the list's lines ask.
+    typeBox.onLostFocus = [this] { typeBoxLeft(); };
+    sendButton.onClick = [this] { sendMessage(); };
+    cancelButton.onClick = [this] { unload(); };
+    aboutButton.onClick = [this] { program_.aboutWindow.show(); };
+}
+
+void MainWindow::design() {
+    setCaption("Scanlet (Beta)");
+    setBorderStyle(forms::BorderStyle::FixedSingle);
+    setMaxButton(false);
+    setMinButton(false);
+    setStartPosition(forms::StartPosition::CenterScreen);
+    setBounds({0, 0, 7800, 5880});
+
+    browseFrame.setCaption("Browse List Information");
+    browseFrame.setBounds({120, 60, 7560, 3330});
+    domainLabel.setCaption("Domain/Workgroup to Enumerate:");
+    domainLabel.setBounds({240, 330, 3540, 225});
+    domainBox.setStyle(forms::ComboStyle::DropDown);
+    domainBox.setToolTip("Select a Domain/Workgroup to browse");
+    domainBox.setBounds({240, 570, 3540, 315});
+    typeLabel.setCaption("System Types to Enumerate:");
+    typeLabel.setBounds({3960, 330, 3600, 225});
+    typeBox.setStyle(forms::ComboStyle::DropDown);
+    for (const SystemType& type : kSystemTypes) typeBox.addItem(type.entry);
+    typeBox.setToolTip("Select the System Type you wish to view, then click below ");
+    typeBox.setBounds({3960, 570, 3600, 315});
+    computerList.addItem("     Click Here after selecting");
+    computerList.addItem("      a System Type to view.");
+    computerList.setToolTip("Highlight a system to send a message (NT systems only)");
+    computerList.setBounds({240, 1020, 7320, 2220});
+
+    messageLabel.setCaption("Send a Message:");
+    messageLabel.setBounds({120, 3510, 3000, 225});
+    messageText.setMultiLine(true);
+    messageText.setScrollBars(forms::ScrollBars::Vertical);
+    messageText.setToolTip("Type your message here (NT systems only)");
+    messageText.setBounds({120, 3750, 6120, 1620});
+    sendButton.setCaption("&Send");
+    sendButton.setToolTip("Send your message");
+    sendButton.setBounds({6420, 3750, 1260, 375});
+    cancelButton.setCaption("&Cancel");
+    cancelButton.setBounds({6420, 4245, 1260, 375});
+    aboutButton.setCaption("&About");
+    aboutButton.setBounds({6420, 4740, 1260, 375});
+
+    statusBar.setPanels({
+        {kMsgPanel, forms::PanelStyle::Text, "System messages will display here", 0,
+         "Errors, Messages or Additional System Information "},
+        {"", forms::PanelStyle::Time, "", 1200, "System Time"},
+        {"", forms::PanelStyle::Date, "", 1200, "System Date"},
+    });
+    setTabOrder({&domainBox, &typeBox, &computerList, &messageText, &sendButton, &cancelButton, &aboutButton});
+}
+
+void MainWindow::listDomains(std::uint32_t mask) {
+    enumerate([this] { domainBox.clear(); }, [this](const std::string& name) { domainBox.addItem(name); }, mask,
+              std::nullopt);
+}
+
+void MainWindow::listServers(std::uint32_t mask) {
+    enumerate([this] { computerList.clear(); }, [this](const std::string& name) { computerList.addItem(name); },
+              mask, domainBox.text());
+}
+
+void MainWindow::enumerate(const std::function<void()>& clear, const std::function<void(const std::string&)>& add,
+                           std::uint32_t mask, const std::optional<std::string>& domain) {
+    clear();
+    const platform::ServerList list = context_.lanManager.enumerateServers(mask, domain);
+    // With ERROR_MORE_DATA the entries that came are listed before the error says the list is incomplete.
+    if (list.result == platform::kLanOk || list.result == platform::kLanMoreData)
+        for (const std::string& name : list.names) add(name);
+    if (list.result != platform::kLanOk)
+        statusBar.setPanelText(kMsgPanel, "Error " + std::to_string(list.result) +
+                                              " when trying to obtain server list " +
+                                              std::to_string(list.totalEntries));
+}
+
+void MainWindow::typeBoxLeft() {
+    if (std::optional<std::uint32_t> mask = systemTypeMask(typeBox.text())) listServers(*mask);
+}
+
+std::string MainWindow::localComputerName() {
+    const platform::ComputerName answer = context_.lanManager.localComputerName();
+    return answer.result == platform::kLanOk ? answer.name : std::string();
+}
+
+// No check precedes the call: an empty recipient or message goes to the call,
+// and its result code says what happened.
+void MainWindow::sendMessage() {
+    const std::string sender = localComputerName();
+    const std::string recipient = computerList.text();
+    const std::string message = messageText.text();
+    forms::BusyCursor busy(*this);
+    statusBar.setPanelText(kMsgPanel, "");
+    const std::uint32_t result = context_.lanManager.sendMessage(recipient, sender, message);
+    if (result != platform::kLanOk) {
+        statusBar.setPanelText(kMsgPanel, "Error - Return code: " + std::to_string(result));
+        return;
+    }
+    messageText.setText("");
+    statusBar.setPanelText(kMsgPanel, kSentText);
+}
+
+}  // namespace vorlane
