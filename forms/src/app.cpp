@@ -40,6 +40,10 @@ int App::run() {
     return peer_->run();
 }
 
+void App::processPendingEvents() {
+    if (!ended_) peer_->processPendingEvents();
+}
+
 void App::end() {
     if (ended_) return;
     ended_ = true;

@@ -127,6 +127,19 @@ int Win32AppPeer::run() {
     return 0;
 }
 
+void Win32AppPeer::processPendingEvents() {
+    MSG message;
+    while (!quit_ && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {  // for the event loop to see
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        if (translateShortcut(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
 void Win32AppPeer::quit() {
     quit_ = true;
     PostQuitMessage(0);

@@ -19,6 +19,7 @@ public:
     bool setClipboardText(const std::string& text) override;
     int run() override;
     void quit() override;
+    void processPendingEvents() override;
     // The owner of windows that have no taskbar button of their own.
     HWND hiddenOwner();
 

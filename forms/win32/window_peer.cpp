@@ -69,6 +69,8 @@ WindowPeerImpl::WindowPeerImpl(Window& window) : window_(window) {
         y = work.top + ((work.bottom - work.top) - height) / 2;
     }
     HWND owner = window_.showInTaskbar() ? nullptr : static_cast<Win32AppPeer&>(window_.app().peer()).hiddenOwner();
+    if (Window* ownerWindow = window_.owner())
+        if (auto* ownerPeer = dynamic_cast<WindowPeerImpl*>(ownerWindow->peer())) owner = ownerPeer->hwnd();
     hwnd_ = CreateWindowExW(exStyle, kWindowClass, platform::widen(window_.caption()).c_str(), style, x, y, width,
                             height, owner, nullptr, GetModuleHandleW(nullptr), this);
     if (!hwnd_) throw std::runtime_error(creationError(window_.name(), GetLastError()));

@@ -83,8 +83,14 @@ void MainWindow::enumerate(const std::function<void()>& clear, const std::functi
     clear();
     const platform::ServerList list = context_.lanManager.enumerateServers(mask, domain);
     // With ERROR_MORE_DATA the entries that came are listed before the error says the list is incomplete.
+    // The window handles what is waiting between two entries, so the user can
+    // act while a long list fills (and may close the window meanwhile).
     if (list.result == platform::kLanOk || list.result == platform::kLanMoreData)
-        for (const std::string& name : list.names) add(name);
+        for (const std::string& name : list.names) {
+            add(name);
+            context_.app.processPendingEvents();
+            if (!loaded()) return;
+        }
     if (list.result != platform::kLanOk)
         statusBar.setPanelText(kMsgPanel, "Error " + std::to_string(list.result) +
                                               " when trying to obtain server list " +

@@ -24,7 +24,9 @@ inline about::AboutTexts aboutTexts() {
 
 struct Program {
     explicit Program(Context& context)
-        : mainWindow(context, *this), aboutWindow(context.app, context.system, aboutTexts()) {}
+        : mainWindow(context, *this), aboutWindow(context.app, context.system, aboutTexts()) {
+        aboutWindow.setOwner(&mainWindow);  // no taskbar button; in front of the main window
+    }
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 

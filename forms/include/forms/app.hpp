@@ -39,6 +39,10 @@ public:
 
     // Runs the event loop until the program ends (headless: returns at once).
     int run();
+    // Lets the windows handle what is waiting (the user's input, painting) and
+    // returns: a handler that fills a long list calls it between the entries,
+    // so the user can act meanwhile. Headless there is never anything waiting.
+    void processPendingEvents();
     // Ends the program at once: every window goes without its unload event.
     void end();
     bool ended() const { return ended_; }

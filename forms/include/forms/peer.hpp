@@ -64,6 +64,8 @@ public:
     virtual int run() = 0;
     // Asks the event loop to stop.
     virtual void quit() = 0;
+    // Handles what is waiting (the user's input, painting) and returns.
+    virtual void processPendingEvents() {}
 };
 
 std::unique_ptr<AppPeer> makeAppPeer(App& app);

@@ -75,6 +75,10 @@ public:
     void setMaxButton(bool on) { maxButton_ = on; }
     bool minButton() const { return minButton_; }
     void setMinButton(bool on) { minButton_ = on; }
+    // The window that owns this one: it stays in front of its owner and has no
+    // taskbar button. Taken when the window loads; null: none.
+    Window* owner() const { return owner_; }
+    void setOwner(Window* owner) { owner_ = owner; }
     // A window without a taskbar button of its own (for dialogs).
     bool showInTaskbar() const { return showInTaskbar_; }
     void setShowInTaskbar(bool on) { showInTaskbar_ = on; }
@@ -162,6 +166,7 @@ private:
     bool maxButton_ = true;
     bool minButton_ = true;
     bool showInTaskbar_ = true;
+    Window* owner_ = nullptr;
     Button* defaultButton_ = nullptr;
     Button* cancelButton_ = nullptr;
     WindowState windowState_ = WindowState::Normal;
