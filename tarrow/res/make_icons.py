@@ -2,7 +2,11 @@
 """Draws Tarrow's three icons, each at 32x32 and 16x16, into .ico files:
 tarrow.ico (an arrow on its way), envelope.ico (a sealed letter) and
 network.ico (two computers on a wire). Run it in this folder."""
-import struct
+import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
+from icon_writer import write_icon  # noqa: E402
 
 OUTLINE = (30, 40, 90, 255)
 
@@ -45,38 +49,6 @@ def network(x, y):
     if (7 <= x < 9 or 23 <= x < 25) and 19 <= y < 26:
         return (40, 140, 40, 255)
     return None
-
-
-def pixels(shape, size):
-    scale = 32.0 / size
-    rows = []
-    for y in range(size):
-        row = []
-        for x in range(size):
-            colour = shape(int((x + 0.5) * scale), int((y + 0.5) * scale))
-            row.append(colour if colour else (0, 0, 0, 0))
-        rows.append(row)
-    return rows
-
-
-def bitmap(shape, size):
-    px = pixels(shape, size)
-    header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 32, 0, size * size * 4, 0, 0, 0, 0)
-    data = b''.join(bytes(v for (r, g, b, a) in px[y] for v in (b, g, r, a)) for y in reversed(range(size)))
-    mask_row = ((size + 31) // 32) * 4
-    return header + data + bytes(mask_row * size)
-
-
-def write_icon(name, shape):
-    sizes = (32, 16)
-    images = [bitmap(shape, size) for size in sizes]
-    out = struct.pack('<HHH', 0, 1, len(images))
-    offset = 6 + 16 * len(images)
-    for size, data in zip(sizes, images):
-        out += struct.pack('<BBBBHHII', size, size, 0, 0, 1, 32, len(data), offset)
-        offset += len(data)
-    with open(name, 'wb') as f:
-        f.write(out + b''.join(images))
 
 
 write_icon('tarrow.ico', arrow)
