@@ -1,9 +1,10 @@
 // Measures how long programs take from process start to a visible window of
-// theirs, over several runs each, and prints the medians and their ratio to
-// the first program (the yardstick). The programs take turns, one start each
-// per round.
+// theirs, and their working set at that moment, over several runs each, and
+// prints for each program its medians, the yardstick's (the first program)
+// and the ratios. The programs take turns, one start each per round.
 //   startup-bench.exe RUNS program.exe [program.exe ...]
 #include <windows.h>
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -29,9 +30,13 @@ BOOL CALLBACK findVisible(HWND hwnd, LPARAM lParam) {
     return TRUE;
 }
 
-// Milliseconds until the program shows a window, or a negative number when
-// it did not within ten seconds.
-double timeOneStart(const wchar_t* program) {
+struct Start {
+    double milliseconds = -1;  // negative: no window within ten seconds
+    double workingSetKb = 0;   // when the window showed
+};
+
+// Starts the program, waits for its first visible window and ends it again.
+Start timeOneStart(const wchar_t* program) {
     std::wstring commandLine = std::wstring(L"\"") + program + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -40,15 +45,18 @@ double timeOneStart(const wchar_t* program) {
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&begin);
     if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return -1;
-    double elapsed = -1;
+        return {};
+    Start result;
     for (;;) {
         Search search{process.dwProcessId, false};
         EnumWindows(findVisible, reinterpret_cast<LPARAM>(&search));
         QueryPerformanceCounter(&now);
         double ms = 1000.0 * static_cast<double>(now.QuadPart - begin.QuadPart) / static_cast<double>(frequency.QuadPart);
         if (search.found) {
-            elapsed = ms;
+            result.milliseconds = ms;
+            PROCESS_MEMORY_COUNTERS memory{};
+            if (GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory))
+                result.workingSetKb = static_cast<double>(memory.WorkingSetSize) / 1024.0;
             break;
         }
         if (ms > 10000) break;
@@ -58,7 +66,12 @@ double timeOneStart(const wchar_t* program) {
     WaitForSingleObject(process.hProcess, 5000);
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
-    return elapsed;
+    return result;
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
 }
 
 }  // namespace
@@ -70,28 +83,30 @@ int wmain(int argc, wchar_t** argv) {
     }
     const int runs = std::max(1, _wtoi(argv[1]));
     const int programs = argc - 2;
-    std::vector<std::vector<double>> times(programs);
+    std::vector<std::vector<double>> times(programs), memory(programs);
     for (int p = 0; p < programs; ++p) timeOneStart(argv[p + 2]);  // a first start warms the caches
     // Round by round, every program once per round: a machine that slows
     // down or speeds up during the benchmark then weighs on all alike.
     for (int i = 0; i < runs; ++i) {
         for (int p = 0; p < programs; ++p) {
-            double ms = timeOneStart(argv[p + 2]);
-            if (ms < 0) {
+            const Start start = timeOneStart(argv[p + 2]);
+            if (start.milliseconds < 0) {
                 std::fwprintf(stderr, L"%ls showed no window\n", argv[p + 2]);
                 return 1;
             }
-            times[p].push_back(ms);
+            times[p].push_back(start.milliseconds);
+            memory[p].push_back(start.workingSetKb);
         }
     }
-    double yardstick = 0;
-    for (int p = 0; p < programs; ++p) {
-        std::vector<double>& t = times[p];
-        std::sort(t.begin(), t.end());
-        double median = t[t.size() / 2];
-        if (p == 0) yardstick = median;
-        std::wprintf(L"%-40ls median %7.1f ms  (min %7.1f, max %7.1f)  x%.2f\n", argv[p + 2], median, t.front(),
-                     t.back(), yardstick > 0 ? median / yardstick : 0.0);
+    const double barePace = median(times[0]), bareMemory = median(memory[0]);
+    for (int p = 1; p < programs; ++p) {
+        const wchar_t* name = std::wcsrchr(argv[p + 2], L'/');
+        if (!name) name = std::wcsrchr(argv[p + 2], L'\\');
+        name = name ? name + 1 : argv[p + 2];
+        const double pace = median(times[p]), workingSet = median(memory[p]);
+        std::wprintf(L"%-16ls start %6.1f ms, bare %6.1f ms: x%.2f   working set %6.0f KB, bare %6.0f KB: x%.2f\n",
+                     name, pace, barePace, pace / barePace, workingSet, bareMemory,
+                     bareMemory > 0 ? workingSet / bareMemory : 0.0);
     }
     return 0;
 }
