@@ -5,6 +5,7 @@
 #include "window_peer.hpp"
 
 #include <stdexcept>
+#include <vector>
 
 #include "forms/tray_icon.hpp"
 
@@ -32,11 +33,47 @@ COLORREF toColorRef(Color color) {
     return static_cast<COLORREF>(color & 0xFFFFFF);
 }
 
-HFONT createFont(const Font& font, int dpi) {
+namespace {
+
+struct SharedFont {
+    Font font;
+    int dpi;
+    HFONT handle;
+    int users;
+};
+
+// A window holds a handful of distinct fonts, so a short list serves.
+std::vector<SharedFont>& sharedFonts() {
+    static std::vector<SharedFont> fonts;
+    return fonts;
+}
+
+}  // namespace
+
+HFONT acquireFont(const Font& font, int dpi) {
+    for (SharedFont& shared : sharedFonts())
+        if (shared.dpi == dpi && shared.font == font) {
+            ++shared.users;
+            return shared.handle;
+        }
     int height = -MulDiv(static_cast<int>(font.size * 100 + 0.5), dpi, 7200);
-    return CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, font.underline, FALSE,
-                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, platform::widen(font.name).c_str());
+    HFONT handle = CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, font.underline, FALSE,
+                               DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                               DEFAULT_PITCH | FF_DONTCARE, platform::widen(font.name).c_str());
+    if (handle) sharedFonts().push_back({font, dpi, handle, 1});
+    return handle;
+}
+
+void releaseFont(HFONT font) {
+    auto& fonts = sharedFonts();
+    for (auto it = fonts.begin(); it != fonts.end(); ++it)
+        if (it->handle == font) {
+            if (--it->users == 0) {
+                DeleteObject(font);
+                fonts.erase(it);
+            }
+            return;
+        }
 }
 
 HBRUSH Brush::get(Color color) {
@@ -93,7 +130,7 @@ std::string readWindowText(HWND hwnd) {
 ControlPeerBase::~ControlPeerBase() {
     orphan();
     if (hwnd_) DestroyWindow(hwnd_);
-    if (font_) DeleteObject(font_);
+    if (font_) releaseFont(font_);
 }
 
 // Unhooks the real window from the model, so that no message reaches it any
@@ -159,9 +196,9 @@ void ControlPeerBase::sync(Property what) {
         case Property::Enabled: EnableWindow(hwnd_, control_.enabled()); break;
         case Property::Font: {
             HFONT old = font_;
-            font_ = createFont(control_.font(), dpi_);
+            font_ = acquireFont(control_.font(), dpi_);
             SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
-            if (old) DeleteObject(old);
+            if (old) releaseFont(old);
             break;
         }
         case Property::BackColor:

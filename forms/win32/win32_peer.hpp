@@ -21,7 +21,10 @@ void untagWindow(HWND hwnd);
 int screenDpi();
 inline int toPixels(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }
 COLORREF toColorRef(Color color);
-HFONT createFont(const Font& font, int dpi);
+// Fonts are shared: controls with the same font at the same dpi use one
+// HFONT, created on first use and deleted when its last user releases it.
+HFONT acquireFont(const Font& font, int dpi);
+void releaseFont(HFONT font);
 
 // The message of the error raised when a real window cannot be created.
 std::string creationError(const std::string& name, unsigned long error);
