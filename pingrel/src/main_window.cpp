@@ -96,15 +96,15 @@ void MainWindow::design() {
     message.setScrollBars(forms::ScrollBars::Vertical);
     message.setFont({"MS Sans Serif", 8.5, false});
     message.setText("Type Message here");
-    message.setBounds({120, 3570, 9360, 2400});
+    message.setBounds({120, 3570, 9360, 2760});
     signatureCheck.setCaption("Add signature to messages");
-    signatureCheck.setBounds({120, 6120, 2760, 315});
+    signatureCheck.setBounds({120, 6480, 2760, 315});
     setSignatureButton.setCaption("Set as Signature");
-    setSignatureButton.setBounds({3000, 6090, 1800, 405});
+    setSignatureButton.setBounds({3000, 6450, 1800, 405});
     addSignatureButton.setCaption("Add Signature");
-    addSignatureButton.setBounds({4920, 6090, 1800, 405});
+    addSignatureButton.setBounds({4920, 6450, 1800, 405});
     sendButton.setCaption("&Send");
-    sendButton.setBounds({7680, 6090, 1800, 405});
+    sendButton.setBounds({7680, 6450, 1800, 405});
 
     setTabOrder({&recipientEntry, &browseButton, &addButton, &recipients, &message, &signatureCheck, &sendButton,
                  &setSignatureButton, &addSignatureButton, &saveRecipientButton, &saveMessageButton,
