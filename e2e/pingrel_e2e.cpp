@@ -127,6 +127,23 @@ TEST(sends_to_two_recipients_from_the_system_folder_and_truncates_a_paste) {
   CHECK_EQ(outer.bottom - outer.top, 507L);
   keepScreenshot(app.form, L"pingrel-frame");
 
+  // The shell's computer picker, owned by the frame, with its title; Cancel empties the entry.
+  click(app.in(L"cmdBrowse"));
+  HWND picker = nullptr;
+  REQUIRE(waitUntil([&] {
+    for (HWND w : topLevelWindows(app.pid()))
+      if (className(w) == L"#32770" && isVisible(w)) picker = w;
+    return picker != nullptr;
+  }));
+  CHECK(GetWindow(picker, GW_OWNER) == app.form);
+  bool titled = false;
+  for (HWND child = FindWindowExW(picker, nullptr, nullptr, nullptr); child;
+       child = FindWindowExW(picker, child, nullptr, nullptr))
+    titled = titled || text(child) == L"Select a network computer.";
+  CHECK(titled);
+  SendNotifyMessageW(GetDlgItem(picker, IDCANCEL), BM_CLICK, 0, 0);
+  CHECK(waitUntil([&] { return text(app.in(L"txtRecipient")).empty(); }));
+
   app.enterRecipient(L"PC7");
   click(app.in(L"cmdAdd"));
   app.enterRecipient(L"PC8");
@@ -155,6 +172,14 @@ TEST(sends_to_two_recipients_from_the_system_folder_and_truncates_a_paste) {
   expectBox(app.pid(), L"Truncating", L"Can only accept 255 characters", BoxIcon::None);
   CHECK(waitUntil([&] { return text(message).size() == 255u; }));
   CHECK_EQ(text(message).substr(0, 8), L"Hi there");
+
+  // About opens inside the frame with the program's version.
+  menuKeys(app.form, L"a");
+  HWND about = nullptr;
+  CHECK(waitUntil([&] { return (about = findControl(app.form, L"frmAbout")) != nullptr && isVisible(about); }));
+  REQUIRE(about != nullptr);
+  CHECK_EQ(caption(about), L"About Pingrel");
+  CHECK_EQ(text(control(about, L"lblVersion")), L"Version 1.0.0");
 }
 
 TEST(a_save_and_a_delete_through_the_store_window) {
