@@ -172,14 +172,6 @@ TEST(sends_to_two_recipients_from_the_system_folder_and_truncates_a_paste) {
   expectBox(app.pid(), L"Truncating", L"Can only accept 255 characters", BoxIcon::None);
   CHECK(waitUntil([&] { return text(message).size() == 255u; }));
   CHECK_EQ(text(message).substr(0, 8), L"Hi there");
-
-  // About opens inside the frame with the program's version.
-  menuKeys(app.form, L"a");
-  HWND about = nullptr;
-  CHECK(waitUntil([&] { return (about = findControl(app.form, L"frmAbout")) != nullptr && isVisible(about); }));
-  REQUIRE(about != nullptr);
-  CHECK_EQ(caption(about), L"About Pingrel");
-  CHECK_EQ(text(control(about, L"lblVersion")), L"Version 1.0.0");
 }
 
 TEST(a_save_and_a_delete_through_the_store_window) {

@@ -6,7 +6,7 @@ namespace pingrel::testing {
 namespace {
 
 TEST_F(Pingrel, TheStoreWindowListsEveryLineAndCopiesEntriesBack) {
-    files.setContents(kNetwork, "PC7\t\tAnn, desk 4\r\nPC8\t\t\r\n");
+    files.setContents(kNetwork, "PC7\t\tAnn, desk 4\r\n\r\n\"PC8\"\t\t\r\n");  // lines whole, blank ones too
     files.setContents(kMessages, "09/12/2026\tHi, all\r\nsecond line\r\n");
     startEmpty();
     user.click(form.openStoreButton);
@@ -14,7 +14,7 @@ TEST_F(Pingrel, TheStoreWindowListsEveryLineAndCopiesEntriesBack) {
     EXPECT_EQ("Pingrel Store", store.caption());
     EXPECT_EQ(10000, store.bounds().width);
     EXPECT_EQ(8500, store.bounds().height);
-    EXPECT_EQ((Strings{"PC7\t\tAnn, desk 4", "PC8\t\t"}), store.computers.items());
+    EXPECT_EQ((Strings{"PC7\t\tAnn, desk 4", "", "\"PC8\"\t\t"}), store.computers.items());
     EXPECT_EQ((Strings{"09/12/2026\tHi, all", "second line"}), store.messages.items());
 
     ok();
@@ -38,7 +38,7 @@ TEST_F(Pingrel, TheStoreWindowListsEveryLineAndCopiesEntriesBack) {
     // Cleared while open: the lists stay; opened again: read afresh.
     user.answer(MessageResult::Ok);
     user.click(form.clearStoreButton);
-    EXPECT_EQ(2, store.computers.listCount());
+    EXPECT_EQ(3, store.computers.listCount());
     user.click(store.okButton);
     EXPECT_FALSE(store.loaded());
     user.click(form.openStoreButton);
