@@ -5,6 +5,7 @@
 // Each operation opens and closes its file. Every line is one entry, blank
 // lines too, exactly as stored: commas and double quotes are ordinary text.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/text_files.hpp"
