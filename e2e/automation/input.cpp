@@ -207,6 +207,19 @@ void pressKey(HWND target, WORD vk) {
   pressKeyInFocus(GetAncestor(target, GA_ROOT), vk);
 }
 
+void pressCtrlKey(HWND control, WORD vk) {
+  setFocus(control);
+  HWND top = GetAncestor(control, GA_ROOT);
+  bringToFront(top);
+  InputMarker marker(top);
+  std::vector<INPUT> inputs;
+  addVirtualKey(inputs, VK_CONTROL, true);
+  addKeyPress(inputs, vk);
+  addVirtualKey(inputs, VK_CONTROL, false);
+  sendInputs(inputs);
+  marker.waitTaken();
+}
+
 void pressKeyInFocus(HWND top, WORD vk) {
   bringToFront(top);
   InputMarker marker(top);

@@ -29,6 +29,9 @@ void typeText(HWND control, const std::wstring& chars);
 // Focuses `control` and presses one virtual key (VK_RETURN, VK_ESCAPE,
 // VK_BACK, VK_TAB, VK_F1, VK_UP, ...).
 void pressKey(HWND control, WORD vk);
+// Focuses `control` and presses Ctrl + one virtual key (a menu shortcut
+// such as Ctrl+S, or the clipboard's Ctrl+V).
+void pressCtrlKey(HWND control, WORD vk);
 // Presses one virtual key in whatever has the focus in `top`'s thread
 // (after a focus move by the program itself, or inside an open menu).
 void pressKeyInFocus(HWND top, WORD vk);

@@ -170,8 +170,14 @@ BoxIcon iconShown(HWND iconStatic) {
 }
 
 bool saveScreenshot(HWND hwnd, const std::wstring& bmpPath) {
-  RECT r;
-  if (!GetWindowRect(hwnd, &r)) return false;
+  RECT window, r;
+  if (!GetWindowRect(hwnd, &window)) return false;
+  // Only the part on the screen: a maximised window reaches past its edges
+  // by its border, and Wine copies nothing at all from a rectangle that does.
+  const RECT screen{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                    GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                    GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+  if (!IntersectRect(&r, &window, &screen)) return false;
   // Have the window paint itself now (WM_PAINT is sent, so this returns when
   // it is painted); Wine copies the drawing to the screen a moment later,
   // when the window's thread goes idle. A capture counts once two in a row

@@ -44,6 +44,7 @@ void Window::resetProperties() {
     caption_.clear();
     backColor_ = colors::ButtonFace;
     bounds_ = Rect{0, 0, 4800, 3600};
+    outerSize_ = false;
     startPosition_ = StartPosition::Manual;
     borderStyle_ = BorderStyle::Sizable;
     maxButton_ = minButton_ = true;

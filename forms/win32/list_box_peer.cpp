@@ -8,7 +8,8 @@ namespace forms::win32 {
 class ListBoxPeer : public ItemListPeer<ListBox> {
 public:
     explicit ListBoxPeer(ListBox& list) : ItemListPeer(list, kListBoxMessages), list_(list) {
-        create(L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | (list.tabStop() ? WS_TABSTOP : 0),
+        // A TAB in an item moves on to the next tab stop instead of showing as a box.
+        create(L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_USETABSTOPS | WS_VSCROLL | (list.tabStop() ? WS_TABSTOP : 0),
                WS_EX_CLIENTEDGE, "");
         fillItems();
     }

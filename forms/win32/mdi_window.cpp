@@ -44,7 +44,7 @@ void WindowPeerImpl::createMdiChild() {
     const DWORD exStyle = WS_EX_MDICHILD;
     const Rect& bounds = window_.bounds();
     RECT outer{0, 0, toPixels(bounds.width, dpi_), toPixels(bounds.height, dpi_)};
-    AdjustWindowRectEx(&outer, style, FALSE, exStyle);
+    if (!window_.outerSize()) AdjustWindowRectEx(&outer, style, FALSE, exStyle);
     hwnd_ = CreateWindowExW(exStyle, L"FormsWindow", platform::widen(window_.caption()).c_str(), style,
                             toPixels(bounds.left, dpi_), toPixels(bounds.top, dpi_), outer.right - outer.left,
                             outer.bottom - outer.top, frameClient_, nullptr, GetModuleHandleW(nullptr), this);

@@ -59,7 +59,7 @@ WindowPeerImpl::WindowPeerImpl(Window& window) : window_(window) {
     DWORD style = styleOf(window_);
     DWORD exStyle = window_.borderStyle() == BorderStyle::FixedDialog ? WS_EX_DLGMODALFRAME : 0;
     RECT frame{0, 0, toPixels(window_.bounds().width, dpi_), toPixels(window_.bounds().height, dpi_)};
-    AdjustWindowRectEx(&frame, style, hasMenuBar(), exStyle);
+    if (!window_.outerSize()) AdjustWindowRectEx(&frame, style, hasMenuBar(), exStyle);
     int width = frame.right - frame.left, height = frame.bottom - frame.top;
     int x = toPixels(window_.bounds().left, dpi_), y = toPixels(window_.bounds().top, dpi_);
     if (window_.startPosition() == StartPosition::CenterScreen) {
@@ -212,8 +212,9 @@ void WindowPeerImpl::sync(WindowProperty what) {
             break;
         case WindowProperty::Bounds: {
             RECT frame{0, 0, toPixels(window_.bounds().width, dpi_), toPixels(window_.bounds().height, dpi_)};
-            AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), GetMenu(hwnd_) != nullptr,
-                               static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)));
+            if (!window_.outerSize())
+                AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)),
+                                   GetMenu(hwnd_) != nullptr, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)));
             // An MDI child is placed by code in its frame; a top-level window keeps its place.
             SetWindowPos(hwnd_, nullptr, toPixels(window_.bounds().left, dpi_), toPixels(window_.bounds().top, dpi_),
                          frame.right - frame.left,

@@ -67,6 +67,10 @@ public:
     // Client area in twips; the position is ignored when the window is centred.
     const Rect& bounds() const { return bounds_; }
     void setBounds(const Rect& bounds);
+    // Whether the size of bounds() is the window's outer size (border, caption
+    // and menu bar included) instead of its client area's.
+    bool outerSize() const { return outerSize_; }
+    void setOuterSize(bool on) { outerSize_ = on; }
     StartPosition startPosition() const { return startPosition_; }
     void setStartPosition(StartPosition position) { startPosition_ = position; }
     BorderStyle borderStyle() const { return borderStyle_; }
@@ -161,6 +165,7 @@ private:
     std::string caption_;
     Color backColor_ = colors::ButtonFace;
     Rect bounds_{0, 0, 4800, 3600};
+    bool outerSize_ = false;
     StartPosition startPosition_ = StartPosition::Manual;
     BorderStyle borderStyle_ = BorderStyle::Sizable;
     bool maxButton_ = true;

@@ -1,0 +1,205 @@
+// End-to-end test of Pingrel: the real pingrel.exe under Wine (or Windows),
+// driven as a user would. The frame opens maximised with Main inside; a send
+// to two recipients (by the button and by Ctrl+S) reaches the recording
+// net.exe put in the system folder, where Pingrel starts it by its full path;
+// a paste past 255 characters brings up "Truncating"; a save and a delete
+// through the store window leave network.txt as expected, byte for byte.
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "program_fixture.hpp"
+
+using namespace e2e;
+
+namespace {
+
+constexpr int kInputEdit = 1000;  // forms::win32::kInputBoxEditId
+
+std::wstring systemDir() {
+  wchar_t path[MAX_PATH] = {};
+  GetSystemDirectoryW(path, MAX_PATH);
+  return path;
+}
+
+// The recorder stands in for the system's net.exe: Wine runs it only when the
+// prefix prefers a native net.exe to its builtin one.
+void installSystemNetRecorder() {
+  REQUIRE(CopyFileW((driverDir() + L"\\net.exe").c_str(), (systemDir() + L"\\net.exe").c_str(), FALSE));
+  HKEY key;
+  REQUIRE(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\DllOverrides", 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                          &key, nullptr) == ERROR_SUCCESS);
+  const wchar_t value[] = L"native";
+  RegSetValueExW(key, L"net.exe", 0, REG_SZ, reinterpret_cast<const BYTE*>(value), sizeof value);
+  RegCloseKey(key);
+  clearNetLog(systemDir());
+}
+
+std::string fileBytes(const std::wstring& path) {
+  std::string bytes;
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                            0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return "<missing>";
+  char buffer[4096];
+  DWORD got = 0;
+  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got) bytes.append(buffer, got);
+  CloseHandle(file);
+  return bytes;
+}
+
+std::wstring networkPath() { return programDir() + L"\\network.txt"; }
+
+bool setClipboard(const std::wstring& text) {
+  if (!OpenClipboard(nullptr)) return false;
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+  GlobalUnlock(memory);
+  const bool set = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+  CloseClipboard();
+  return set;
+}
+
+std::vector<std::wstring> listItems(HWND list) {
+  std::vector<std::wstring> items;
+  const int count = static_cast<int>(sendBounded(list, LB_GETCOUNT));
+  for (int i = 0; i < count; ++i) {
+    std::wstring item(static_cast<size_t>(sendBounded(list, LB_GETTEXTLEN, i)) + 1, L'\0');
+    item.resize(static_cast<size_t>(sendBounded(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&item[0]))));
+    items.push_back(item);
+  }
+  return items;
+}
+
+// Answers the message box that opens next with OK, after checking it.
+void expectBox(DWORD pid, const std::wstring& caption, const std::wstring& text, BoxIcon icon) {
+  HWND box = waitForMessageBox(pid);
+  REQUIRE(box != nullptr);
+  const MessageBoxView view = readMessageBox(box);
+  CHECK_EQ(view.caption, caption);
+  CHECK_EQ(view.text, text);
+  CHECK_EQ(view.icon, icon);
+  CHECK(pressBoxButton(box, IDOK));
+}
+
+struct Pingrel : RunningProgram {
+  HWND main = nullptr;
+  Pingrel() {
+    start(programUnderTest(), L"MDIPingrel");
+    // The frame shows itself, then the main window inside it.
+    REQUIRE(waitUntil([&] { return (main = findControl(form, L"frmMain")) != nullptr && isVisible(main); }));
+  }
+  ~Pingrel() {
+    if (form && IsWindow(form)) closeWindow(form);
+    process.waitForExit(10000);
+  }
+  HWND in(const wchar_t* name) const { return control(main, name); }
+  void enterRecipient(const wchar_t* name) {
+    sendBounded(in(L"txtRecipient"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name));
+  }
+  void saveRecipient(const wchar_t* name, const std::wstring& description) {
+    enterRecipient(name);
+    click(in(L"cmdSaveC"));
+    HWND box = waitForMessageBox(pid());
+    REQUIRE(box != nullptr);
+    CHECK_EQ(caption(box), L"Computer Description");
+    if (!description.empty()) typeText(GetDlgItem(box, kInputEdit), description);
+    REQUIRE(pressBoxButton(box, IDOK));
+    expectBox(pid(), L"Succesful", L"Recipient added", BoxIcon::None);
+  }
+};
+
+}  // namespace
+
+TEST(sends_to_two_recipients_from_the_system_folder_and_truncates_a_paste) {
+  installSystemNetRecorder();
+  Pingrel app;
+  CHECK_EQ(caption(app.form), L"Pingrel GUI");
+  CHECK(IsZoomed(app.form));
+  CHECK_EQ(caption(app.main), L"Main");
+  RECT outer{};
+  GetWindowRect(app.main, &outer);
+  check::note("frmMain outer size " + std::to_string(outer.right - outer.left) + "x" +
+              std::to_string(outer.bottom - outer.top));
+  CHECK_EQ(outer.right - outer.left, 650L);
+  CHECK_EQ(outer.bottom - outer.top, 507L);
+  keepScreenshot(app.form, L"pingrel-frame");
+
+  // The shell's computer picker, owned by the frame, with its title; Cancel empties the entry.
+  click(app.in(L"cmdBrowse"));
+  HWND picker = nullptr;
+  REQUIRE(waitUntil([&] {
+    for (HWND w : topLevelWindows(app.pid()))
+      if (className(w) == L"#32770" && isVisible(w)) picker = w;
+    return picker != nullptr;
+  }));
+  CHECK(GetWindow(picker, GW_OWNER) == app.form);
+  bool titled = false;
+  for (HWND child = FindWindowExW(picker, nullptr, nullptr, nullptr); child;
+       child = FindWindowExW(picker, child, nullptr, nullptr))
+    titled = titled || text(child) == L"Select a network computer.";
+  CHECK(titled);
+  SendNotifyMessageW(GetDlgItem(picker, IDCANCEL), BM_CLICK, 0, 0);
+  CHECK(waitUntil([&] { return text(app.in(L"txtRecipient")).empty(); }));
+
+  app.enterRecipient(L"PC7");
+  click(app.in(L"cmdAdd"));
+  app.enterRecipient(L"PC8");
+  click(app.in(L"cmdAdd"));
+  CHECK_EQ(listItems(app.in(L"lstRecipients")), (std::vector<std::wstring>{L"PC7", L"PC8"}));
+  HWND message = app.in(L"rtfMessage");
+  sendBounded(message, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+  typeText(message, L"Hi there");
+  click(app.in(L"cmdSend"));
+  const std::string prefix = narrow(systemDir()) + "\\net send ";
+  // The recorders run side by side: their records may come in either order.
+  std::vector<std::string> sent = waitForNetRecords(systemDir(), 2);
+  std::sort(sent.begin(), sent.end());
+  CHECK_EQ(sent, (std::vector<std::string>{prefix + "PC7 Hi there", prefix + "PC8 Hi there"}));
+
+  pressCtrlKey(message, 'S');
+  sent = waitForNetRecords(systemDir(), 4);
+  std::sort(sent.begin(), sent.end());
+  CHECK_EQ(sent, (std::vector<std::string>{prefix + "PC7 Hi there", prefix + "PC7 Hi there", prefix + "PC8 Hi there",
+                                           prefix + "PC8 Hi there"}));
+  CHECK(noMessageBox(app.pid()));
+
+  // A paste past the limit: the box, then the first 255 characters.
+  REQUIRE(setClipboard(std::wstring(300, L'x')));
+  pressCtrlKey(message, 'V');
+  expectBox(app.pid(), L"Truncating", L"Can only accept 255 characters", BoxIcon::None);
+  CHECK(waitUntil([&] { return text(message).size() == 255u; }));
+  CHECK_EQ(text(message).substr(0, 8), L"Hi there");
+}
+
+TEST(a_save_and_a_delete_through_the_store_window) {
+  DeleteFileW(networkPath().c_str());
+  Pingrel app;
+  app.saveRecipient(L"PC7", L"Ann, desk 4");
+  app.saveRecipient(L"PC8", L"");
+  CHECK_EQ(fileBytes(networkPath()), "PC7\t\tAnn, desk 4\r\nPC8\t\t\r\n");
+
+  click(app.in(L"cmdOpenStore"));
+  HWND store = nullptr;
+  CHECK(waitUntil([&] { return (store = findControl(app.form, L"frmStore")) != nullptr && isVisible(store); }));
+  REQUIRE(store != nullptr);
+  CHECK_EQ(caption(store), L"Pingrel Store");
+  HWND computers = control(store, L"lstComputers");
+  CHECK_EQ(listItems(computers), (std::vector<std::wstring>{L"PC7\t\tAnn, desk 4", L"PC8\t\t"}));
+  keepScreenshot(app.form, L"pingrel-store");
+
+  sendBounded(computers, LB_SETCURSEL, 0);
+  SendNotifyMessageW(GetParent(computers), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(computers), LBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(computers));
+  pressKey(computers, VK_DELETE);
+  CHECK(waitUntil([&] { return fileBytes(networkPath()) == "PC8\t\t\r\n"; }));
+  CHECK_EQ(listItems(computers), (std::vector<std::wstring>{L"PC8\t\t"}));
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((programDir() + L"\\*.tmp").c_str(), &found);
+  CHECK(search == INVALID_HANDLE_VALUE);  // no temporary file left behind
+  if (search != INVALID_HANDLE_VALUE) FindClose(search);
+}
+
+int main(int argc, char** argv) { return check::main(argc, argv); }

@@ -1,0 +1,29 @@
+#pragma once
+// Everything Pingrel needs from outside its windows, made once in WinMain (or a test).
+#include <functional>
+#include <string>
+
+#include "forms/app.hpp"
+#include "forms/window.hpp"
+#include "messenger/process_runner.hpp"
+#include "platform/clock.hpp"
+#include "platform/shell.hpp"
+#include "platform/system_info.hpp"
+#include "platform/text_files.hpp"
+
+namespace pingrel {
+
+struct Context {
+    forms::App& app;
+    platform::TextFiles& files;
+    messenger::ProcessRunner& runner;
+    platform::Clock& clock;
+    platform::Shell& shell;
+    platform::SystemInfo& system;
+    // The folder that holds the program (where its store files live).
+    std::string programFolder;
+    // The real window behind a window, as the owner of what the shell shows.
+    std::function<platform::ShellOwner(const forms::Window&)> ownerOf;
+};
+
+}  // namespace pingrel

@@ -1,0 +1,80 @@
+#pragma once
+// A fresh Pingrel for each test: its folder in memory files, a recording
+// runner, a fixed clock, a scripted shell, its windows, and a user who acts on them.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "forms/headless/driver.hpp"
+#include "messenger/recording_runner.hpp"
+#include "platform/clock.hpp"
+#include "platform/shell.hpp"
+#include "platform/system_info.hpp"
+#include "platform/text_files.hpp"
+#include "program.hpp"
+
+namespace pingrel::testing {
+
+using Strings = std::vector<std::string>;
+using forms::MessageButtons;
+using forms::MessageIcon;
+using forms::MessageResult;
+
+const std::string kFolder = "C:\\Apps\\Pingrel";
+const std::string kNetwork = kFolder + "\\network.txt";
+const std::string kMessages = kFolder + "\\messages.txt";
+const std::string kSig = kFolder + "\\sig.txt";
+const std::string kSystem32 = "C:\\WINDOWS\\system32";
+constexpr platform::ShellOwner kFrameHandle = 0x4321;
+
+struct Pingrel : ::testing::Test {
+    platform::MemoryTextFiles files;
+    messenger::RecordingRunner runner;
+    platform::FixedClock clock{{2026, 12, 9, 10, 30, 0}};
+    platform::FakeShell shell;
+    platform::FakeSystemInfo system;
+    forms::App app{"Pingrel"};
+    Context context{app, files, runner, clock, shell, system, kFolder,
+                    [](const forms::Window& window) {
+                        return window.name() == "MDIPingrel" ? kFrameHandle : platform::ShellOwner{0};
+                    }};
+    Program program{context};
+    FrameWindow& frame = program.frame;
+    MainWindow& form = program.mainWindow;
+    StoreWindow& store = program.storeWindow;
+    forms::headless::Driver user{app};
+
+    Pingrel() { shell.folders[platform::kSystemFolder] = kSystem32; }
+
+    void start() { program.start(); }
+    // Started, with the message box emptied.
+    void startEmpty() {
+        program.start();
+        form.message.setText("");
+    }
+    Strings commands() const {
+        Strings out;
+        for (const auto& start : runner.starts()) {
+            EXPECT_EQ(messenger::WindowStyle::Hidden, start.style);
+            out.push_back(start.commandLine);
+        }
+        return out;
+    }
+    // The next n boxes are answered with OK.
+    void ok(int n = 1) {
+        for (int i = 0; i < n; ++i) user.answer(MessageResult::Ok);
+    }
+    // Exactly one box was shown since the last check, with these contents.
+    void expectBox(const std::string& text, const std::string& title, MessageButtons buttons, MessageIcon icon) {
+        ASSERT_EQ(1u, user.boxes().size()) << "boxes shown";
+        EXPECT_EQ(text, user.boxes()[0].text);
+        EXPECT_EQ(title, user.boxes()[0].title);
+        EXPECT_EQ(buttons, user.boxes()[0].buttons);
+        EXPECT_EQ(icon, user.boxes()[0].icon);
+        user.clearBoxes();
+    }
+    void expectFailureBox(const std::string& text) { expectBox(text, "Pingrel", MessageButtons::Ok, MessageIcon::Exclamation); }
+};
+
+}  // namespace pingrel::testing
