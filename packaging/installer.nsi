@@ -1,11 +1,12 @@
 ; The LAN Messengers installer. scripts/release compiles it:
 ;
-;   makensis -DVERSION=1.0.0 -DSTAGE=<folder> -DOUTFILE=<setup.exe> [-DAMD64] installer.nsi
+;   makensis -DVERSION=1.0.0 -DSTAGE=<folder> -DOUTFILE=<setup.exe> -DSIZE_KB=<n> [-DAMD64] installer.nsi
 ;
 ; STAGE holds the programs' .exe files, README.txt, LICENSE.txt and
 ; programs.nsh, which scripts/release writes from packaging/programs.txt:
 ; a macro SUITE_PROGRAMS that inserts a given macro once per program with
-; its folder name and its shortcut name. AMD64 makes a 64-bit installer
+; its folder name and its shortcut name. SIZE_KB is what the installed
+; files take, for "Programs and Features". AMD64 makes a 64-bit installer
 ; (for the test of the 64-bit build where 32-bit programs cannot run).
 ;
 ; Installs per user, without administrator rights: Pingrel and PingrelGUI
@@ -16,8 +17,8 @@
 ; HKEY_CURRENT_USER, which "Programs and Features" (Add/Remove Programs on XP)
 ; lists too. /S installs silently, /D=<folder> (last) chooses the folder.
 
-!ifndef VERSION | STAGE | OUTFILE
-  !error "VERSION, STAGE and OUTFILE must be defined (see scripts/release)"
+!ifndef VERSION | STAGE | OUTFILE | SIZE_KB
+  !error "VERSION, STAGE, OUTFILE and SIZE_KB must be defined (see scripts/release)"
 !endif
 
 !ifdef AMD64
@@ -36,6 +37,7 @@
 Name "${SUITE} ${VERSION}"
 OutFile "${OUTFILE}"
 RequestExecutionLevel user
+BrandingText "${SUITE} ${VERSION}"
 SetCompressor /SOLID lzma
 ManifestDPIAware true
 InstallDir "$LOCALAPPDATA\Programs\${SUITE}"
@@ -92,6 +94,7 @@ Section "Programs"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\uninstall.exe"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
   WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" ${SIZE_KB}
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
