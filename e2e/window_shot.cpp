@@ -23,6 +23,9 @@ int main(int argc, char** argv) {
   }
   const DWORD timeoutMs = argc > 3 ? static_cast<DWORD>(std::strtoul(argv[3], nullptr, 10)) : 30000;
   try {
+    // The pointer waits in the screen's corner, so that no tool tip or hot
+    // control shows in the picture.
+    SetCursorPos(0, 0);
     e2e::Process program = e2e::Process::start(e2e::fromArgument(argv[1]));
     HWND window = e2e::waitForAnyWindow(program.id(), timeoutMs);
     if (!window) {
