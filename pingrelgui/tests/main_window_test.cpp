@@ -1,4 +1,6 @@
 // PingrelGUI's window as a user meets it: the address book, the send, the About box.
+#include <functional>
+
 #include "messenger/command_lines.hpp"
 #include "pingrelgui_fixture.hpp"
 
@@ -169,6 +171,56 @@ TEST_F(PingrelGui, FailedSaveShowsTheReasonAndKeepsTheList) {
     EXPECT_EQ((Strings{"a"}), names());  // the list matches the file again
     EXPECT_EQ("a" + kNot + "1\r\n", book());
     EXPECT_EQ(kFirstStatus, status());
+}
+
+// Every change of the book walked through a failure at each step of the
+// file's rewrite, a full disk and a name the code page lacks: the file keeps
+// its bytes, the box says which file and why, the list shows the file.
+TEST_F(PingrelGui, EverySaveThatFailsAtAnyStepKeepsTheFileAndTheListAlike) {
+    const std::string old = "b" + kNot + "2\r\na" + kNot + "1\r\n";
+    startWith(old);
+    struct Fault {
+        const char* what;
+        std::function<void()> inject;
+        std::string reason;
+    };
+    const platform::FileError crc{23, "Data error (cyclic redundancy check)."};
+    std::vector<Fault> faults;
+    for (platform::FileStep step : {platform::FileStep::Open, platform::FileStep::Write, platform::FileStep::Flush,
+                                    platform::FileStep::Replace})
+        faults.push_back({platform::fileStepName(step), [=] { files.failAt(kBook, step, crc); }, crc.text});
+    faults.push_back({"full disk", [&] { files.setFreeSpace(3); }, "There is not enough space on the disk."});
+    const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+        {"add", [&] { add("c", "3"); }},
+        {"add outside the code page", [&] { add("\xE7\x8C\xAB", "cat"); }},
+        {"edit", [&] { user.answerInput("b2"); user.answerInput("2"); user.click(form.editButton); }},
+        {"remove", [&] { user.click(form.removeButton); }},
+        {"sort", [&] { form.addressBook.userColumnClicked(0); }},
+    };
+    files.setHighestCharacter(0xFF);
+    for (const Fault& fault : faults) {
+        for (const auto& change : changes) {
+            SCOPED_TRACE(std::string(fault.what) + " / " + change.first);
+            fault.inject();
+            user.answer(MessageResult::Ok);
+            change.second();
+            const std::string reason =
+                std::string(change.first) == "add outside the code page"
+                    ? "No mapping for the Unicode character exists in the target multi-byte code page."
+                    : fault.reason;
+            expectBox("There was an error saving the address book: \r\n    " + reason + "\r\n    " + kBook +
+                          "\r\n\r\nThe address book is left as it was; the change was not saved.",
+                      "PingrelGUI", MessageButtons::Ok, MessageIcon::Exclamation);
+            EXPECT_EQ(old, book());
+            EXPECT_EQ(Strings{kBook}, files.paths());  // no temporary file left
+            EXPECT_EQ((Strings{"b", "a"}), names());
+            EXPECT_EQ("2", form.addressBook.cellText(0, 1));
+            EXPECT_EQ(0, form.addressBook.selectedIndex());
+            files.clearFailures();
+            files.setFreeSpace(std::nullopt);
+        }
+    }
+    EXPECT_EQ(0, files.writes(kBook));
 }
 
 TEST_F(PingrelGui, SendChecksTheBookThenTheMessage) {
