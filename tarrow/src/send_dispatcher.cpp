@@ -79,11 +79,12 @@ void sendToRecipient(Context& context, MainWindow& form) {
     }
     const std::string command = messenger::tarrowRecipientCommand(recipient, text);
     if (!fits(context, command)) return;
-    // The history is written before the start, so it stays even when the start fails.
-    if (!writeSetting(context.settings, kHistory, kLastMessage, text) ||
-        !writeSetting(context.settings, kHistory, kLastRecipient, recipient)) {
-        const platform::StoreError error = context.settings.lastError();
-        report(context, {error.number, error.text});
+    // The history is written before the start, so it stays even when the start
+    // fails. Message and recipient go together or not at all: "Last Message"
+    // must never bring back a message with another recipient.
+    if (std::optional<Refusal> refused =
+            writeSettings(context.settings, kHistory, {{kLastMessage, text}, {kLastRecipient, recipient}})) {
+        report(context, {refused->error.number, refused->error.text + "\r\n" + settingPlace(kHistory, refused->key)});
         return;
     }
     if (!start(context, command)) return;

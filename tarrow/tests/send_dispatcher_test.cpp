@@ -158,12 +158,18 @@ TEST_F(Sending, AStartThatFailsIsReportedAfterTheHistoryWasWritten) {
 }
 
 TEST_F(Sending, HistoryThatCannotBeWrittenStopsTheSend) {
+    save("History", "LastMessage", "old message");
+    save("History", "LastRecipient", "PC1");
     store.failWritesTo("Quillon", "History", "LastRecipient");
     user.type(form.recipient, "PC7");
     user.type(form.message, "Hi");
     user.answer(MessageResult::Ok);
     user.click(form.sendButton);
-    expectBox("Error 5, Access is denied.", "Tarrow");
+    expectBox("Error 5, Access is denied.\r\nHKEY_CURRENT_USER\\Software\\Quillon\\History\\LastRecipient",
+              "Tarrow");
+    // Message and recipient stay a pair: "Last Message" brings back the old one whole.
+    EXPECT_EQ("old message", stored("History", "LastMessage"));
+    EXPECT_EQ("PC1", stored("History", "LastRecipient"));
     EXPECT_TRUE(runner.starts().empty());
     EXPECT_EQ("", form.statusText.caption());
 }
