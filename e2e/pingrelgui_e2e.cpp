@@ -168,7 +168,7 @@ TEST(a_save_on_a_full_disk_or_in_a_read_only_folder_keeps_the_book) {
     const std::wstring::size_type at = view.text.find(L"\r\n    " + book + L"\r\n");
     REQUIRE(at != std::wstring::npos && at >= head.size());
     CHECK(at > head.size());  // the system's reason stands before the file
-    CHECK_EQ(view.icon, BoxIcon::Exclamation);
+    CHECK_EQ(view.icon, BoxIcon::Warning);
     CHECK(pressBoxButton(box, IDOK));
     CHECK_EQ(listViewItemCount(list), 1);
     CHECK_EQ(listViewItemText(list, 0), L"old");

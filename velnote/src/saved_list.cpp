@@ -17,6 +17,10 @@ std::string lowered(std::string text) {
 
 std::string entryKey(const SavedList& list, int number) { return list.prefix + std::to_string(number); }
 
+// The registry knows one key whatever the case of its name: a "MSGS" there is
+// the count key that the next append writes, never an entry.
+bool isCountKey(const SavedList& list, const std::string& key) { return lowered(key) == lowered(list.countKey); }
+
 }  // namespace
 
 std::optional<int> parseInt16(const std::string& text) {
@@ -48,7 +52,7 @@ std::optional<int> parseInt16(const std::string& text) {
 std::vector<std::string> listValues(platform::SettingsStore& store, const SavedList& list) {
     std::vector<std::string> values;
     for (const auto& [key, value] : store.readSection(kApplication, list.section))
-        if (!value.empty() && key != list.countKey) values.push_back(value);
+        if (!value.empty() && !isCountKey(list, key)) values.push_back(value);
     return values;
 }
 
@@ -92,7 +96,7 @@ bool removeEntry(platform::SettingsStore& store, const SavedList& list, const st
                  std::optional<platform::StoreError>* refused) {
     std::string countText = store.readValue(kApplication, list.section, list.countKey);
     for (const auto& [key, value] : store.readSection(kApplication, list.section)) {
-        if (key == list.countKey || value != shownText) continue;
+        if (isCountKey(list, key) || value != shownText) continue;
         if (!store.removeValue(kApplication, list.section, key)) {
             if (refused) *refused = store.lastError();
             return false;
