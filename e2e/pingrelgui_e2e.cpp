@@ -163,6 +163,7 @@ TEST(a_save_on_a_full_disk_or_in_a_read_only_folder_keeps_the_book) {
     REQUIRE(box != nullptr);
     const MessageBoxView view = readMessageBox(box);
     check::note(folder + " said: " + narrow(view.text));
+    keepScreenshot(box, folder == full ? L"pingrelgui-disk-full" : L"pingrelgui-read-only-folder");
     const std::wstring head = L"There was an error saving the address book: \r\n    ";
     CHECK_EQ(view.text.substr(0, head.size()), head);
     const std::wstring::size_type at = view.text.find(L"\r\n    " + book + L"\r\n");
