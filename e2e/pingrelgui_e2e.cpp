@@ -126,4 +126,60 @@ TEST(sorted_book_survives_a_restart_and_a_send_reaches_net) {
   CHECK(pressBoxButton(box, IDOK));
 }
 
+// Real faults of the disk, on small file systems that run-fault-e2e.sh makes
+// for the run (--full=<folder>: a file system with no room left;
+// --read-only=<folder>: one mounted read-only), each holding a copy of the
+// program and a book. A change must leave the book byte for byte, say which
+// file and why, and show what the file holds.
+TEST(a_save_on_a_full_disk_or_in_a_read_only_folder_keeps_the_book) {
+  const std::string full = check::option("full"), readOnly = check::option("read-only");
+  if (full.empty() && readOnly.empty()) {
+    check::note("skipped here: run-fault-e2e.sh runs it on file systems made for it");
+    return;
+  }
+  for (const std::string& folder : {full, readOnly}) {
+    if (folder.empty()) continue;
+    const std::wstring dir = fromArgument(folder);
+    const std::wstring book = dir + L"\\AddressBook.txt";
+    const std::string before = fileBytes(book);
+    struct App : RunningProgram {
+      explicit App(const std::wstring& exe) { start(exe, L"wMain"); }
+      ~App() {
+        if (form && IsWindow(form)) closeWindow(form);
+        process.waitForExit(10000);
+      }
+    } app(dir + L"\\pingrelgui.exe");
+    HWND list = app[L"lvwAddressBook"];
+    REQUIRE_EQ(listViewItemCount(list), 1);
+
+    click(app[L"cmdAdd"]);
+    for (const wchar_t* answer : {L"new entry", L"new room"}) {
+      HWND box = waitForMessageBox(app.pid());
+      REQUIRE(box != nullptr);
+      typeText(GetDlgItem(box, kInputEdit), answer);
+      REQUIRE(pressBoxButton(box, IDOK));
+    }
+    HWND box = waitForMessageBox(app.pid());
+    REQUIRE(box != nullptr);
+    const MessageBoxView view = readMessageBox(box);
+    check::note(folder + " said: " + narrow(view.text));
+    keepScreenshot(box, folder == full ? L"pingrelgui-disk-full" : L"pingrelgui-read-only-folder");
+    const std::wstring head = L"There was an error saving the address book: \r\n    ";
+    CHECK_EQ(view.text.substr(0, head.size()), head);
+    const std::wstring::size_type at = view.text.find(L"\r\n    " + book + L"\r\n");
+    REQUIRE(at != std::wstring::npos && at >= head.size());
+    CHECK(at > head.size());  // the system's reason stands before the file
+    CHECK_EQ(view.icon, BoxIcon::Warning);
+    CHECK(pressBoxButton(box, IDOK));
+    CHECK_EQ(listViewItemCount(list), 1);
+    CHECK_EQ(listViewItemText(list, 0), L"old");
+    CHECK_EQ(fileBytes(book), before);
+    // Nothing but the program, the book and what filled the disk is there.
+    WIN32_FIND_DATAW found;
+    HANDLE find = FindFirstFileW((dir + L"\\*.tmp").c_str(), &found);
+    CHECK(find == INVALID_HANDLE_VALUE);
+    if (find != INVALID_HANDLE_VALUE) FindClose(find);
+  }
+}
+
 int main(int argc, char** argv) { return check::main(argc, argv); }

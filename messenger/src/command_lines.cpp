@@ -2,18 +2,71 @@
 
 namespace messenger {
 
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The text without blanks at either end.
+std::string trimmed(const std::string& text) {
+    std::string::size_type begin = text.find_first_not_of(" \t");
+    if (begin == std::string::npos) return {};
+    return text.substr(begin, text.find_last_not_of(" \t") - begin + 1);
+}
+
+// The text in double quotes when a blank stands inside it (it has none at its ends).
+std::string oneWord(const std::string& core) {
+    for (char c : core)
+        if (isBlank(c)) return "\"" + core + "\"";
+    return core;
+}
+
+}  // namespace
+
+RecipientProblem recipientProblem(const std::string& recipient) {
+    if (recipient.find('"') != std::string::npos) return RecipientProblem::HoldsQuote;
+    if (trimmed(recipient).empty()) return RecipientProblem::Missing;
+    return RecipientProblem::None;
+}
+
+std::string recipientWord(const std::string& recipient) {
+    std::string::size_type begin = recipient.find_first_not_of(" \t");
+    if (begin == std::string::npos) return recipient;
+    std::string::size_type end = recipient.find_last_not_of(" \t") + 1;
+    return recipient.substr(0, begin) + oneWord(recipient.substr(begin, end - begin)) + recipient.substr(end);
+}
+
+// Each UTF-8 lead byte is one UTF-16 character; a four-byte one is two.
+std::size_t utf16Length(const std::string& utf8) {
+    std::size_t length = 0;
+    for (unsigned char c : utf8) {
+        if ((c & 0xC0) != 0x80) ++length;
+        if (c >= 0xF0) ++length;
+    }
+    return length;
+}
+
+bool fitsCommandLine(const std::string& commandLine) { return utf16Length(commandLine) <= kMaxCommandLine; }
+
+StartResult tooLong() {
+    StartResult result;
+    result.errorNumber = 206;  // ERROR_FILENAME_EXCED_RANGE
+    result.errorText = "The filename or extension is too long.";
+    return result;
+}
+
 std::string velnoteCommand(const std::string& machine, const std::string& message) {
-    return "net send " + machine + " " + message;
+    return "net send " + recipientWord(machine) + " " + message;
 }
 
 std::string tarrowRecipientCommand(const std::string& recipient, const std::string& message) {
-    return "net.exe send " + recipient + " " + message;
+    return "net.exe send " + recipientWord(recipient) + " " + message;
 }
 
 // The switch is glued to the verb ("send/DOMAIN"), as Tarrow has always sent it.
 std::string tarrowDomainCommand(const std::string& domain, const std::string& message) {
-    if (domain.empty()) return "net.exe send/DOMAIN " + message;
-    return "net.exe send/DOMAIN:" + domain + " " + message;
+    const std::string name = trimmed(domain);
+    if (name.empty()) return "net.exe send/DOMAIN " + message;
+    return "net.exe send/DOMAIN:" + oneWord(name) + " " + message;
 }
 
 std::string tarrowUsersCommand(const std::string& message) {
@@ -23,7 +76,7 @@ std::string tarrowUsersCommand(const std::string& message) {
 // An empty folder (the lookup failed) still leaves the leading backslash.
 std::string pingrelCommand(const std::string& systemFolder, const std::string& recipient,
                            const std::string& message) {
-    return systemFolder + "\\net send " + recipient + " " + message;
+    return systemFolder + "\\net send " + recipientWord(recipient) + " " + message;
 }
 
 ShellExecuteRequest pingrelGuiRequest(const std::string& name, const std::string& message) {

@@ -1,5 +1,7 @@
 #include "messenger/recording_runner.hpp"
 
+#include "messenger/command_lines.hpp"
+
 #include <utility>
 
 namespace messenger {
@@ -17,6 +19,8 @@ StartResult RecordingRunner::run(const std::string& commandLine, WindowStyle sty
     start.commandLine = commandLine;
     start.style = style;
     starts_.push_back(std::move(start));
+    // As the real runner: a line the system would not take is refused.
+    if (!fitsCommandLine(commandLine)) return tooLong();
     return failing_ ? failure_ : started();
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "messenger/recording_runner.hpp"
+
 namespace messenger {
 namespace {
 
@@ -40,6 +42,43 @@ TEST(CommandLines, PingrelPrefixesTheSystemFolder) {
     EXPECT_EQ(pingrelCommand("C:\\W", "", "Hi"), "C:\\W\\net send  Hi");
     EXPECT_EQ(pingrelCommand("C:\\W", "PC7", kAwkwardMessage),
               "C:\\W\\net send PC7 " + kAwkwardMessage);
+}
+
+// net send reads the first word as the recipient: a name must stay one word.
+TEST(CommandLines, RecipientsGoInAsOneWord) {
+    EXPECT_EQ(RecipientProblem::None, recipientProblem("PC7"));
+    EXPECT_EQ(RecipientProblem::Missing, recipientProblem(""));
+    EXPECT_EQ(RecipientProblem::Missing, recipientProblem(" \t "));
+    EXPECT_EQ(RecipientProblem::HoldsQuote, recipientProblem("Front \"Desk"));
+    EXPECT_EQ(RecipientProblem::HoldsQuote, recipientProblem("\""));
+
+    EXPECT_EQ(velnoteCommand("Front Desk", "Hi there"), "net send \"Front Desk\" Hi there");
+    EXPECT_EQ(velnoteCommand("  Front\tDesk ", "Hi"), "net send   \"Front\tDesk\"  Hi");
+    EXPECT_EQ(tarrowRecipientCommand(" sales team", "Hi"), "net.exe send  \"sales team\" Hi");
+    EXPECT_EQ(pingrelCommand("C:\\W", "Front Desk ", "Hi"), "C:\\W\\net send \"Front Desk\"  Hi");
+    // The domain is glued to its switch: blanks around it go, a blank inside is quoted.
+    EXPECT_EQ(tarrowDomainCommand(" SALES ", "Hi"), "net.exe send/DOMAIN:SALES Hi");
+    EXPECT_EQ(tarrowDomainCommand("   ", "Hi"), "net.exe send/DOMAIN Hi");
+    EXPECT_EQ(tarrowDomainCommand("EAST WING", "Hi"), "net.exe send/DOMAIN:\"EAST WING\" Hi");
+}
+
+// Long and non-ASCII messages go in unchanged up to the system's limit, counted
+// in UTF-16 characters; a longer line is refused by the runner, never cut.
+TEST(CommandLines, LongAndNonAsciiMessagesAndTheCommandLineLimit) {
+    const std::string longMessage(32000, 'x');
+    EXPECT_EQ(velnoteCommand("PC7", longMessage), "net send PC7 " + longMessage);
+    const std::string mixed = "caf\xC3\xA9 \xE2\x82\xAC \xE7\x8C\xAB \xF0\x9F\x98\x80";  // café € 猫 😀
+    EXPECT_EQ(velnoteCommand("PC7", mixed), "net send PC7 " + mixed);
+    EXPECT_EQ(11u, utf16Length(mixed));
+
+    EXPECT_TRUE(fitsCommandLine(std::string(kMaxCommandLine, 'x')));
+    EXPECT_FALSE(fitsCommandLine(std::string(kMaxCommandLine + 1, 'x')));
+    EXPECT_FALSE(fitsCommandLine(std::string(kMaxCommandLine - 1, 'x') + "\xF0\x9F\x98\x80"));
+
+    RecordingRunner runner;
+    const StartResult refused = runner.run(std::string(kMaxCommandLine + 1, 'x'), WindowStyle::Hidden);
+    EXPECT_FALSE(refused.started);
+    EXPECT_EQ(206u, refused.errorNumber);
 }
 
 TEST(CommandLines, PingrelGuiQuotesTheNameOnly) {

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "messenger/command_lines.hpp"
 #include "platform/win32_text.hpp"
 #include "shell_error.hpp"
 
@@ -22,6 +23,8 @@ StartResult failed(DWORD error) {
 class Win32ProcessRunner : public ProcessRunner {
 public:
     StartResult run(const std::string& commandLine, WindowStyle style) override {
+        // A longer line would fail inside CreateProcessW; refused here with the same error.
+        if (!fitsCommandLine(commandLine)) return tooLong();
         // CreateProcessW may write into the command line, so it gets its own copy.
         std::wstring wide = platform::widen(commandLine);
         std::vector<wchar_t> line(wide.begin(), wide.end());

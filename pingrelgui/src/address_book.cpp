@@ -35,17 +35,15 @@ std::vector<std::string> addressBookLines(const std::vector<Entry>& entries) {
     return lines;
 }
 
+// Taken out again until none is left: in text that is not valid UTF-8 a
+// removal could join the bytes around it into a new separator.
 std::string withoutSeparator(const std::string& text) {
     const std::string separator = kSeparator;
-    std::string out;
-    out.reserve(text.size());
-    for (std::string::size_type i = 0; i < text.size();) {
-        if (text.compare(i, separator.size(), separator) == 0) {
-            i += separator.size();
-        } else {
-            out += text[i++];
-        }
-    }
+    std::string out = text;
+    // After a removal a new one can only start one byte before it.
+    for (std::string::size_type at = out.find(separator); at != std::string::npos;
+         at = out.find(separator, at ? at - 1 : 0))
+        out.erase(at, separator.size());
     return out;
 }
 

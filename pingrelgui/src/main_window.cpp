@@ -126,9 +126,25 @@ void MainWindow::loadAddressBook() {
         addressBook.setSelectedIndex(0);
 }
 
-// The whole list, in its order, replaces the file in one step; on failure
-// the old file and the list stay as they were.
-void MainWindow::saveAddressBook() {
+MainWindow::BookState MainWindow::bookState() const {
+    BookState state;
+    for (int row = 0; row < addressBook.listCount(); ++row)
+        state.rows.push_back({{addressBook.cellText(row, 0), addressBook.cellToolTip(row, 0)},
+                              {addressBook.cellText(row, 1), addressBook.cellToolTip(row, 1)}});
+    state.selected = addressBook.selectedIndex();
+    return state;
+}
+
+void MainWindow::restore(const BookState& state) {
+    addressBook.clear();
+    for (const auto& cells : state.rows) addressBook.addItem(cells);
+    if (state.selected >= 0) addressBook.setSelectedIndex(state.selected);
+}
+
+// The whole list, in its order, replaces the file in one step. On failure
+// the file is as it was, and so is the list: what the window shows is what
+// the next start reads.
+void MainWindow::saveAddressBook(const BookState& before) {
     std::vector<Entry> entries;
     for (int row = 0; row < addressBook.listCount(); ++row)
         entries.push_back({addressBook.cellText(row, 0), addressBook.cellText(row, 1)});
@@ -136,23 +152,38 @@ void MainWindow::saveAddressBook() {
         setStatus("The address book has been updated and saved.");
         return;
     }
-    context_.app.messageBox("There was an error saving the address book: " + std::string(kCrLf) + "    " +
-                                context_.files.lastError().text,
+    const platform::FileError error = context_.files.lastError();
+    restore(before);
+    context_.app.messageBox("There was an error saving the address book: " + std::string(kCrLf) + "    " + error.text +
+                                kCrLf + "    " + bookPath() + kCrLf + kCrLf +
+                                "The address book is left as it was; the change was not saved.",
                             forms::MessageButtons::Ok, forms::MessageIcon::Exclamation);
 }
 
+// net send could not be given a name with a double quote, and no user, group
+// or computer name holds one: the user is told and asked again with the answer.
+std::string MainWindow::askName(const std::string& prompt, const std::string& title, std::string answer) {
+    for (;;) {
+        answer = withoutSeparator(context_.app.inputBox(prompt, title, answer));
+        if (messenger::recipientProblem(answer) != messenger::RecipientProblem::HoldsQuote) return answer;
+        context_.app.messageBox("A name cannot hold a double quote (\"): no user, group or computer name has one." +
+                                    std::string(kCrLf) + "Please enter the name again.",
+                                forms::MessageButtons::Ok, forms::MessageIcon::Exclamation);
+    }
+}
+
 void MainWindow::addEntry() {
-    const std::string name = withoutSeparator(context_.app.inputBox(
-        "Please enter the name of this user, group or computer." + std::string(kCrLf) +
-            "This target name must of course exist within your LAN.",
-        "Add Entry: Name", "New User " + std::to_string(addressBook.listCount())));
+    const std::string name = askName("Please enter the name of this user, group or computer." + std::string(kCrLf) +
+                                         "This target name must of course exist within your LAN.",
+                                     "Add Entry: Name", "New User " + std::to_string(addressBook.listCount()));
     if (name.empty()) return;
     const std::string description = withoutSeparator(context_.app.inputBox(
         "Now enter an optional description for this new entry.", "Add Entry: Name -> Description", "New item"));
     if (description.empty()) return;
+    const BookState before = bookState();
     addressBook.addItem({{name, name}, {description, description}});
     if (addressBook.selectedIndex() < 0) addressBook.setSelectedIndex(0);
-    saveAddressBook();
+    saveAddressBook(before);
 }
 
 void MainWindow::editEntry() {
@@ -161,35 +192,37 @@ void MainWindow::editEntry() {
     if (row < 0) return;
     const std::string oldName = addressBook.cellText(row, 0);
     const std::string oldDescription = addressBook.cellText(row, 1);
-    const std::string name = withoutSeparator(
-        context_.app.inputBox("Edit the '" + oldName + "' entry's name.", "Edit Entry: Name", oldName));
+    const std::string name = askName("Edit the '" + oldName + "' entry's name.", "Edit Entry: Name", oldName);
     if (name.empty()) return;
     const std::string description = withoutSeparator(context_.app.inputBox(
         "Edit the '" + oldName + "' entry's description.", "Edit Entry: Name -> Description", oldDescription));
     if (description.empty()) return;
     if (name == oldName && description == oldDescription) return;
+    const BookState before = bookState();
     addressBook.setCellText(row, 0, name);
     addressBook.setCellToolTip(row, 0, name);
     addressBook.setCellText(row, 1, description);
     addressBook.setCellToolTip(row, 1, description);
-    saveAddressBook();
+    saveAddressBook(before);
 }
 
 void MainWindow::removeEntry() {
     if (addressBook.listCount() == 0) return;
     const int row = selectedEntry();
     if (row < 0) return;
+    const BookState before = bookState();
     addressBook.removeItem(row);
     // The entry that took its place (or the new last one) is selected next.
     if (addressBook.listCount() > 0) addressBook.setSelectedIndex(std::min(row, addressBook.listCount() - 1));
-    saveAddressBook();
+    saveAddressBook(before);
 }
 
 // A one-time sort by the clicked column, kept in the file; later additions go to the end.
 void MainWindow::sortBy(int column) {
     if (addressBook.listCount() == 0) return;
+    const BookState before = bookState();
     addressBook.sortByColumn(column);
-    saveAddressBook();
+    saveAddressBook(before);
 }
 
 // One entry stays selected while the book has entries: a selection the user
@@ -226,9 +259,25 @@ void MainWindow::sendMessage() {
         setStatus("The selected entry has no name to send to: edit it first.");
         return;
     }
+    // A name from the file may hold one; net send could not be given it.
+    if (messenger::recipientProblem(name) == messenger::RecipientProblem::HoldsQuote) {
+        setStatus("The name " + name + " holds a double quote, which net send cannot take: edit it first.");
+        return;
+    }
+    const std::string parameters = messenger::pingrelGuiRequest(name, message.text()).parameters;
+    const std::size_t length = messenger::utf16Length(parameters);
+    if (length > messenger::kMaxShellParameters) {
+        const std::size_t over = length - messenger::kMaxShellParameters;
+        context_.app.messageBox("The message is too long to send: the shell takes at most " +
+                                    std::to_string(messenger::kMaxShellParameters) +
+                                    " characters for the name and the message together." + kCrLf + kCrLf +
+                                    "Please shorten it by " + std::to_string(over) +
+                                    (over == 1 ? " character." : " characters."),
+                                forms::MessageButtons::Ok, forms::MessageIcon::Exclamation);
+        return;
+    }
     setStatus("Sending message to " + name + " ...");
-    const messenger::StartResult result =
-        launch("NET", messenger::pingrelGuiRequest(name, message.text()).parameters);
+    const messenger::StartResult result = launch("NET", parameters);
     if (result.started) {
         setStatus("Message sent to " + name + ".");
         return;

@@ -4,6 +4,7 @@
 // (Send, Clear, About), and the status bar below, whose first panel carries
 // every status text.
 #include <string>
+#include <vector>
 
 #include "context.hpp"
 #include "forms/button.hpp"
@@ -48,7 +49,18 @@ private:
     // The book and its file.
     std::string bookPath() const;
     void loadAddressBook();
-    void saveAddressBook();
+    // What the list holds (cells with their tool tips) and which row is selected.
+    struct BookState {
+        std::vector<std::vector<forms::ListCell>> rows;
+        int selected = -1;
+    };
+    BookState bookState() const;
+    void restore(const BookState& state);
+    // Writes the list to the file; when that fails, says why and puts the
+    // list back as it was before (so that it matches the file again).
+    void saveAddressBook(const BookState& before);
+    // Asks for a name until it holds no double quote; "" when given up.
+    std::string askName(const std::string& prompt, const std::string& title, std::string answer);
     void addEntry();
     void editEntry();
     void removeEntry();

@@ -28,6 +28,7 @@ TEST(AddressBookFile, LinesSplitAtTheFirstSeparatorAndNoneIsLost) {
 TEST(AddressBookFile, OnlyTheSeparatorIsTakenOutOfTypedTexts) {
     // "ì" and the soft hyphen share a byte with the separator in UTF-8.
     EXPECT_EQ("ab\xC3\xAC" "x\xC2\xAD", withoutSeparator("a" + kNot + "b\xC3\xAC" "x\xC2\xAD" + kNot));
+    EXPECT_EQ("", withoutSeparator("\xC2\xC2\xAC\xAC"));  // no new separator from the halves around one
 }
 
 }  // namespace

@@ -1,4 +1,7 @@
 // PingrelGUI's window as a user meets it: the address book, the send, the About box.
+#include <functional>
+
+#include "messenger/command_lines.hpp"
 #include "pingrelgui_fixture.hpp"
 
 namespace pingrelgui::testing {
@@ -162,11 +165,62 @@ TEST_F(PingrelGui, FailedSaveShowsTheReasonAndKeepsTheList) {
     files.failWritesTo(kBook, {5, "Access is denied."});
     user.answer(MessageResult::Ok);
     add("b", "2");
-    expectBox("There was an error saving the address book: \r\n    Access is denied.", "PingrelGUI",
-              MessageButtons::Ok, MessageIcon::Exclamation);
-    EXPECT_EQ((Strings{"a", "b"}), names());
+    expectBox("There was an error saving the address book: \r\n    Access is denied.\r\n    " + kBook +
+                  "\r\n\r\nThe address book is left as it was; the change was not saved.",
+              "PingrelGUI", MessageButtons::Ok, MessageIcon::Exclamation);
+    EXPECT_EQ((Strings{"a"}), names());  // the list matches the file again
     EXPECT_EQ("a" + kNot + "1\r\n", book());
     EXPECT_EQ(kFirstStatus, status());
+}
+
+// Every change of the book walked through a failure at each step of the
+// file's rewrite, a full disk and a name the code page lacks: the file keeps
+// its bytes, the box says which file and why, the list shows the file.
+TEST_F(PingrelGui, EverySaveThatFailsAtAnyStepKeepsTheFileAndTheListAlike) {
+    const std::string old = "b" + kNot + "2\r\na" + kNot + "1\r\n";
+    startWith(old);
+    struct Fault {
+        const char* what;
+        std::function<void()> inject;
+        std::string reason;
+    };
+    const platform::FileError crc{23, "Data error (cyclic redundancy check)."};
+    std::vector<Fault> faults;
+    for (platform::FileStep step : {platform::FileStep::Open, platform::FileStep::Write, platform::FileStep::Flush,
+                                    platform::FileStep::Replace})
+        faults.push_back({platform::fileStepName(step), [=] { files.failAt(kBook, step, crc); }, crc.text});
+    faults.push_back({"full disk", [&] { files.setFreeSpace(3); }, "There is not enough space on the disk."});
+    const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+        {"add", [&] { add("c", "3"); }},
+        {"add outside the code page", [&] { add("\xE7\x8C\xAB", "cat"); }},
+        {"edit", [&] { user.answerInput("b2"); user.answerInput("2"); user.click(form.editButton); }},
+        {"remove", [&] { user.click(form.removeButton); }},
+        {"sort", [&] { form.addressBook.userColumnClicked(0); }},
+    };
+    files.setHighestCharacter(0xFF);
+    for (const Fault& fault : faults) {
+        for (const auto& change : changes) {
+            SCOPED_TRACE(std::string(fault.what) + " / " + change.first);
+            fault.inject();
+            user.answer(MessageResult::Ok);
+            change.second();
+            const std::string reason =
+                std::string(change.first) == "add outside the code page"
+                    ? "No mapping for the Unicode character exists in the target multi-byte code page."
+                    : fault.reason;
+            expectBox("There was an error saving the address book: \r\n    " + reason + "\r\n    " + kBook +
+                          "\r\n\r\nThe address book is left as it was; the change was not saved.",
+                      "PingrelGUI", MessageButtons::Ok, MessageIcon::Exclamation);
+            EXPECT_EQ(old, book());
+            EXPECT_EQ(Strings{kBook}, files.paths());  // no temporary file left
+            EXPECT_EQ((Strings{"b", "a"}), names());
+            EXPECT_EQ("2", form.addressBook.cellText(0, 1));
+            EXPECT_EQ(0, form.addressBook.selectedIndex());
+            files.clearFailures();
+            files.setFreeSpace(std::nullopt);
+        }
+    }
+    EXPECT_EQ(0, files.writes(kBook));
 }
 
 TEST_F(PingrelGui, SendChecksTheBookThenTheMessage) {
@@ -215,6 +269,58 @@ TEST_F(PingrelGui, SendStartsNothingForABlankName) {
     user.click(form.sendButton);
     EXPECT_TRUE(launcher.launches().empty());
     EXPECT_EQ("The selected entry has no name to send to: edit it first.", status());
+}
+
+// No user, group or computer name holds a double quote and net send could
+// not be given one: Add and Edit ask again with the answer, Send refuses one
+// that came from the file.
+TEST_F(PingrelGui, NamesWithADoubleQuoteAreRefusedAtAddEditAndSend) {
+    startWith("pc\"1" + kNot + "from the file\r\n");
+    user.type(form.message, "Hi");
+    user.click(form.sendButton);
+    EXPECT_TRUE(launcher.launches().empty());
+    EXPECT_EQ("The name pc\"1 holds a double quote, which net send cannot take: edit it first.", status());
+
+    const std::string refusal = "A name cannot hold a double quote (\"): no user, group or computer name has one."
+                                "\r\nPlease enter the name again.";
+    user.answerInput("Front \"Desk\"");
+    user.answer(MessageResult::Ok);
+    user.answerInput("Front Desk");
+    user.answerInput("hall");
+    user.click(form.addButton);
+    expectBox(refusal, "PingrelGUI", MessageButtons::Ok, MessageIcon::Exclamation);
+    EXPECT_EQ("Front \"Desk\"", user.inputBoxes()[1].defaultText);  // asked again with the answer
+    user.answerInput("pc\"2");
+    user.answer(MessageResult::Ok);
+    user.cancelInput();
+    user.click(form.editButton);  // the first entry is selected
+    expectBox(refusal, "PingrelGUI", MessageButtons::Ok, MessageIcon::Exclamation);
+    EXPECT_EQ((Strings{"pc\"1", "Front Desk"}), names());
+    EXPECT_EQ("pc\"1" + kNot + "from the file\r\nFront Desk" + kNot + "hall\r\n", book());
+
+    form.addressBook.setSelectedIndex(1);
+    user.click(form.sendButton);
+    EXPECT_EQ("SEND \"Front Desk\" Hi", launcher.launches().at(0).parameters);
+}
+
+// Shell-like and non-ASCII text goes unchanged; past what the shell takes the
+// message is refused with a box and kept.
+TEST_F(PingrelGui, LongAndUnusualMessagesGoUnchangedOrAreRefusedWhole) {
+    startWith("pc1" + kNot + "x\r\n");
+    const std::string unusual = "& | < > ^ % \" ' ` $( ) %PATH% caf\xC3\xA9 \xE7\x8C\xAB \xF0\x9F\x98\x80 ";
+    const std::string fits = unusual + std::string(2000 - 11 - messenger::utf16Length(unusual), 'x');  // SEND "pc1" is 11
+    form.message.setText(fits);
+    user.click(form.sendButton);
+    EXPECT_EQ("SEND \"pc1\" " + fits, launcher.launches().at(0).parameters);
+
+    form.message.setText(fits + "y");
+    user.answer(MessageResult::Ok);
+    user.click(form.sendButton);
+    expectBox("The message is too long to send: the shell takes at most 2000 characters for the name and the "
+              "message together.\r\n\r\nPlease shorten it by 1 character.",
+              "PingrelGUI", MessageButtons::Ok, MessageIcon::Exclamation);
+    EXPECT_EQ(1u, launcher.launches().size());
+    EXPECT_EQ(fits + "y", form.message.text());
 }
 
 TEST_F(PingrelGui, EnterInTheMessageSendsItWithTheLineBreak) {

@@ -13,6 +13,40 @@ std::size_t utf16Length(const std::string& utf8) {
     return units;
 }
 
+std::string serverNameText(const char16_t* name, std::size_t limit) {
+    std::string out;
+    if (!name) return out;
+    auto put = [&out](char32_t c) {
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    };
+    for (std::size_t i = 0; i < limit && name[i]; ++i) {
+        const char16_t unit = name[i];
+        if (unit >= 0xD800 && unit < 0xDC00 && i + 1 < limit && name[i + 1] >= 0xDC00 && name[i + 1] < 0xE000) {
+            put(0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) + (name[i + 1] - 0xDC00));
+            ++i;
+        } else if (unit >= 0xD800 && unit < 0xE000) {
+            put(0xFFFD);
+        } else {
+            put(unit);
+        }
+    }
+    return out;
+}
+
 ServerList ScriptedLanManager::enumerateServers(std::uint32_t typeMask, const std::optional<std::string>& domain) {
     enumerations_.push_back({typeMask, domain});
     if (enumerationAnswers.empty()) return {};

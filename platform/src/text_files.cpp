@@ -1,5 +1,7 @@
 #include "platform/text_files.hpp"
 
+#include <cstdio>
+
 namespace platform {
 
 std::vector<std::string> splitLines(const std::string& text) {
@@ -24,6 +26,70 @@ std::string joinLines(const std::vector<std::string>& lines) {
     return text;
 }
 
+const char* fileStepName(FileStep step) {
+    switch (step) {
+        case FileStep::Open: return "open";
+        case FileStep::Read: return "read";
+        case FileStep::Write: return "write";
+        case FileStep::Flush: return "flush";
+        case FileStep::Replace: return "replace";
+        case FileStep::Delete: return "delete";
+    }
+    return "?";
+}
+
+namespace {
+
+// The folder part of a path, with its closing backslash ("" when it has none).
+std::string folderOf(const std::string& path) {
+    std::string::size_type slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+}  // namespace
+
+bool MemoryTextFiles::failsAt(const std::string& path, FileStep step) {
+    auto file = failingSteps_.find(path);
+    if (file == failingSteps_.end()) return false;
+    auto failing = file->second.find(step);
+    if (failing == file->second.end()) return false;
+    fail(failing->second);
+    return true;
+}
+
+bool MemoryTextFiles::representable(const std::string& text) {
+    if (!highest_) return true;
+    for (std::size_t i = 0; i < text.size();) {
+        unsigned char lead = static_cast<unsigned char>(text[i]);
+        std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t c = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
+        for (std::size_t k = 1; k < length && i + k < text.size(); ++k)
+            c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        if (c > *highest_) {
+            fail({1113, "No mapping for the Unicode character exists in the target multi-byte code page."});
+            return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+bool MemoryTextFiles::write(const std::string& path, const std::string& to, const std::string& text) {
+    if (failsAt(path, FileStep::Write)) {
+        files_[to] += text.substr(0, text.size() / 2);
+        return false;
+    }
+    if (freeSpace_ && text.size() > *freeSpace_) {
+        files_[to] += text.substr(0, *freeSpace_);
+        freeSpace_ = 0;
+        fail({112, "There is not enough space on the disk."});
+        return false;
+    }
+    if (freeSpace_) *freeSpace_ -= text.size();
+    files_[to] += text;
+    return true;
+}
+
 TextFileContents MemoryTextFiles::readLines(const std::string& path) {
     TextFileContents result;
     auto failing = failingReads_.find(path);
@@ -34,6 +100,11 @@ TextFileContents MemoryTextFiles::readLines(const std::string& path) {
     }
     auto file = files_.find(path);
     if (file == files_.end()) return result;
+    if (failsAt(path, FileStep::Open) || failsAt(path, FileStep::Read)) {
+        result.outcome = ReadOutcome::Unreadable;
+        result.error = lastError_;
+        return result;
+    }
     result.outcome = ReadOutcome::Read;
     result.lines = splitLines(file->second);
     return result;
@@ -47,22 +118,52 @@ bool MemoryTextFiles::refuseWrite(const std::string& path) {
 }
 
 bool MemoryTextFiles::replaceLines(const std::string& path, const std::vector<std::string>& lines) {
-    if (refuseWrite(path)) return false;
-    files_[path] = joinLines(lines);
+    const std::string text = joinLines(lines);
+    if (refuseWrite(path) || !representable(text) || failsAt(path, FileStep::Open)) return false;
+    // A new temporary file next to the file, named as the system names them.
+    char name[16];
+    std::snprintf(name, sizeof name, "tmp%X.tmp", ++temporaryNumber_ & 0xFFFF);
+    const std::string temporary = folderOf(path) + name;
+    files_[temporary];
+    // A failed step leaves the file as it was; the temporary file goes again
+    // unless deleting it fails too.
+    auto abandon = [&] {
+        const FileError reason = lastError_;
+        if (!failsAt(path, FileStep::Delete)) {
+            if (freeSpace_) *freeSpace_ += files_[temporary].size();
+            files_.erase(temporary);
+        }
+        lastError_ = reason;
+        return false;
+    };
+    if (!write(path, temporary, text) || failsAt(path, FileStep::Flush) || failsAt(path, FileStep::Replace))
+        return abandon();
+    auto old = files_.find(path);
+    if (old != files_.end() && freeSpace_) *freeSpace_ += old->second.size();
+    files_[path] = std::move(files_[temporary]);
+    files_.erase(temporary);
     ++writes_[path];
     return true;
 }
 
 bool MemoryTextFiles::appendLines(const std::string& path, const std::vector<std::string>& lines) {
-    if (refuseWrite(path)) return false;
-    files_[path] += joinLines(lines);
-    ++writes_[path];
-    return true;
+    const std::string text = joinLines(lines);
+    if (refuseWrite(path) || !representable(text) || failsAt(path, FileStep::Open)) return false;
+    // What a failed write put there stays, as on disk.
+    const bool written = write(path, path, text) && !failsAt(path, FileStep::Flush);
+    if (written) ++writes_[path];
+    return written;
 }
 
 std::string MemoryTextFiles::contents(const std::string& path) const {
     auto file = files_.find(path);
     return file == files_.end() ? std::string() : file->second;
+}
+
+std::vector<std::string> MemoryTextFiles::paths() const {
+    std::vector<std::string> all;
+    for (const auto& file : files_) all.push_back(file.first);
+    return all;
 }
 
 int MemoryTextFiles::writes(const std::string& path) const {
@@ -76,6 +177,16 @@ void MemoryTextFiles::failReadsOf(const std::string& path, FileError reason) {
 
 void MemoryTextFiles::failWritesTo(const std::string& path, FileError reason) {
     failingWrites_[path] = std::move(reason);
+}
+
+void MemoryTextFiles::failAt(const std::string& path, FileStep step, FileError reason) {
+    failingSteps_[path][step] = std::move(reason);
+}
+
+void MemoryTextFiles::clearFailures() {
+    failingReads_.clear();
+    failingWrites_.clear();
+    failingSteps_.clear();
 }
 
 }  // namespace platform

@@ -47,4 +47,57 @@ TEST(MemoryTextFiles, TellsMissingFromUnreadableAndKeepsFailedWritesOut) {
     EXPECT_TRUE(read.lines.empty());
 }
 
+// A replace that fails at any step leaves the old file byte for byte and no
+// temporary file; only a failed delete of it leaves one, which nothing reads.
+TEST(MemoryTextFiles, AReplaceThatFailsAtAnyStepLeavesTheOldFile) {
+    const std::string book = "C:\\Apps\\book.txt";
+    const std::string old = "a\r\nb\xC2\xAC" "c\r\n";
+    for (platform::FileStep step : {platform::FileStep::Open, platform::FileStep::Write, platform::FileStep::Flush,
+                                    platform::FileStep::Replace}) {
+        SCOPED_TRACE(platform::fileStepName(step));
+        platform::MemoryTextFiles files;
+        files.setContents(book, old);
+        files.failAt(book, step, {23, "Data error (cyclic redundancy check)."});
+        EXPECT_FALSE(files.replaceLines(book, {"new", "lines"}));
+        EXPECT_EQ(23u, files.lastError().number);
+        EXPECT_EQ(old, files.contents(book));
+        EXPECT_EQ(Lines{book}, files.paths());
+    }
+    platform::MemoryTextFiles files;
+    files.setContents(book, old);
+    files.failAt(book, platform::FileStep::Write, {23, "Data error (cyclic redundancy check)."});
+    files.failAt(book, platform::FileStep::Delete);
+    EXPECT_FALSE(files.replaceLines(book, {"new"}));
+    EXPECT_EQ(23u, files.lastError().number);  // the first failure is the one told
+    ASSERT_EQ(2u, files.paths().size());
+    EXPECT_EQ("C:\\Apps\\tmp1.tmp", files.paths()[1]);
+    files.clearFailures();
+    EXPECT_TRUE(files.replaceLines(book, {"new"}));
+    EXPECT_EQ("new\r\n", files.contents(book));
+
+    files.failAt(book, platform::FileStep::Read);
+    EXPECT_EQ(platform::ReadOutcome::Unreadable, files.readLines(book).outcome);
+}
+
+TEST(MemoryTextFiles, AFullDiskAndCharactersTheCodePageLacksStopAWriteWithTheOldFileKept) {
+    const std::string book = "C:\\book.txt";
+    platform::MemoryTextFiles files;
+    files.setContents(book, "old\r\n");
+    files.setFreeSpace(8);
+    EXPECT_FALSE(files.replaceLines(book, {"0123456789"}));
+    EXPECT_EQ(112u, files.lastError().number);
+    EXPECT_EQ("old\r\n", files.contents(book));
+    EXPECT_EQ(Lines{book}, files.paths());
+    EXPECT_TRUE(files.replaceLines(book, {"012345"}));  // the freed room is there again
+    EXPECT_FALSE(files.appendLines(book, {"0123"}));
+    EXPECT_EQ("012345\r\n0123\r", files.contents(book));  // an append that ran out stays half done, as on disk
+
+    files.setFreeSpace(std::nullopt);
+    files.setHighestCharacter(0xFF);
+    EXPECT_TRUE(files.replaceLines(book, {"caf\xC3\xA9"}));
+    EXPECT_FALSE(files.replaceLines(book, {"\xE7\x8C\xAB"}));
+    EXPECT_EQ(1113u, files.lastError().number);
+    EXPECT_EQ("caf\xC3\xA9\r\n", files.contents(book));
+}
+
 }  // namespace

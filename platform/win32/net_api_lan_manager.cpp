@@ -34,11 +34,9 @@ struct WkstaInfo100 {
     DWORD versionMajor, versionMinor;
 };
 
+// wchar_t is UTF-16 on Windows.
 std::string nameText(const wchar_t* name) {
-    if (!name) return {};
-    std::size_t length = 0;
-    while (length < kNameLimit && name[length]) ++length;
-    return narrow(std::wstring(name, length));
+    return serverNameText(reinterpret_cast<const char16_t*>(name), kNameLimit);
 }
 
 // A LAN Manager function that raises ends the process unless someone catches

@@ -13,16 +13,27 @@ namespace {
 
 FileError errorOf(DWORD number) { return FileError{number, systemErrorText(number)}; }
 
-// UTF-8 to the system's ANSI code page and back. A character the code page
-// lacks is written as the code page's default character.
-std::string toAnsi(const std::string& text) {
+// UTF-8 to the system's ANSI code page. A character the code page lacks
+// would be written as another one (its default character, or a look-alike),
+// and the store would read back a different text: such text is refused with
+// ERROR_NO_UNICODE_TRANSLATION instead. (A UTF-8 code page holds everything.)
+bool toAnsi(const std::string& text, std::string& out) {
+    out.clear();
     std::wstring wide = widen(text);
-    if (wide.empty()) return {};
-    int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
-                                nullptr);
-    std::string out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), &out[0], n, nullptr, nullptr);
-    return out;
+    if (wide.empty()) return true;
+    const UINT codePage = GetACP();
+    const bool check = codePage != CP_UTF8;
+    BOOL usedDefault = FALSE;
+    const DWORD flags = check ? WC_NO_BEST_FIT_CHARS : 0;
+    int n = WideCharToMultiByte(codePage, flags, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
+                                check ? &usedDefault : nullptr);
+    if (n <= 0 || usedDefault) {
+        SetLastError(ERROR_NO_UNICODE_TRANSLATION);
+        return false;
+    }
+    out.assign(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(codePage, flags, wide.data(), static_cast<int>(wide.size()), &out[0], n, nullptr, nullptr);
+    return true;
 }
 
 std::string fromAnsi(const std::string& bytes) {
@@ -58,6 +69,7 @@ bool writeAll(HANDLE file, const std::string& bytes) {
 
 class Win32TextFiles : public TextFiles {
 public:
+    // Open, Read.
     TextFileContents readLines(const std::string& path) override {
         TextFileContents result;
         HANDLE file = CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -88,29 +100,39 @@ public:
         return result;
     }
 
+    // The steps are those of the fake (FileStep): open a new temporary file
+    // in the file's folder, write, flush, replace the file with it in one
+    // step, and after a failed step delete the temporary file again.
     bool replaceLines(const std::string& path, const std::vector<std::string>& lines) override {
         std::wstring target = widen(path);
+        std::string bytes;
+        if (!toAnsi(joinLines(lines), bytes)) return fail(GetLastError());
+        // Open: a new, empty, uniquely named file in the target's own folder,
+        // so that the replace is a rename within one volume.
         wchar_t temporary[MAX_PATH + 1] = {};
-        // A new, empty, uniquely named file in the target's own folder, so that
-        // the final move is a rename within one volume.
         if (!GetTempFileNameW(folderOf(target).c_str(), L"tmp", 0, temporary)) return fail(GetLastError());
         HANDLE file = CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL,
                                   nullptr);
         if (file == INVALID_HANDLE_VALUE) return failAndDelete(GetLastError(), temporary);
-        bool written = writeAll(file, toAnsi(joinLines(lines))) && FlushFileBuffers(file);
+        // Write, Flush.
+        bool written = writeAll(file, bytes) && FlushFileBuffers(file);
         DWORD error = written ? ERROR_SUCCESS : GetLastError();
         CloseHandle(file);
         if (!written) return failAndDelete(error, temporary);
+        // Replace.
         if (!MoveFileExW(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             return failAndDelete(GetLastError(), temporary);
         return true;
     }
 
+    // Open (creating the file when missing), Write, Flush.
     bool appendLines(const std::string& path, const std::vector<std::string>& lines) override {
+        std::string bytes;
+        if (!toAnsi(joinLines(lines), bytes)) return fail(GetLastError());
         HANDLE file = CreateFileW(widen(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE) return fail(GetLastError());
-        bool written = writeAll(file, toAnsi(joinLines(lines)));
+        bool written = writeAll(file, bytes) && FlushFileBuffers(file);
         DWORD error = written ? ERROR_SUCCESS : GetLastError();
         CloseHandle(file);
         return written ? true : fail(error);
@@ -123,6 +145,7 @@ private:
         lastError_ = errorOf(error);
         return false;
     }
+    // Delete: the temporary file goes; the first failure is the one told.
     bool failAndDelete(DWORD error, const wchar_t* temporary) {
         DeleteFileW(temporary);
         return fail(error);

@@ -35,7 +35,7 @@ void AddressEditor::design() {
 // with its text so that the user can try again or cancel.
 void AddressEditor::saveList() {
     if (!writeSetting(context_.settings, kSettings, kAddressList, addressList.text())) {
-        showWriteError(context_.app, context_.settings.lastError());
+        showWriteError(context_.app, context_.settings.lastError(), kSettings, kAddressList);
         return;
     }
     program_.mainWindow.show();

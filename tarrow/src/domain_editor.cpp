@@ -36,7 +36,7 @@ void DomainEditor::design() {
 // with its text so that the user can try again or cancel.
 void DomainEditor::saveList() {
     if (!writeSetting(context_.settings, kSettings, kDomains, domainList.text())) {
-        showWriteError(context_.app, context_.settings.lastError());
+        showWriteError(context_.app, context_.settings.lastError(), kSettings, kDomains);
         return;
     }
     program_.mainWindow.show();

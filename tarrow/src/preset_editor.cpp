@@ -40,16 +40,16 @@ void PresetEditor::startUp() {
         boxes_[i]->setText(readSetting(context_.settings, kPresets, presetKey(i + 1)));
 }
 
-// Writes the five PresetEditor in order. A preset the store would not take stops
-// the save with a box; the main window comes back while this editor stays
-// open with its text, and the PresetEditor written before stay written.
+// Writes the five presets together. When the store refuses one, those
+// written before get their old texts back, the box says which and why, and
+// the main window comes back while this editor stays open with its text.
 void PresetEditor::savePresets() {
-    for (int i = 0; i < kPresetCount; ++i) {
-        if (!writeSetting(context_.settings, kPresets, presetKey(i + 1), boxes_[i]->text())) {
-            showWriteError(context_.app, context_.settings.lastError());
-            program_.mainWindow.show();
-            return;
-        }
+    std::vector<std::pair<std::string, std::string>> presets;
+    for (int i = 0; i < kPresetCount; ++i) presets.push_back({presetKey(i + 1), boxes_[i]->text()});
+    if (std::optional<Refusal> refused = writeSettings(context_.settings, kPresets, presets)) {
+        showWriteError(context_.app, refused->error, kPresets, refused->key);
+        program_.mainWindow.show();
+        return;
     }
     program_.mainWindow.show();
     program_.mainWindow.statusText.setCaption("Preset Messages saved successfully");

@@ -70,7 +70,9 @@ TEST_F(AddressEditor, AListTheStoreRefusesIsReportedAndTheEditorStays) {
     user.type(editor.addressList, ",pc2");
     user.answer(forms::MessageResult::Ok);
     user.click(editor.saveButton);
-    expectBox("Error 1013 : The configuration registry key could not be written.", "Error");
+    expectBox("Error 1013 : The configuration registry key could not be written.\r\n"
+              "HKEY_CURRENT_USER\\Software\\Quillon\\Settings\\AddressList", "Error");
+    EXPECT_EQ("pc1", stored("Settings", "AddressList"));
     EXPECT_TRUE(editor.visible());
     EXPECT_EQ("pc1,pc2", editor.addressList.text());
 }

@@ -1,5 +1,6 @@
 // The preset editor: it hides the main window (which keeps its contents),
 // saves the five PresetEditor in order, and reports a preset the store refuses.
+#include "store.hpp"
 #include "tarrow_fixture.hpp"
 
 namespace tarrow::testing {
@@ -65,13 +66,31 @@ TEST_F(PresetEditor, APresetTheStoreRefusesStopsTheSaveAndTheEditorStays) {
     user.type(editor.preset4, "four");
     user.answer(forms::MessageResult::Ok);
     user.click(editor.okButton);
-    expectBox("Error 112 : There is not enough space on the disk.", "Error");
-    EXPECT_EQ("two", stored("Presets", "Preset2"));  // written before the failure
+    expectBox("Error 112 : There is not enough space on the disk.\r\n"
+              "HKEY_CURRENT_USER\\Software\\Quillon\\Presets\\Preset3", "Error");
+    // Those written before the refusal have their old texts back.
+    EXPECT_EQ("old one", stored("Presets", "Preset1"));
+    EXPECT_FALSE(has("Presets", "Preset2"));
     EXPECT_FALSE(has("Presets", "Preset4"));
     EXPECT_TRUE(form.visible());
     EXPECT_TRUE(editor.loaded());
     EXPECT_EQ("four", editor.preset4.text());
     EXPECT_EQ("", form.statusText.caption());
+}
+
+// Whichever preset the store refuses, the section stays as it was.
+TEST_F(PresetEditor, ASaveRefusedAtAnyPresetLeavesEveryPresetAsItWas) {
+    for (int refused = 1; refused <= 5; ++refused) {
+        SCOPED_TRACE(refused);
+        platform::MemorySettingsStore fresh;
+        fresh.writeValue("Quillon", "Presets", "Preset1", "old one");
+        fresh.writeValue("Quillon", "Presets", "Preset4", "old four");
+        const auto before = fresh.readSection("Quillon", "Presets");
+        fresh.failWritesTo("Quillon", "Presets", "Preset" + std::to_string(refused));
+        EXPECT_TRUE(tarrow::writeSettings(fresh, "Presets", {{"Preset1", "a"}, {"Preset2", "b"}, {"Preset3", "c"},
+                                                     {"Preset4", "d"}, {"Preset5", "e"}}));
+        EXPECT_EQ(before, fresh.readSection("Quillon", "Presets"));
+    }
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 // The three ways of sending, as the user meets them through "Send Message".
+#include "messenger/command_lines.hpp"
 #include "tarrow_fixture.hpp"
 
 namespace tarrow::testing {
@@ -35,10 +36,82 @@ TEST_F(Sending, ToARecipientStartsTheCommandRecordsHistoryAndSaysWhen) {
     clock.set({2026, 12, 9, 8, 5, 0});
     user.pressKey(form.message, forms::keys::Return, forms::shift::Ctrl);
     user.type(form.message, "second line");
-    form.recipient.setText("   ");  // blanks only are a recipient too
+    form.recipient.setText(" PC7 ");  // blanks around the name stay
     user.click(form.sendButton);
-    EXPECT_EQ("net.exe send     Hi\r\nsecond line", startedCommands().back());
-    EXPECT_EQ("Message sent to     at:09/12/2026, 08:05:00", form.statusText.caption());
+    EXPECT_EQ("net.exe send  PC7  Hi\r\nsecond line", startedCommands().back());
+    EXPECT_EQ("Message sent to  PC7  at:09/12/2026, 08:05:00", form.statusText.caption());
+}
+
+// net send takes the first word after "send" as the recipient: blanks only
+// would make the message's first word the recipient, a quote cannot be passed,
+// and a name with a blank inside goes quoted. The same holds for a domain.
+TEST_F(Sending, RecipientsAndDomainsThatWouldMisrouteAreRefused) {
+    user.type(form.message, "Hi there");
+    for (const char* blanks : {"   ", "\t"}) {
+        form.recipient.setText(blanks);
+        user.answer(MessageResult::Ok);
+        user.click(form.sendButton);
+        expectBox("Please Enter to whom the message is to be sent", "Error on form", MessageButtons::Ok,
+                  MessageIcon::Exclamation);
+    }
+    form.recipient.setText("PC\"7");
+    user.answer(MessageResult::Ok);
+    user.click(form.sendButton);
+    expectBox("The recipient may not contain a double quote (\")", "Error on form", MessageButtons::Ok,
+              MessageIcon::Exclamation);
+    EXPECT_TRUE(runner.starts().empty());
+    EXPECT_FALSE(has("History", "LastRecipient"));
+
+    form.recipient.setText("Front Desk");
+    user.click(form.sendButton);
+    EXPECT_EQ(Strings{"net.exe send \"Front Desk\" Hi there"}, startedCommands());
+
+    user.toggle(form.domainCheck);
+    form.domain.setText("SALES\"");
+    user.answer(MessageResult::Ok);
+    user.click(form.sendButton);  // refused before the confirmation
+    expectBox("The domain may not contain a double quote (\")", "Error on form", MessageButtons::Ok,
+              MessageIcon::Exclamation);
+    form.domain.setText("  EAST WING ");
+    user.answer(MessageResult::Ok);
+    user.click(form.sendButton);
+    expectConfirmation("Warning! This message will be sent to the entire EAST WING" + kDomainWarningEnd);
+    EXPECT_EQ("net.exe send/DOMAIN:\"EAST WING\" Hi there", startedCommands().back());
+    form.domain.setText("   ");
+    user.answer(MessageResult::Ok);
+    user.click(form.sendButton);
+    expectConfirmation("Warning! This message will be sent to the entire " + kDomainWarningEnd);
+    EXPECT_EQ("net.exe send/DOMAIN Hi there", startedCommands().back());
+    EXPECT_EQ("Message sent to this domain at: 17:39:09", form.statusText.caption());
+}
+
+// Long, shell-like and non-ASCII messages go unchanged in every form; past the
+// command-line limit each form refuses the message before asking or storing.
+TEST_F(Sending, LongAndUnusualMessagesGoUnchangedOrAreRefusedWhole) {
+    const std::string unusual = "& | < > ^ % \" ' ` $( ) %PATH% caf\xC3\xA9 \xE7\x8C\xAB \xF0\x9F\x98\x80 ";
+    const std::string longMessage = unusual + std::string(32000 - unusual.size(), 'x');
+    form.recipient.setText("PC7");
+    form.message.setText(longMessage);
+    user.click(form.sendButton);
+    EXPECT_EQ(Strings{"net.exe send PC7 " + longMessage}, startedCommands());
+    EXPECT_EQ(longMessage, stored("History", "LastMessage"));
+
+    const std::string tooLong(messenger::kMaxCommandLine - 16, 'y');  // "net.exe send PC7 " is 17
+    form.message.setText(tooLong);
+    user.answer(MessageResult::Ok);
+    user.click(form.sendButton);
+    expectBox("The message is too long: a command line holds at most 32766 characters. "
+              "Please shorten it by 1 character.",
+              "Error on form", MessageButtons::Ok, MessageIcon::Exclamation);
+    EXPECT_EQ(longMessage, stored("History", "LastMessage"));
+    EXPECT_EQ(tooLong, form.message.text());
+
+    user.toggle(form.allUsersCheck);
+    user.answer(MessageResult::Ok);
+    user.click(form.sendButton);  // no confirmation first
+    EXPECT_EQ("Error on form", user.boxes().at(0).title);
+    user.clearBoxes();
+    EXPECT_EQ(1u, runner.starts().size());
 }
 
 TEST_F(Sending, ToARecipientChecksRecipientThenMessage) {
@@ -85,12 +158,18 @@ TEST_F(Sending, AStartThatFailsIsReportedAfterTheHistoryWasWritten) {
 }
 
 TEST_F(Sending, HistoryThatCannotBeWrittenStopsTheSend) {
+    save("History", "LastMessage", "old message");
+    save("History", "LastRecipient", "PC1");
     store.failWritesTo("Quillon", "History", "LastRecipient");
     user.type(form.recipient, "PC7");
     user.type(form.message, "Hi");
     user.answer(MessageResult::Ok);
     user.click(form.sendButton);
-    expectBox("Error 5, Access is denied.", "Tarrow");
+    expectBox("Error 5, Access is denied.\r\nHKEY_CURRENT_USER\\Software\\Quillon\\History\\LastRecipient",
+              "Tarrow");
+    // Message and recipient stay a pair: "Last Message" brings back the old one whole.
+    EXPECT_EQ("old message", stored("History", "LastMessage"));
+    EXPECT_EQ("PC1", stored("History", "LastRecipient"));
     EXPECT_TRUE(runner.starts().empty());
     EXPECT_EQ("", form.statusText.caption());
 }

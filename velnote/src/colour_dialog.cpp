@@ -6,6 +6,7 @@
 #include "back_color.hpp"
 #include "forms/app.hpp"
 #include "program.hpp"
+#include "store_error.hpp"
 
 namespace velnote {
 
@@ -102,7 +103,7 @@ void ColourDialog::apply() {
         program_.context.app.messageBox(std::string("Do you wish to save the background color?") + kNextStart,
                                         kColorTitle, MessageButtons::YesNo, MessageIcon::Information);
     if (answer == forms::MessageResult::Yes)
-        program_.context.settings.writeValue(kApplication, kColorSection, kColorKey, std::to_string(mixed));
+        saveColor(mixed);
     else
         main.applyBackColor(old);
 
@@ -118,8 +119,16 @@ void ColourDialog::defaultColor() {
     forms::MessageResult answer = program_.context.app.messageBox(
         std::string("Do you wish to use the default color as new background color?") + kNextStart, kColorTitle,
         MessageButtons::YesNo, MessageIcon::Information);
-    if (answer == forms::MessageResult::Yes)
-        program_.context.settings.writeValue(kApplication, kColorSection, kColorKey, std::to_string(kDefaultBackColor));
+    if (answer == forms::MessageResult::Yes) saveColor(kDefaultBackColor);
+}
+
+// A colour the store refuses is still shown, but the user learns that the
+// next start will not have it.
+void ColourDialog::saveColor(forms::Color color) {
+    platform::SettingsStore& store = program_.context.settings;
+    if (store.writeValue(kApplication, kColorSection, kColorKey, std::to_string(color))) return;
+    showStoreError(program_.context.app, "The background color could not be saved for the next start.",
+                   kColorSection, store.lastError());
 }
 
 }  // namespace velnote

@@ -36,6 +36,7 @@ private:
     void preview();
     void apply();
     void defaultColor();
+    void saveColor(forms::Color color);
     forms::Color mixedColor() const;
 
     Program& program_;

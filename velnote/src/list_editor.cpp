@@ -5,6 +5,7 @@
 #include "main_window.hpp"
 #include "forms/app.hpp"
 #include "program.hpp"
+#include "store_error.hpp"
 
 namespace velnote {
 
@@ -113,10 +114,15 @@ void ListEditor::add() {
         entryText.setFocus();
         return;
     }
-    if (!appendEntry(program_.context.settings, table_.list, text)) {
-        // Every number up to 32767 is in use: nothing was stored.
-        app.messageBox("The list is full: no more entries can be saved.", table_.emptyPromptTitle, MessageButtons::Ok,
-                       MessageIcon::Exclamation);
+    std::optional<platform::StoreError> refused;
+    if (!appendEntry(program_.context.settings, table_.list, text, &refused)) {
+        // Nothing was stored: every number up to 32767 is in use, or the store
+        // refused; the typed text stays for another try.
+        if (refused)
+            showStoreError(app, "The entry could not be saved.", table_.list.section, *refused);
+        else
+            app.messageBox("The list is full: no more entries can be saved.", table_.emptyPromptTitle,
+                           MessageButtons::Ok, MessageIcon::Exclamation);
         entryText.setFocus();
         return;
     }
@@ -138,9 +144,12 @@ void ListEditor::deleteEntry() {
         app.messageBox(table_.confirmation + selected + " from the list ??", table_.confirmationTitle,
                        MessageButtons::YesNo, MessageIcon::Information);
     if (answer != forms::MessageResult::Yes) return;
-    removeEntry(program_.context.settings, table_.list, selected);
+    std::optional<platform::StoreError> refused;
+    removeEntry(program_.context.settings, table_.list, selected, &refused);
+    // The list shows the store again, whatever the store did.
     entryList.clear();
     fillList();
+    if (refused) showStoreError(app, "The entry could not be deleted.", table_.list.section, *refused);
 }
 
 // Hides the editor and gives the main window's combo for this list the

@@ -204,8 +204,12 @@ void MainWindow::sendMessage() {
     const std::string message = messageText.text();
     const std::string typedName = machineName.text();
     const bool machinePicked = savedMachines.text() != kSelectMachine;
+    // A typed name wins over the list; a name of blanks only names nobody
+    // (net send would take the message's first word as the recipient).
+    const std::string machine = typedName.empty() && machinePicked ? savedMachines.text() : typedName;
 
-    if (!machinePicked && typedName.empty()) {
+    if (messenger::recipientProblem(machine) == messenger::RecipientProblem::Missing &&
+        !(machinePicked && !typedName.empty())) {
         app.messageBox("Please enter machine name", "Velnote - Machine Name Error ", MessageButtons::Ok,
                        MessageIcon::Critical);
         machineName.setFocus();
@@ -222,10 +226,25 @@ void MainWindow::sendMessage() {
         app.messageBox("Please select only one machine name", "Velnote", MessageButtons::Ok, MessageIcon::Information);
         return;
     }
+    // No machine name holds a double quote, and net send could not be given one.
+    if (messenger::recipientProblem(machine) == messenger::RecipientProblem::HoldsQuote) {
+        app.messageBox("Please enter machine name without \" (double quote)", "Velnote - Machine Name Error ",
+                       MessageButtons::Ok, MessageIcon::Critical);
+        if (!typedName.empty()) machineName.setFocus();
+        return;
+    }
+    const std::string command = messenger::velnoteCommand(machine, message);
+    if (!messenger::fitsCommandLine(command)) {
+        const std::size_t over = messenger::utf16Length(command) - messenger::kMaxCommandLine;
+        app.messageBox("The message is too long to send: a command line holds at most " +
+                           std::to_string(messenger::kMaxCommandLine) + " characters.\r\n\r\nPlease shorten it by " +
+                           std::to_string(over) + (over == 1 ? " character." : " characters."),
+                       "Velnote-Message Error ", MessageButtons::Ok, MessageIcon::Critical);
+        messageText.setFocus();
+        return;
+    }
 
-    const std::string machine = typedName.empty() ? savedMachines.text() : typedName;
-    messenger::StartResult started = context_.runner.run(messenger::velnoteCommand(machine, message),
-                                                         messenger::WindowStyle::MinimizedWithFocus);
+    messenger::StartResult started = context_.runner.run(command, messenger::WindowStyle::MinimizedWithFocus);
     if (!started.started) {
         // Nothing was sent: the message and the window stay as they are.
         app.messageBox("The message could not be sent: the command \"net send\" could not be started.\r\n\r\n"

@@ -17,6 +17,10 @@ std::string lowered(std::string text) {
 
 std::string entryKey(const SavedList& list, int number) { return list.prefix + std::to_string(number); }
 
+// The registry knows one key whatever the case of its name: a "MSGS" there is
+// the count key that the next append writes, never an entry.
+bool isCountKey(const SavedList& list, const std::string& key) { return lowered(key) == lowered(list.countKey); }
+
 }  // namespace
 
 std::optional<int> parseInt16(const std::string& text) {
@@ -48,11 +52,16 @@ std::optional<int> parseInt16(const std::string& text) {
 std::vector<std::string> listValues(platform::SettingsStore& store, const SavedList& list) {
     std::vector<std::string> values;
     for (const auto& [key, value] : store.readSection(kApplication, list.section))
-        if (!value.empty() && key != list.countKey) values.push_back(value);
+        if (!value.empty() && !isCountKey(list, key)) values.push_back(value);
     return values;
 }
 
-std::optional<int> appendEntry(platform::SettingsStore& store, const SavedList& list, const std::string& text) {
+std::string sectionPlace(const char* section) {
+    return std::string("HKEY_CURRENT_USER\\Software\\") + kApplication + "\\" + section;
+}
+
+std::optional<int> appendEntry(platform::SettingsStore& store, const SavedList& list, const std::string& text,
+                               std::optional<platform::StoreError>* refused) {
     int count = parseInt16(store.readValue(kApplication, list.section, list.countKey)).value_or(0);
     int number = store.readValue(kApplication, list.section, entryKey(list, count)).empty() ? 1 : count + 1;
     if (number < 1) number = 1;
@@ -70,16 +79,28 @@ std::optional<int> appendEntry(platform::SettingsStore& store, const SavedList& 
         if (isFree(n)) chosen = n;
     if (!chosen) return std::nullopt;
 
-    store.writeValue(kApplication, list.section, entryKey(list, chosen), text);
-    store.writeValue(kApplication, list.section, list.countKey, std::to_string(chosen));
+    const std::string key = entryKey(list, chosen);
+    if (!store.writeValue(kApplication, list.section, key, text)) {
+        if (refused) *refused = store.lastError();
+        return std::nullopt;
+    }
+    if (!store.writeValue(kApplication, list.section, list.countKey, std::to_string(chosen))) {
+        if (refused) *refused = store.lastError();
+        store.removeValue(kApplication, list.section, key);
+        return std::nullopt;
+    }
     return chosen;
 }
 
-bool removeEntry(platform::SettingsStore& store, const SavedList& list, const std::string& shownText) {
+bool removeEntry(platform::SettingsStore& store, const SavedList& list, const std::string& shownText,
+                 std::optional<platform::StoreError>* refused) {
     std::string countText = store.readValue(kApplication, list.section, list.countKey);
     for (const auto& [key, value] : store.readSection(kApplication, list.section)) {
-        if (key == list.countKey || value != shownText) continue;
-        if (!store.removeValue(kApplication, list.section, key)) return false;
+        if (isCountKey(list, key) || value != shownText) continue;
+        if (!store.removeValue(kApplication, list.section, key)) {
+            if (refused) *refused = store.lastError();
+            return false;
+        }
         std::optional<int> count = parseInt16(countText);
         if (count && *count > -32768) store.writeValue(kApplication, list.section, list.countKey, std::to_string(*count - 1));
         return true;

@@ -25,14 +25,22 @@ constexpr int kMaxEntryNumber = 32767;
 std::vector<std::string> listValues(platform::SettingsStore& store, const SavedList& list);
 
 // Stores a new entry and returns the number it got, or nothing when every
-// number up to 32767 is taken (then nothing is written). An existing entry
-// is never replaced.
-std::optional<int> appendEntry(platform::SettingsStore& store, const SavedList& list, const std::string& text);
+// number up to 32767 is taken or the store refused a write (then *refused is
+// set, when given, with the store's reason). Either way nothing stays written:
+// an entry whose count the store refused goes again. An existing entry is
+// never replaced.
+std::optional<int> appendEntry(platform::SettingsStore& store, const SavedList& list, const std::string& text,
+                               std::optional<platform::StoreError>* refused = nullptr);
 
 // Removes the first entry, in store order, whose value is exactly the text
 // shown, and lowers the count key by one when it holds a number. False when
-// no entry matched.
-bool removeEntry(platform::SettingsStore& store, const SavedList& list, const std::string& shownText);
+// no entry matched or the store refused to remove it (then *refused is set,
+// when given).
+bool removeEntry(platform::SettingsStore& store, const SavedList& list, const std::string& shownText,
+                 std::optional<platform::StoreError>* refused = nullptr);
+
+// Where a value lives, as the user can find it: "HKEY_CURRENT_USER\Software\Velnote\<section>".
+std::string sectionPlace(const char* section);
 
 // A stored number as a 16-bit signed whole number: blanks around it are
 // ignored and a fraction is rounded (halves to even). Nothing when the text

@@ -81,6 +81,24 @@ TEST_F(ColourDialog, AppliedAndSavedColourIsStoredAndTheButtonIsLighter) {
     EXPECT_TRUE(main.visible());
 }
 
+TEST_F(ColourDialog, AColourTheStoreRefusesIsShownButTheUserLearnsItIsNotKept) {
+    save("BackColor", "Background", "255");
+    store.failWritesTo("Velnote", "BackColor", "Background", {1013, "The configuration registry key could not be written."});
+    startAndOpen();
+    mix(10, 20, 30);
+    user.answer(MessageResult::Yes);
+    user.answer(MessageResult::Ok);
+    user.click(dialog.applyButton);
+    ASSERT_EQ(2u, user.boxes().size());
+    EXPECT_EQ("The background color could not be saved for the next start.\r\n\r\n"
+              "HKEY_CURRENT_USER\\Software\\Velnote\\BackColor\r\n"
+              "Error 1013: The configuration registry key could not be written.",
+              user.boxes()[1].text);
+    EXPECT_EQ(MessageIcon::Critical, user.boxes()[1].icon);
+    EXPECT_EQ("255", stored("BackColor", "Background"));
+    EXPECT_EQ(1971210u, main.backColor());
+}
+
 TEST_F(ColourDialog, WhiteStaysWhiteOnTheButton) {
     startAndOpen();
     mix(255, 255, 255);

@@ -107,6 +107,41 @@ TEST_F(ListEditors, AddToAFullListSaysSoAndChangesNothing) {
     EXPECT_EQ(static_cast<size_t>(kMaxEntryNumber), store.readSection("Velnote", "Machine Names").size());
 }
 
+// A value the store refuses, at the entry or at its count: the store is as
+// it was, the box says where and why, the list shows the store, and a typed
+// entry stays for another try.
+TEST_F(ListEditors, AddAndDeleteThatTheStoreRefusesLeaveTheStoreAndTheListAlike) {
+    save("Messages", "message1", "kept");
+    save("Messages", "msgs", "1");
+    const auto before = store.readSection("Velnote", "Messages");
+    user.clickMenu(main.messagesItem);
+    const std::string where = "\r\n\r\nHKEY_CURRENT_USER\\Software\\Velnote\\Messages\r\nError 5: Access is denied.";
+    for (const char* refusedKey : {"message2", "msgs"}) {
+        SCOPED_TRACE(refusedKey);
+        store.failWritesTo("Velnote", "Messages", refusedKey);
+        user.answer(MessageResult::Ok);
+        add(messageEditor, "new one");
+        expectBox("The entry could not be saved." + where, "Velnote", MessageButtons::Ok, MessageIcon::Critical);
+        EXPECT_EQ(before, store.readSection("Velnote", "Messages"));
+        EXPECT_EQ(Strings{"kept"}, messageEditor.entryList.items());
+        EXPECT_EQ("new one", messageEditor.entryText.text());
+        messageEditor.entryText.setText("");
+        store = platform::MemorySettingsStore();
+        save("Messages", "message1", "kept");
+        save("Messages", "msgs", "1");
+    }
+    store.failWritesTo("Velnote", "Messages", "message1");
+    user.pick(messageEditor.entryList, 0);
+    user.answer(MessageResult::Yes);
+    user.answer(MessageResult::Ok);
+    user.click(messageEditor.deleteButton);
+    ASSERT_EQ(2u, user.boxes().size());  // the question, then the refusal
+    EXPECT_EQ("The entry could not be deleted." + where, user.boxes()[1].text);
+    user.clearBoxes();
+    EXPECT_EQ(before, store.readSection("Velnote", "Messages"));
+    EXPECT_EQ(Strings{"kept"}, messageEditor.entryList.items());
+}
+
 TEST_F(ListEditors, DeleteAsksFirstAndRemovesOnlyTheFirstOfTwoSameTexts) {
     save("Messages", "message1", "same");
     save("Messages", "message2", "other");

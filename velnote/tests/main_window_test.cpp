@@ -1,6 +1,7 @@
 // Velnote's main window as a user meets it: start-up, picks, keys, checks and sends.
 #include <gtest/gtest.h>
 
+#include "messenger/command_lines.hpp"
 #include "velnote_fixture.hpp"
 
 namespace velnote {
@@ -125,6 +126,61 @@ TEST_F(MainWindow, ChecksComeInOrderAndStopTheSend) {
     user.type(form.messageText, "   ");  // blanks are a message
     user.click(form.sendButton);
     EXPECT_EQ(Strings{"net send PC7    "}, startedCommands());
+}
+
+// net send takes the first word after "send" as the recipient: a blank name
+// would hand the message's first word that role, a quote cannot be passed.
+TEST_F(MainWindow, MachineNamesThatWouldMisrouteAreRefusedAndOthersGoAsOneWord) {
+    save("Machine Names", "Machine1", "  ");
+    save("Machine Names", "Machine2", "Front Desk");
+    start();
+    form.messageText.setText("Lunch now");
+    for (const char* blank : {"  ", "\t"}) {
+        form.machineName.setText(blank);
+        user.answer(MessageResult::Ok);
+        user.click(form.sendButton);
+        expectBox("Please enter machine name", "Velnote - Machine Name Error ", MessageIcon::Critical);
+    }
+    form.machineName.setText("");
+    user.pick(form.savedMachines, "  ");
+    user.answer(MessageResult::Ok);
+    user.click(form.sendButton);
+    expectBox("Please enter machine name", "Velnote - Machine Name Error ", MessageIcon::Critical);
+
+    form.machineName.setText("PC\"7");
+    user.answer(MessageResult::Ok);
+    user.click(form.sendButton);
+    expectBox("Please enter machine name without \" (double quote)", "Velnote - Machine Name Error ",
+              MessageIcon::Critical);
+    EXPECT_TRUE(runner.starts().empty());
+    EXPECT_EQ("Lunch now", form.messageText.text());  // nothing is lost
+
+    form.machineName.setText("");
+    user.pick(form.savedMachines, "Front Desk");
+    user.click(form.sendButton);
+    EXPECT_EQ(Strings{"net send \"Front Desk\" Lunch now"}, startedCommands());
+}
+
+// Long, shell-like and non-ASCII messages go unchanged; past the system's
+// limit for a command line the message is refused, kept, never cut.
+TEST_F(MainWindow, LongAndUnusualMessagesGoUnchangedOrAreRefusedWhole) {
+    start();
+    user.type(form.machineName, "PC7");
+    const std::string unusual = "& | < > ^ % \" ' ` $( ) %PATH% caf\xC3\xA9 \xE7\x8C\xAB \xF0\x9F\x98\x80 ";
+    const std::string longMessage = unusual + std::string(32000 - unusual.size(), 'x');
+    form.messageText.setText(longMessage);
+    user.click(form.sendButton);
+    EXPECT_EQ(Strings{"net send PC7 " + longMessage}, startedCommands());
+
+    const std::string tooLong(messenger::kMaxCommandLine - 12, 'y');  // "net send PC7 " is 13
+    form.messageText.setText(tooLong);
+    user.answer(MessageResult::Ok);
+    user.click(form.sendButton);
+    expectBox("The message is too long to send: a command line holds at most 32766 characters.\r\n\r\n"
+              "Please shorten it by 1 character.",
+              "Velnote-Message Error ", MessageIcon::Critical);
+    EXPECT_EQ(1u, runner.starts().size());
+    EXPECT_EQ(tooLong, form.messageText.text());
 }
 
 TEST_F(MainWindow, PickedAndTypedMachineTogetherAreRefused) {

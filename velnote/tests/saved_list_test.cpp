@@ -29,6 +29,12 @@ TEST_F(SavedLists, ShowsNonEmptyEntriesInStoreOrderWithoutTheCountKey) {
     put("message3", "replaced in place");
     EXPECT_EQ((Strings{"replaced in place", "  blanks kept  ", "shown all the same"}), listValues(store, kMessageList));
     EXPECT_TRUE(listValues(store, kMachineList).empty());
+
+    // The registry's key names know no case: a count key spelt otherwise is
+    // the one the next append writes, and is no entry either.
+    put("MACHINES", "3", "Machine Names");
+    EXPECT_TRUE(listValues(store, kMachineList).empty());
+    EXPECT_FALSE(removeEntry(store, kMachineList, "3"));
 }
 
 TEST_F(SavedLists, AppendsNumberOneOnAnEmptyStoreThenCountsUp) {

@@ -1,11 +1,47 @@
 #pragma once
 // The command lines of every sender. A message is never quoted, escaped or
 // trimmed: line breaks typed into it go into the command line as they stand.
+//
+// `net send` takes the first word after "send" as the recipient and the rest
+// as the message. So a recipient goes in as one word: a name with a blank
+// between other characters is put in double quotes (blanks before and after
+// it stay, unquoted, where net send skips them). A recipient that is empty or
+// blanks only, or that holds a double quote, cannot be passed as one word:
+// the senders refuse it (recipientProblem) before they build a command.
+#include <cstddef>
 #include <string>
 
 #include "messenger/process_runner.hpp"
 
 namespace messenger {
+
+enum class RecipientProblem {
+    None,
+    Missing,     // empty, or blanks (spaces, tabs) only
+    HoldsQuote   // a double quote: no user, group or computer name holds one
+};
+RecipientProblem recipientProblem(const std::string& recipient);
+
+// The recipient as one word of a command line (it must have no problem):
+// "PC7" stays PC7, " Front Desk " becomes ` "Front Desk" `.
+std::string recipientWord(const std::string& recipient);
+
+// The longest command line CreateProcess takes: 32,767 UTF-16 characters with
+// the closing null, so 32,766 of text.
+constexpr std::size_t kMaxCommandLine = 32766;
+// A text's length in UTF-16 characters, as the system counts it.
+std::size_t utf16Length(const std::string& utf8);
+// Whether a command line fits (kMaxCommandLine).
+bool fitsCommandLine(const std::string& commandLine);
+
+// The longest parameters PingrelGUI hands to the shell with "NET". The shell
+// of Windows XP refuses a command line of more than 2,082 characters (the
+// path of net.exe, a blank and the parameters); 2,000 leave room for the
+// path wherever Windows is installed.
+constexpr std::size_t kMaxShellParameters = 2000;
+
+// Every builder below takes a recipient without a problem (see above) and
+// puts it in as recipientWord does.
 
 // Velnote: "net send <machine> <message>", started minimised with focus.
 std::string velnoteCommand(const std::string& machine, const std::string& message);
@@ -14,7 +50,10 @@ std::string velnoteCommand(const std::string& machine, const std::string& messag
 std::string tarrowRecipientCommand(const std::string& recipient, const std::string& message);
 
 // Tarrow to a domain: "net.exe send/DOMAIN:<domain> <message>", or
-// "net.exe send/DOMAIN <message>" when no domain is given (empty text).
+// "net.exe send/DOMAIN <message>" when no domain is given (empty or blanks
+// only). The domain is glued to the switch, so blanks around it are dropped
+// (one there would end the switch and make the domain the message's first
+// word); one with a blank inside is quoted. It may not hold a double quote.
 std::string tarrowDomainCommand(const std::string& domain, const std::string& message);
 
 // Tarrow to every user connected to this server: "net.exe send/USERS <message>".

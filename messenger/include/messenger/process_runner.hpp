@@ -26,11 +26,16 @@ struct ShellExecuteRequest {
     int showMode = 0;        // 0: hidden
 };
 
+// What a runner answers for a command line longer than the system takes
+// (error 206, ERROR_FILENAME_EXCED_RANGE); nothing is started.
+StartResult tooLong();
+
 class ProcessRunner {
 public:
     virtual ~ProcessRunner() = default;
     // Starts commandLine exactly as given (program name first, searched for as
-    // the system does), never through a shell, and returns at once.
+    // the system does), never through a shell, and returns at once. A line
+    // longer than kMaxCommandLine (command_lines.hpp) is refused, never cut.
     virtual StartResult run(const std::string& commandLine, WindowStyle style) = 0;
     // Hands a file with parameters to the shell and returns at once.
     virtual StartResult shellExecute(const ShellExecuteRequest& request) = 0;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "check.hpp"
+#include "messenger/command_lines.hpp"
 #include "messenger/win32_process_runner.hpp"
 #include "platform/win32_text.hpp"
 
@@ -90,6 +91,24 @@ void checkRunPassesCommandLineUnchanged(WindowStyle style, const char* expectedS
 TEST(run_passes_command_line_and_window_style_unchanged) {
     checkRunPassesCommandLineUnchanged(WindowStyle::Hidden, "1 0");
     checkRunPassesCommandLineUnchanged(WindowStyle::MinimizedWithFocus, "1 2");
+}
+
+// A message of 32,000 characters with text outside every ANSI code page
+// arrives whole; a line over the system's limit is refused with error 206
+// before anything starts.
+TEST(run_passes_long_and_non_ansi_messages_and_refuses_longer_lines) {
+    const std::wstring file = echoFile("long");
+    const std::string head = "\"" + platform::narrow(ownPath()) + "\" --echo \"" + platform::narrow(file) +
+                             "\" send PC7 ";
+    const std::string message = std::string(32000 - 12, 'x') + " \xE7\x8C\xAB \xD0\xAF \xF0\x9F\x98\x80";
+    auto runner = messenger::makeWin32ProcessRunner();
+    CHECK(runner->run(head + message, WindowStyle::Hidden).started);
+    CHECK_EQ(awaitEcho(file), "1 0\n" + head + message);
+
+    const std::string tooLong = head + std::string(messenger::kMaxCommandLine + 1 - head.size(), 'y');
+    const StartResult refused = runner->run(tooLong, WindowStyle::Hidden);
+    CHECK(!refused.started);
+    CHECK_EQ(refused.errorNumber, 206u);
 }
 
 TEST(shell_execute_passes_parameters_unchanged) {

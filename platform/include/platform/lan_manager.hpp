@@ -47,6 +47,11 @@ public:
 // The number of UTF-16 units that carry a UTF-8 text (the send's length is twice it).
 std::size_t utf16Length(const std::string& utf8);
 
+// A name as an enumeration returns it: UTF-16 up to its closing zero, read no
+// further than `limit` units, as UTF-8. A surrogate without its partner
+// (which no valid name holds) becomes U+FFFD, so the text is always valid.
+std::string serverNameText(const char16_t* name, std::size_t limit);
+
 // A scripted network for tests: answers enumerations and sends from queues
 // (an empty queue answers with an empty list, or 0), and records every call.
 class ScriptedLanManager : public LanManager {

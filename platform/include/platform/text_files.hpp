@@ -6,7 +6,9 @@
 // replaces the file in one step: a crash, a full disk or a folder that cannot
 // be written never leaves a half-written or empty file behind; on failure the
 // old file stays as it was.
+#include <cstddef>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,15 @@ struct FileError {
 };
 
 enum class ReadOutcome { Read, Missing, Unreadable };
+
+// The steps of each operation, the same in the Win32 service and the fake:
+//   read:    Open, Read;
+//   replace: Open (a new temporary file in the file's folder), Write, Flush,
+//            Replace (the temporary file takes the file's place in one step),
+//            and after a failed step Delete (the temporary file goes again);
+//   append:  Open, Write, Flush.
+enum class FileStep { Open, Read, Write, Flush, Replace, Delete };
+const char* fileStepName(FileStep step);
 
 struct TextFileContents {
     ReadOutcome outcome = ReadOutcome::Missing;
@@ -49,7 +60,9 @@ std::vector<std::string> splitLines(const std::string& text);
 std::string joinLines(const std::vector<std::string>& lines);
 
 // Files in memory for tests, keyed by the exact path; each holds its text
-// as the file would read back (UTF-8, CR LF).
+// as the file would read back (UTF-8, CR LF). A replace goes through a
+// temporary file in the same folder, as on disk, and any step of any
+// operation can be made to fail.
 class MemoryTextFiles : public TextFiles {
 public:
     TextFileContents readLines(const std::string& path) override;
@@ -61,19 +74,46 @@ public:
     // The file's whole text; "" when it does not exist.
     std::string contents(const std::string& path) const;
     void setContents(const std::string& path, const std::string& text) { files_[path] = text; }
+    // Every file there is, temporary files included, in path order.
+    std::vector<std::string> paths() const;
     // How many writes (replace or append) reached the file.
     int writes(const std::string& path) const;
 
-    // Makes reads, or writes, of this path fail with this reason.
+    // Makes reads, or writes, of this path fail with this reason (at their first step).
     void failReadsOf(const std::string& path, FileError reason = {5, "Access is denied."});
     void failWritesTo(const std::string& path, FileError reason = {5, "Access is denied."});
+    // Makes this step of every operation on the path fail with this reason. A
+    // write that fails has written half of its text; a failed Delete leaves
+    // the temporary file behind. Each call adds one failing step.
+    void failAt(const std::string& path, FileStep step, FileError reason = {5, "Access is denied."});
+    // Lifts every failure set by failAt, failReadsOf and failWritesTo.
+    void clearFailures();
+    // The room left on the disk, in bytes of text: a write that needs more
+    // fills it and fails with error 112; replacing or deleting a file frees
+    // its bytes. Nothing: no limit.
+    void setFreeSpace(std::optional<std::size_t> bytes) { freeSpace_ = bytes; }
+    // Characters above this one cannot be written (as the system's ANSI code
+    // page lacks them; 0xFF is about a Western code page): such a write fails
+    // at Write with error 1113 before any file is touched. Nothing: no limit.
+    void setHighestCharacter(std::optional<char32_t> highest) { highest_ = highest; }
 
 private:
     bool refuseWrite(const std::string& path);
+    // The failure set for this step of an operation on path, if any (then lastError()).
+    bool failsAt(const std::string& path, FileStep step);
+    // Writes text to the file at `to` as a write on behalf of `path`: false
+    // when it failed (half written, or up to a full disk).
+    bool write(const std::string& path, const std::string& to, const std::string& text);
+    bool representable(const std::string& text);
+    void fail(FileError error) { lastError_ = std::move(error); }
 
     std::map<std::string, std::string> files_;
     std::map<std::string, int> writes_;
     std::map<std::string, FileError> failingReads_, failingWrites_;
+    std::map<std::string, std::map<FileStep, FileError>> failingSteps_;
+    std::optional<std::size_t> freeSpace_;
+    std::optional<char32_t> highest_;
+    unsigned temporaryNumber_ = 0;
     FileError lastError_;
 };
 

@@ -232,6 +232,17 @@ TEST(text_file_failures_keep_the_old_file_and_say_why) {
     CHECK_EQ(folder.bytes("AddressBook.txt"), "old\r\n");
     CHECK_EQ(folder.names().size(), 1u);
 
+    // Text the ANSI code page cannot hold would read back as other text: it is
+    // refused before any file is touched. (A UTF-8 code page holds it all.)
+    check::note("ANSI code page " + std::to_string(GetACP()));
+    if (GetACP() != CP_UTF8) {
+        CHECK(!files->replaceLines(book, {"\xF0\x9F\x98\x80 \xE7\x8C\xAB \xE1\x83\x90"}));
+        CHECK_EQ(files->lastError().number, static_cast<unsigned long>(ERROR_NO_UNICODE_TRANSLATION));
+        CHECK(!files->appendLines(book, {"\xF0\x9F\x98\x80"}));
+        CHECK_EQ(folder.bytes("AddressBook.txt"), "old\r\n");
+        CHECK_EQ(folder.names().size(), 1u);
+    }
+
     // A folder that does not exist cannot take the file.
     CHECK(!files->replaceLines(folder.file("missing\\AddressBook.txt"), {"x"}));
     CHECK(files->lastError().number != 0);

@@ -1,0 +1,49 @@
+// PingrelGUI's address book as any file might hold it: every line is an
+// entry, the entries written read back the same, the window lists them, and
+// a change saved (or refused at any step) leaves list and file alike.
+#include "fuzz_input.hpp"
+#include "address_book.hpp"
+#include "forms/headless/driver.hpp"
+#include "messenger/target_launcher.hpp"
+#include "platform/text_files.hpp"
+#include "program.hpp"
+
+using namespace pingrelgui;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fuzz::Input input(data, size);
+    const std::uint8_t fault = input.byte();
+    const std::uint8_t column = input.byte();
+    const std::string text = input.rest();
+
+    const std::vector<Entry> entries = parseAddressBook(platform::splitLines(text));
+    for (const Entry& entry : entries) FUZZ_CHECK(entry.name.find(kSeparator) == std::string::npos);
+    FUZZ_CHECK(parseAddressBook(platform::splitLines(platform::joinLines(addressBookLines(entries)))) == entries);
+    FUZZ_CHECK(withoutSeparator(text).find(kSeparator) == std::string::npos);
+
+    const std::string folder = "C:\\Apps";
+    const std::string path = addressBookPath(folder);
+    platform::MemoryTextFiles files;
+    files.setContents(path, text);
+    forms::App app{"PingrelGUI"};
+    forms::headless::Driver user{app};
+    messenger::RecordingLauncher launcher;
+    Context context{app, files, launcher, folder, nullptr};
+    Program program{context};
+    program.start();
+    forms::ListView& list = program.mainWindow.addressBook;
+    auto shown = [&] {
+        std::vector<Entry> rows;
+        for (int row = 0; row < list.listCount(); ++row) rows.push_back({list.cellText(row, 0), list.cellText(row, 1)});
+        return rows;
+    };
+    FUZZ_CHECK(shown() == entries);
+
+    // A sort saves the book; whatever its outcome, the file reads back as the list.
+    if (fault % 8 < 6) files.failAt(path, static_cast<platform::FileStep>(fault % 8));
+    user.answer(forms::MessageResult::Ok);  // the box of a failed save
+    list.userColumnClicked(column % 2);
+    files.clearFailures();
+    FUZZ_CHECK(parseAddressBook(files.readLines(path).lines) == shown());
+    return 0;
+}
