@@ -43,6 +43,9 @@ MainWindow::MainWindow(Context& context, Program& program)
       context_(context),
       program_(program),
       store_(context.files, context.programFolder) {
+    // A replace of a store file cut short by a crash may have left its
+    // temporary file beside it: the next start removes it.
+    onLoad = [this] { store_.removeLeftovers(); };
     addButton.onClick = [this] { addRecipient(); };
     browseButton.onClick = [this] { pickComputer(); };
     recipients.onDoubleClick = [this] {
@@ -154,9 +157,24 @@ void MainWindow::limitMessage() {
 
 void MainWindow::appendToMessage(const std::string& text) { message.setText(message.text() + text); }
 
+// No computer, user or group name holds a double quote, and `net send`
+// would read one as the end of a quoted name and take the rest for the
+// message: a list with such a recipient sends nothing, so that the user
+// mends the list and sends to all of it at once. The box names each of them.
+bool MainWindow::refuseQuotedRecipients() {
+    std::string named;
+    for (const std::string& recipient : recipients.items())
+        if (messenger::recipientProblem(recipient) == messenger::RecipientProblem::HoldsQuote)
+            named += kCrLf + recipient;
+    if (named.empty()) return false;
+    reportFailure("The message was not sent: a recipient cannot hold a double quote." + named);
+    return true;
+}
+
 // One hidden `net send` per recipient from the system folder, none waited
 // for. Blank recipients are skipped and a start that fails does not stop the
-// others; one box afterwards says what did not go.
+// others; one box afterwards says what did not go. A recipient with a blank
+// inside goes in double quotes, as one word.
 void MainWindow::sendMessage() {
     std::string text = message.text();
     if (signatureCheck.checked()) {
@@ -172,6 +190,7 @@ void MainWindow::sendMessage() {
     }
     const std::string systemFolder = context_.shell.specialFolder(platform::kSystemFolder);
     if (recipients.listCount() == 0) recipients.addItem(recipientEntry.text());
+    if (refuseQuotedRecipients()) return;
 
     bool skippedBlank = false;
     std::string failures;

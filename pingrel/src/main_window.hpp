@@ -64,6 +64,7 @@ private:
     void removeSelectedRecipient();
     void pickComputer();
     void limitMessage();
+    bool refuseQuotedRecipients();
     void clearStore();
     void addSignature();
     void appendToMessage(const std::string& text);

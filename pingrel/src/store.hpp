@@ -4,6 +4,7 @@
 // "messages.txt" (short date, TAB, message) and "sig.txt" (the signature).
 // Each operation opens and closes its file. Every line is one entry, blank
 // lines too, exactly as stored: commas and double quotes are ordinary text.
+#include <cstddef>
 #include <string>
 #include <utility>
 #include <vector>
@@ -35,17 +36,24 @@ public:
     std::string path(const std::string& file) const { return folder_ + "\\" + file; }
 
     StoreRead read(const std::string& file);
-    // Adds one line at the end (the file is created when missing); false on
-    // failure, with the sentence that says why in failure().
+    // Adds one line at the end (the file is created when missing) by writing
+    // the whole file anew in one step, so that a write cut short or a full
+    // disk never leaves half a line behind; false on failure, the file
+    // unchanged and the sentence that says why in failure().
     bool append(const std::string& file, const std::string& line);
     // Replaces the whole file in one step (the old one stays on failure).
     bool replace(const std::string& file, const std::vector<std::string>& lines);
 
     enum class Removal { Removed, NotStored, Failed };
-    // Removes the first line byte for byte equal to `entry` and writes every
-    // other line back unchanged, in one step. NotStored: no such line (the
-    // file is left alone). Failed: the file is unchanged, failure() says why.
-    Removal removeLine(const std::string& file, const std::string& entry);
+    // Removes the line at `position` when it is byte for byte `entry` (the
+    // entry a list of the file's lines shows there), otherwise the first line
+    // equal to it, and writes every other line back unchanged, in one step.
+    // NotStored: no such line (the file is left alone). Failed: the file is
+    // unchanged, failure() says why.
+    Removal removeLine(const std::string& file, const std::string& entry, std::size_t position);
+
+    // Removes what a replace cut short (by a crash) left beside the store files.
+    void removeLeftovers();
 
     const std::string& failure() const { return failure_; }
 

@@ -86,10 +86,13 @@ void StoreWindow::copyMessage() {
 
 // The entry leaves the list once its line is out of the file (or was no
 // longer there); when the file cannot be rewritten both stay as they were.
+// The list holds the file's lines in order, so the line at the entry's place
+// goes, not an equal one before it.
 void StoreWindow::removeSelected(forms::ListBox& list, const char* file) {
     const int selected = list.listIndex();
     if (list.listCount() == 0 || selected < 0) return;
-    if (store_.removeLine(file, list.item(selected)) == Store::Removal::Failed) {
+    if (store_.removeLine(file, list.item(selected), static_cast<std::size_t>(selected)) ==
+        Store::Removal::Failed) {
         program_.mainWindow.reportFailure(store_.failure());
         return;
     }

@@ -86,7 +86,7 @@ TEST_F(Pingrel, SendStartsOneHiddenNetSendPerRecipientFromTheSystemFolder) {
     user.click(form.sendButton);
     const std::string signed_ = "Hi\r\nAnn, desk 4\r\n\"ext\" 12\r\n";
     EXPECT_EQ((Strings{kSystem32 + "\\net send PC7 Hi", kSystem32 + "\\net send PC7 " + signed_,
-                       kSystem32 + "\\net send PC 8 " + signed_}),
+                       kSystem32 + "\\net send \"PC 8\" " + signed_}),  // a name with a blank is one word
               commands());
     EXPECT_EQ("Hi", form.message.text());
     EXPECT_TRUE(form.signatureCheck.checked());
@@ -100,11 +100,30 @@ TEST_F(Pingrel, SendStartsOneHiddenNetSendPerRecipientFromTheSystemFolder) {
     form.recipients.addItem("PC7");
     user.click(form.sendButton);
     EXPECT_EQ((Strings{"\\net send PC7 Hi"}), commands());
+
+    // Blanks around a name stay outside its quotes; whatever a shell or net
+    // might read in the message, and text outside any code page, go as typed.
+    runner.clear();
+    form.recipients.clear();
+    form.recipients.addItem(" Front Desk ");
+    const std::string odd = "& | < > ^ % \" ' ` $( ) %PATH% caf\xC3\xA9 \xE7\x8C\xAB \xF0\x9F\x98\x80";
+    form.message.setText(odd);
+    user.click(form.sendButton);
+    EXPECT_EQ((Strings{"\\net send  \"Front Desk\"  " + odd}), commands());
+    EXPECT_TRUE(user.boxes().empty());
 }
 
 TEST_F(Pingrel, SendSkipsBlankRecipientsGoesOnPastFailuresAndSaysSoOnce) {
     startEmpty();
     user.type(form.message, "Hi");
+    // A name with a double quote would end early in net's reading: nothing goes.
+    for (const char* name : {"", "PC1", "PC\"2", "  ", "\"PC3\""}) form.recipients.addItem(name);
+    ok();
+    user.click(form.sendButton);
+    expectFailureBox("The message was not sent: a recipient cannot hold a double quote.\r\nPC\"2\r\n\"PC3\"");
+    EXPECT_TRUE(runner.starts().empty());
+
+    form.recipients.clear();
     for (const char* name : {"", "PC1", "  ", "PC2"}) form.recipients.addItem(name);
     runner.setFailure(true, 2, "The system cannot find the file specified.");
     ok();

@@ -52,8 +52,8 @@ TEST_F(Pingrel, DeleteRemovesTheSelectedLineOrSaysWhyItCannot) {
     startEmpty();
     user.click(form.openStoreButton);
     user.pick(store.computers, 2);
-    user.pressKey(store.computers, forms::keys::Delete);  // the first equal line goes, the others stay
-    EXPECT_EQ("PC1\r\nPC1\t\ta\r\n", files.contents(kNetwork));
+    user.pressKey(store.computers, forms::keys::Delete);  // that very line goes, not an equal one before it
+    EXPECT_EQ("PC1\t\ta\r\nPC1\r\n", files.contents(kNetwork));
     EXPECT_EQ((Strings{"PC1\t\ta", "PC1"}), store.computers.items());
 
     files.failWritesTo(kNetwork, {32, "The process cannot access the file."});
@@ -62,7 +62,12 @@ TEST_F(Pingrel, DeleteRemovesTheSelectedLineOrSaysWhyItCannot) {
     user.pressKey(store.computers, forms::keys::Back);
     expectFailureBox("Could not remove the entry from network.txt.\r\nThe process cannot access the file.");
     EXPECT_EQ(2, store.computers.listCount());
-    EXPECT_EQ("PC1\r\nPC1\t\ta\r\n", files.contents(kNetwork));
+    EXPECT_EQ("PC1\t\ta\r\nPC1\r\n", files.contents(kNetwork));
+    files.clearFailures();
+    files.setContents(kNetwork, "PC0\r\nPC1\t\ta\r\nPC1\r\n");  // a line added before: the equal one goes
+    user.pick(store.computers, 1);
+    user.pressKey(store.computers, forms::keys::Delete);
+    EXPECT_EQ("PC0\r\nPC1\t\ta\r\n", files.contents(kNetwork));
 
     // Changed behind the window's back: the entry leaves the list, the file is left alone.
     files.setContents(kMessages, "");
@@ -83,6 +88,103 @@ TEST_F(Pingrel, AStoreFileThatCannotBeReadIsNamed) {
     EXPECT_EQ(0, store.computers.listCount());
     EXPECT_EQ((Strings{"d\tHi"}), store.messages.items());
 }
+
+// Every save and delete, failing at each step of its file or on a full disk:
+// the file keeps its old bytes, the box names it and the system's reason,
+// and the store window lists what the file holds.
+enum class Operation { SaveRecipient, SaveMessage, ClearStore, SetSignature, DeleteRecipient, DeleteMessage };
+constexpr int kFullDisk = 6;  // after the six FileSteps
+
+struct StoreFaults : Pingrel, ::testing::WithParamInterface<std::tuple<Operation, int>> {
+    void act(Operation operation) {
+        switch (operation) {
+            case Operation::SaveRecipient: user.answerInput("desk"); ok(); user.click(form.saveRecipientButton); break;
+            case Operation::SaveMessage: ok(); user.click(form.saveMessageButton); break;
+            case Operation::ClearStore: ok(2); user.click(form.clearStoreButton); break;
+            case Operation::SetSignature: ok(); user.click(form.setSignatureButton); break;
+            case Operation::DeleteRecipient:
+                user.pick(store.computers, 1);
+                ok();
+                user.pressKey(store.computers, forms::keys::Delete);
+                break;
+            case Operation::DeleteMessage:
+                user.pick(store.messages, 0);
+                ok();
+                user.pressKey(store.messages, forms::keys::Back);
+                break;
+        }
+    }
+    void expectListsShowTheFiles() {
+        EXPECT_EQ(platform::splitLines(files.contents(kNetwork)), store.computers.items());
+        EXPECT_EQ(platform::splitLines(files.contents(kMessages)), store.messages.items());
+    }
+};
+
+TEST_P(StoreFaults, KeepTheOldBytesAndSayWhichFileAndWhy) {
+    const auto [operation, fault] = GetParam();
+    files.setContents(kNetwork, "PC1\t\tAnn\r\nPC2\t\t\r\n");
+    files.setContents(kMessages, "08/12/2026\tHi\r\n08/12/2026\tBye\r\n");
+    files.setContents(kSig, "Bob\r\n");
+    startEmpty();
+    form.recipientEntry.setText("PC9");
+    form.message.setText("Lunch");
+    user.click(form.openStoreButton);
+
+    const bool deletes = operation == Operation::DeleteRecipient || operation == Operation::DeleteMessage;
+    const bool reads = operation != Operation::ClearStore && operation != Operation::SetSignature;
+    const std::string file = operation == Operation::SetSignature                                   ? kSignatureFile
+                             : operation == Operation::SaveMessage || operation == Operation::DeleteMessage ? kMessagesFile
+                                                                                                           : kRecipientsFile;
+    const std::string path = kFolder + "\\" + file;
+    const std::string before = files.contents(path);
+    platform::FileError reason{5, "Access is denied."};
+    if (fault == kFullDisk) {
+        files.setFreeSpace(3);
+        reason = {112, "There is not enough space on the disk."};
+    } else {
+        const auto step = static_cast<platform::FileStep>(fault);
+        // A Delete fails only after another step did: the temporary file then stays.
+        if (step == platform::FileStep::Delete) files.failAt(path, platform::FileStep::Write);
+        files.failAt(path, step);
+    }
+    act(operation);
+    files.clearFailures();
+    files.setFreeSpace(std::nullopt);
+
+    const bool fails = (fault != static_cast<int>(platform::FileStep::Read) || reads) &&
+                       !(fault == kFullDisk && operation == Operation::ClearStore);  // nothing to write
+    if (fails) {
+        EXPECT_EQ(before, files.contents(path));
+        ASSERT_FALSE(user.boxes().empty());
+        EXPECT_EQ((deletes ? "Could not remove the entry from " : "Could not write ") + file + ".\r\n" + reason.text,
+                  user.boxes().back().text);
+        EXPECT_EQ(MessageIcon::Exclamation, user.boxes().back().icon);
+    } else {
+        EXPECT_NE(before, files.contents(path));
+    }
+    // A deleting window shows its file as it is now; any other reads it afresh.
+    if (!deletes) {
+        user.click(store.okButton);
+        user.click(form.openStoreButton);
+    }
+    expectListsShowTheFiles();
+
+    // Only a failed Delete leaves a file beside the stores (never listed),
+    // and the next start removes it.
+    const std::size_t leftovers = fault == static_cast<int>(platform::FileStep::Delete) ? 1 : 0;
+    EXPECT_EQ(3 + leftovers, files.paths().size());
+    forms::App nextApp{"Pingrel"};
+    Context next{nextApp, files, runner, clock, shell, system, kFolder, nullptr};
+    Program again{next};
+    again.start();
+    EXPECT_EQ(3u, files.paths().size());
+}
+
+INSTANTIATE_TEST_SUITE_P(EverySaveAndDelete, StoreFaults,
+                         ::testing::Combine(::testing::Values(Operation::SaveRecipient, Operation::SaveMessage,
+                                                              Operation::ClearStore, Operation::SetSignature,
+                                                              Operation::DeleteRecipient, Operation::DeleteMessage),
+                                            ::testing::Range(0, kFullDisk + 1)));
 
 }  // namespace
 }  // namespace pingrel::testing

@@ -132,6 +132,8 @@ bool MemoryTextFiles::replaceLines(const std::string& path, const std::vector<st
         if (!failsAt(path, FileStep::Delete)) {
             if (freeSpace_) *freeSpace_ += files_[temporary].size();
             files_.erase(temporary);
+        } else {
+            leftovers_[path].push_back(temporary);
         }
         lastError_ = reason;
         return false;
@@ -169,6 +171,16 @@ std::vector<std::string> MemoryTextFiles::paths() const {
 int MemoryTextFiles::writes(const std::string& path) const {
     auto count = writes_.find(path);
     return count == writes_.end() ? 0 : count->second;
+}
+
+void MemoryTextFiles::removeLeftovers(const std::string& path) {
+    for (const std::string& temporary : leftovers_[path]) {
+        auto file = files_.find(temporary);
+        if (file == files_.end()) continue;
+        if (freeSpace_) *freeSpace_ += file->second.size();
+        files_.erase(file);
+    }
+    leftovers_.erase(path);
 }
 
 void MemoryTextFiles::failReadsOf(const std::string& path, FileError reason) {

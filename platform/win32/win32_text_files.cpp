@@ -44,13 +44,11 @@ std::string fromAnsi(const std::string& bytes) {
     return narrow(wide);
 }
 
-// The folder part of a path ("." when it has none).
-std::wstring folderOf(const std::wstring& path) {
-    std::wstring::size_type slash = path.find_last_of(L"\\/");
-    if (slash == std::wstring::npos) return L".";
-    if (slash == 0 || (slash == 2 && path[1] == L':')) return path.substr(0, slash + 1);
-    return path.substr(0, slash);
-}
+// The temporary file a replace writes before it takes the file's place: in
+// the file's own folder (so that the replace is a rename within one volume),
+// named after the file, so that one left by a replace cut short (a crash, a
+// kill) is known and goes at the next read or write of the file.
+std::wstring temporaryOf(const std::wstring& path) { return path + L".tmp"; }
 
 bool writeAll(HANDLE file, const std::string& bytes) {
     size_t done = 0;
@@ -69,8 +67,11 @@ bool writeAll(HANDLE file, const std::string& bytes) {
 
 class Win32TextFiles : public TextFiles {
 public:
-    // Open, Read.
+    // Open, Read. A temporary file an interrupted replace left goes first:
+    // it is never read as the file, and a program that reads its store at
+    // start leaves none behind.
     TextFileContents readLines(const std::string& path) override {
+        removeLeftovers(path);
         TextFileContents result;
         HANDLE file = CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -107,13 +108,12 @@ public:
         std::wstring target = widen(path);
         std::string bytes;
         if (!toAnsi(joinLines(lines), bytes)) return fail(GetLastError());
-        // Open: a new, empty, uniquely named file in the target's own folder,
-        // so that the replace is a rename within one volume.
-        wchar_t temporary[MAX_PATH + 1] = {};
-        if (!GetTempFileNameW(folderOf(target).c_str(), L"tmp", 0, temporary)) return fail(GetLastError());
-        HANDLE file = CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                                  nullptr);
-        if (file == INVALID_HANDLE_VALUE) return failAndDelete(GetLastError(), temporary);
+        // Open: the temporary file, new and empty (one a crash left is
+        // emptied); no one else may open it while it is written.
+        const std::wstring temporaryPath = temporaryOf(target);
+        const wchar_t* temporary = temporaryPath.c_str();
+        HANDLE file = CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return fail(GetLastError());
         // Write, Flush.
         bool written = writeAll(file, bytes) && FlushFileBuffers(file);
         DWORD error = written ? ERROR_SUCCESS : GetLastError();
@@ -139,6 +139,10 @@ public:
     }
 
     FileError lastError() const override { return lastError_; }
+
+    // A temporary file still open for a replace in another process cannot be
+    // deleted, and stays.
+    void removeLeftovers(const std::string& path) override { DeleteFileW(temporaryOf(widen(path)).c_str()); }
 
 private:
     bool fail(DWORD error) {

@@ -50,6 +50,10 @@ public:
     // Adds these lines at the end of the file, creating it when missing.
     virtual bool appendLines(const std::string& path, const std::vector<std::string>& lines) = 0;
     virtual FileError lastError() const = 0;
+    // Removes what a replace of this file that was cut short (the program
+    // killed, the power gone) left beside it: its temporary file, never the
+    // file itself. Nothing happens when there is none or it is in use.
+    virtual void removeLeftovers(const std::string& path) = 0;
 };
 
 // The lines of a file's text: a line ends at CR LF (or a lone LF); the text
@@ -69,6 +73,8 @@ public:
     bool replaceLines(const std::string& path, const std::vector<std::string>& lines) override;
     bool appendLines(const std::string& path, const std::vector<std::string>& lines) override;
     FileError lastError() const override { return lastError_; }
+    // The temporary files that failed Deletes left for this path go.
+    void removeLeftovers(const std::string& path) override;
 
     bool exists(const std::string& path) const { return files_.count(path) != 0; }
     // The file's whole text; "" when it does not exist.
@@ -111,6 +117,7 @@ private:
     std::map<std::string, int> writes_;
     std::map<std::string, FileError> failingReads_, failingWrites_;
     std::map<std::string, std::map<FileStep, FileError>> failingSteps_;
+    std::map<std::string, std::vector<std::string>> leftovers_;  // by the path they were written for
     std::optional<std::size_t> freeSpace_;
     std::optional<char32_t> highest_;
     unsigned temporaryNumber_ = 0;

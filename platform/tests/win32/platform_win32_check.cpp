@@ -253,4 +253,31 @@ TEST(text_file_failures_keep_the_old_file_and_say_why) {
     CHECK(read.error.number != 0 && !read.error.text.empty());
 }
 
+// What a replace cut short by a kill leaves (its temporary file, half
+// written) is never read as the file and goes at the next read or write.
+TEST(a_temporary_file_left_by_a_crash_is_never_read_and_goes) {
+    ScratchFolder folder;
+    auto files = platform::makeWin32TextFiles();
+    const std::string book = folder.file("AddressBook.txt");
+    REQUIRE(files->replaceLines(book, {"old"}));
+    auto leaveHalfAReplace = [&] {
+        HANDLE left = CreateFileW(platform::widen(book + ".tmp").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  0, nullptr);
+        DWORD written = 0;
+        WriteFile(left, "ne", 2, &written, nullptr);
+        CloseHandle(left);
+        CHECK_EQ(folder.names().size(), 2u);
+    };
+    leaveHalfAReplace();
+    CHECK_EQ(files->readLines(book).lines, (std::vector<std::string>{"old"}));
+    CHECK_EQ(folder.names().size(), 1u);
+    leaveHalfAReplace();
+    REQUIRE(files->replaceLines(book, {"new"}));
+    CHECK_EQ(folder.bytes("AddressBook.txt"), "new\r\n");
+    CHECK_EQ(folder.names().size(), 1u);
+    leaveHalfAReplace();
+    files->removeLeftovers(book);
+    CHECK_EQ(folder.names(), (std::vector<std::wstring>{L"AddressBook.txt"}));
+}
+
 int main(int argc, char** argv) { return check::main(argc, argv); }
