@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
-# Runs PingrelGUI's disk-fault test on two small file systems made for it:
+# Runs a program's disk-fault test on two small file systems made for it:
 # one with no room left and one mounted read-only, each with a copy of the
-# program and a one-entry book. Wine reaches them through its drive Z:.
+# program and a one-entry store (PingrelGUI's book, Pingrel's network.txt).
+# Wine reaches them through its drive Z:.
 #
-#   run-fault-e2e.sh PROGRAM.exe DRIVER.exe
+#   run-fault-e2e.sh PROGRAM.exe DRIVER.exe [TEST]
 #
 # Mounting needs root; everything runs in a mount namespace of its own, so
 # the file systems go with the run. Where that is impossible it says so and
 # skips (exit 0).
 set -u
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-[ $# -eq 2 ] || { echo "usage: $0 PROGRAM.exe DRIVER.exe" >&2; exit 2; }
+[ $# -eq 2 ] || [ $# -eq 3 ] || { echo "usage: $0 PROGRAM.exe DRIVER.exe [TEST]" >&2; exit 2; }
 program=$(realpath "$1") driver=$(realpath "$2")
+test=${3:-a_save_on_a_full_disk_or_in_a_read_only_folder_keeps_the_book}
 
 if [ -z "${E2E_FAULT_INSIDE:-}" ]; then
   if [ "$(id -u)" != 0 ] || ! unshare -m true 2>/dev/null; then
@@ -25,7 +27,11 @@ place=$(mktemp -d "${TMPDIR:-/tmp}/e2e-faults.XXXXXX") || exit 1
 trap 'umount "$place/full" "$place/read-only" 2>/dev/null; rm -rf "$place"' EXIT
 mkdir -p "$place/full" "$place/read-only"
 stage() {
-  cp "$program" "$1/pingrelgui.exe" && printf 'old\254room\r\n' >"$1/AddressBook.txt"
+  cp "$program" "$1/" || return 1
+  case $(basename "$program") in
+    pingrel.exe) printf 'PC1\t\told desk\r\n' >"$1/network.txt" ;;
+    *) printf 'old\254room\r\n' >"$1/AddressBook.txt" ;;
+  esac
 }
 if ! mount -t tmpfs -o size=4m tmpfs "$place/full" || ! mount -t tmpfs -o size=4m tmpfs "$place/read-only"; then
   echo "SKIPPED: tmpfs cannot be mounted here"
@@ -41,4 +47,4 @@ df -k "$place/full" "$place/read-only" | sed 's/^/  /'
 winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
 "$here/run-e2e.sh" --timeout 120 "$driver" \
   "--full=$(winpath "$place/full")" "--read-only=$(winpath "$place/read-only")" \
-  a_save_on_a_full_disk_or_in_a_read_only_folder_keeps_the_book
+  "$test"
