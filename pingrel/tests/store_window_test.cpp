@@ -180,11 +180,20 @@ TEST_P(StoreFaults, KeepTheOldBytesAndSayWhichFileAndWhy) {
     EXPECT_EQ(3u, files.paths().size());
 }
 
+std::string caseName(const ::testing::TestParamInfo<StoreFaults::ParamType>& info) {
+    static const char* const operations[] = {"SaveRecipient", "SaveMessage",     "ClearStore",
+                                             "SetSignature",  "DeleteRecipient", "DeleteMessage"};
+    const int fault = std::get<1>(info.param);
+    return std::string(operations[static_cast<int>(std::get<0>(info.param))]) + "_" +
+           (fault == kFullDisk ? "FullDisk" : platform::fileStepName(static_cast<platform::FileStep>(fault)));
+}
+
 INSTANTIATE_TEST_SUITE_P(EverySaveAndDelete, StoreFaults,
                          ::testing::Combine(::testing::Values(Operation::SaveRecipient, Operation::SaveMessage,
                                                               Operation::ClearStore, Operation::SetSignature,
                                                               Operation::DeleteRecipient, Operation::DeleteMessage),
-                                            ::testing::Range(0, kFullDisk + 1)));
+                                            ::testing::Range(0, kFullDisk + 1)),
+                         caseName);
 
 }  // namespace
 }  // namespace pingrel::testing
