@@ -42,7 +42,8 @@ public:
     virtual ~TextFiles() = default;
     // Every line of the file (see splitLines). A file (or a folder on its
     // path) that does not exist is Missing; anything else that stops the read
-    // is Unreadable, with the system's reason.
+    // is Unreadable, with the system's reason. The Win32 service first
+    // removes what an interrupted replace left (removeLeftovers).
     virtual TextFileContents readLines(const std::string& path) = 0;
     // Replaces the whole file (or creates it) with these lines; false on
     // failure, the old file unchanged and the reason in lastError().
