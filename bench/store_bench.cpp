@@ -1,10 +1,11 @@
 // Our programs' stores at scale, each action against a floor: floor.exe doing
 // the same raw work with bare Win32 and standard controls. Program and floor
 // take turns, round by round; each line gives both medians and their ratio.
-//   store-bench.exe RUNS BUILD_DIR
+//   store-bench.exe RUNS BUILD_DIR [PROGRAM]
 // BUILD_DIR holds velnote\velnote.exe, pingrel\pingrel.exe,
 // pingrelgui\pingrelgui.exe, vorlane\vorlane.exe, bench\floor.exe and
-// e2e\netapi-standin\netapi32.dll; a program that is missing is skipped.
+// e2e\netapi-standin\netapi32.dll; a program that is missing is skipped, and
+// so is every one but PROGRAM when it is named.
 // Works on the registry and temporary folder of the prefix it runs in: run it
 // in a throwaway one (scripts/bench does).
 #include <windows.h>
@@ -149,12 +150,12 @@ double openVelnoteEditor(HWND form, DWORD pid, int position, const wchar_t* wind
     e2e::menuKeys(form, L"c");
     for (int i = 0; i < position; ++i) e2e::pressKeyInFocus(form, VK_DOWN);
     e2e::pressKeyInFocus(form, VK_RETURN);
-    HWND editor = e2e::waitForWindow(pid, windowName, kLongWait);
+    HWND editor = e2e::waitForWindow(pid, windowName, 30000);
     if (!editor) fail("the list editor did not open");
     waitForCount(e2e::control(editor, listName), LB_GETCOUNT, kVelnoteEntries, "the editor's list");
     const double ms = msSince(begin);
-    e2e::closeWindow(editor);
-    e2e::waitUntil([&] { return !IsWindowVisible(editor); }, e2e::kTimeoutMs, 1);
+    e2e::click(e2e::control(editor, L"Command1"));  // "<< Close Window>>"
+    e2e::waitUntil([&] { return !IsWindowVisible(editor); }, kLongWait, 1);
     return ms;
 }
 
@@ -205,7 +206,10 @@ void pingrelRound(const std::wstring& exe, const std::wstring& floorExe) {
         e2e::Process process = e2e::Process::start(copy);
         HWND frame = e2e::waitForWindow(process.id(), L"MDIPingrel", kLongWait);
         HWND main = nullptr;
-        if (!frame || !e2e::waitUntil([&] { return (main = e2e::findControl(frame, L"frmMain")) != nullptr; }))
+        if (!frame || !e2e::waitUntil([&] {
+                return (main = e2e::findControl(frame, L"frmMain")) != nullptr && IsWindowVisible(main) &&
+                       e2e::findControl(main, L"cmdOpenStore");
+            }, kLongWait, 1))
             fail("Pingrel showed no main window");
         const Clock begin = now();
         e2e::click(e2e::control(main, L"cmdOpenStore"));
@@ -302,7 +306,12 @@ void vorlaneRound(const std::wstring& exe, const std::wstring& standIn, const st
         e2e::setFocus(types);
         e2e::pickComboItem(types, L"LAN Manager Workstations");
         const Clock begin = now();
-        e2e::setFocus(list);  // leaving the type box starts the enumeration
+        // Leaving the type box starts the enumeration: the focus is moved
+        // once (the program is busy right after, filling its list).
+        const DWORD thread = GetWindowThreadProcessId(form, nullptr);
+        AttachThreadInput(GetCurrentThreadId(), thread, TRUE);
+        SetFocus(list);
+        AttachThreadInput(GetCurrentThreadId(), thread, FALSE);
         waitForCount(list, LB_GETCOUNT, bare::kFillCount, "List1");
         programTime("Vorlane listing 10,000 machines", msSince(begin));
     }
@@ -313,28 +322,31 @@ void vorlaneRound(const std::wstring& exe, const std::wstring& standIn, const st
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc != 3) {
-        std::fwprintf(stderr, L"usage: store-bench RUNS BUILD_DIR\n");
+    if (argc < 3 || argc > 4) {
+        std::fwprintf(stderr, L"usage: store-bench RUNS BUILD_DIR [PROGRAM]\n");
         return 2;
     }
     const int runs = std::max(1, _wtoi(argv[1]));
-    const std::wstring build = argv[2];
+    const std::wstring build = argv[2], only = argc == 4 ? argv[3] : L"";
+    const auto wanted = [&](const std::wstring& exe) {
+        return exists(exe) && (only.empty() || exe.find(L"\\" + only + L".exe") != std::wstring::npos);
+    };
     const std::wstring floorExe = build + L"\\bench\\floor.exe";
     const std::wstring velnote = build + L"\\velnote\\velnote.exe", pingrel = build + L"\\pingrel\\pingrel.exe",
                        pingrelgui = build + L"\\pingrelgui\\pingrelgui.exe", vorlane = build + L"\\vorlane\\vorlane.exe",
                        standIn = build + L"\\e2e\\netapi-standin\\netapi32.dll";
     try {
-        if (exists(velnote)) {
+        if (wanted(velnote)) {
             storeVelnoteList(L"Software\\Velnote\\Machine Names", L"machines", L"Machine", L"PC-");
             storeVelnoteList(L"Software\\Velnote\\Messages", L"msgs", L"message", L"Please come to meeting room ");
         }
         // One round more than asked: the first warms the caches and is not counted.
         for (int round = 0; round <= runs; ++round) {
             if (round == 1) results.clear(), order.clear();
-            if (exists(velnote)) velnoteRound(velnote, floorExe);
-            if (exists(pingrel)) pingrelRound(pingrel, floorExe);
-            if (exists(pingrelgui)) pingrelguiRound(pingrelgui, floorExe);
-            if (exists(vorlane) && exists(standIn)) vorlaneRound(vorlane, standIn, floorExe);
+            if (wanted(velnote)) velnoteRound(velnote, floorExe);
+            if (wanted(pingrel)) pingrelRound(pingrel, floorExe);
+            if (wanted(pingrelgui)) pingrelguiRound(pingrelgui, floorExe);
+            if (wanted(vorlane) && exists(standIn)) vorlaneRound(vorlane, standIn, floorExe);
         }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "store-bench: %s\n", e.what());
