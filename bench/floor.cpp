@@ -164,6 +164,7 @@ void sortAndSave() {
 void fillOneByOne() {
     HWND box = boxes[0];
     SendMessageW(box, LB_RESETCONTENT, 0, 0);
+    SendMessageW(box, WM_SETREDRAW, FALSE, 0);  // drawn once, when full
     wchar_t name[32];
     for (int i = 1; i <= bare::kFillCount; ++i) {
         wsprintfW(name, L"PC%05d", i);
@@ -174,6 +175,8 @@ void fillOneByOne() {
             DispatchMessageW(&message);
         }
     }
+    SendMessageW(box, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(box, nullptr, TRUE);
 }
 
 LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -48,8 +48,10 @@ LRESULT ask(HWND hwnd, UINT message, WPARAM wParam = 0) {
 }
 
 // Waits until `hwnd` holds `count` items (LB_GETCOUNT, CB_GETCOUNT, LVM_GETITEMCOUNT).
-void waitForCount(HWND hwnd, UINT message, int count, const char* what) {
-    if (!e2e::waitUntil([&] { return ask(hwnd, message) == count; }, kLongWait, 1))
+// Asks every `intervalMs`: a program that handles its events while it fills
+// answers each question in the middle of its work.
+void waitForCount(HWND hwnd, UINT message, int count, const char* what, DWORD intervalMs = 1) {
+    if (!e2e::waitUntil([&] { return ask(hwnd, message) == count; }, kLongWait, intervalMs))
         fail(std::string(what) + " did not reach " + std::to_string(count) + " items");
 }
 
@@ -312,7 +314,7 @@ void vorlaneRound(const std::wstring& exe, const std::wstring& standIn, const st
         AttachThreadInput(GetCurrentThreadId(), thread, TRUE);
         SetFocus(list);
         AttachThreadInput(GetCurrentThreadId(), thread, FALSE);
-        waitForCount(list, LB_GETCOUNT, bare::kFillCount, "List1");
+        waitForCount(list, LB_GETCOUNT, bare::kFillCount, "List1", 20);
         programTime("Vorlane listing 10,000 machines", msSince(begin));
     }
     Floor floor(floorExe, L"lists");
