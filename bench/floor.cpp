@@ -185,8 +185,11 @@ LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         case bare::kSortAndSave: sortAndSave(); return 1;
         case bare::kFillOneByOne: fillOneByOne(); return 1;
         case bare::kListFromRegistry:
+            SendMessageW(boxes[2], WM_SETREDRAW, FALSE, 0);
             SendMessageW(boxes[2], LB_RESETCONTENT, 0, 0);
             readRegistryList(wParam ? kMessages : kMachines, boxes[2], LB_ADDSTRING);
+            SendMessageW(boxes[2], WM_SETREDRAW, TRUE, 0);
+            InvalidateRect(boxes[2], nullptr, TRUE);
             return 1;
         case bare::kFillLists:
             for (size_t i = 0; i < 2 && i < files.size(); ++i) {

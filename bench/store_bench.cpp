@@ -158,6 +158,7 @@ double openVelnoteEditor(HWND form, DWORD pid, int position, const wchar_t* wind
     const double ms = msSince(begin);
     e2e::click(e2e::control(editor, L"Command1"));  // "<< Close Window>>"
     e2e::waitUntil([&] { return !IsWindowVisible(editor); }, kLongWait, 1);
+    ask(form, WM_NULL);  // answered once the main window's list is filled again
     return ms;
 }
 
