@@ -1,10 +1,13 @@
 // netapi32.dll for Vorlane's end-to-end test: a scripted browse list of two
 // domains, this computer's name, and a message send that answers by recipient.
-// Every call is appended to netapi-log.txt beside this library (UTF-8, one
+// With a file netapi-servers.txt beside it holding a number N, every
+// enumeration of machines gives N generated names instead (PC00001, ...), for
+// benchmarks of long lists. Every call is appended to netapi-log.txt beside this library (UTF-8, one
 // line per call; CR and LF in a message written as \r and \n), and so is
 // every buffer handed out and freed, so the test can check that each is freed.
 #include <windows.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -75,6 +78,21 @@ LPBYTE serverBuffer(const std::vector<const wchar_t*>& names) {
     return block;
 }
 
+// The number in netapi-servers.txt beside this library; 0 when there is none.
+int generatedServerCount() {
+    wchar_t path[MAX_PATH];
+    DWORD n = GetModuleFileNameW(self, path, MAX_PATH);
+    std::wstring file(path, n);
+    file = file.substr(0, file.find_last_of(L'\\') + 1) + L"netapi-servers.txt";
+    HANDLE h = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return 0;
+    char text[16] = {};
+    DWORD got = 0;
+    ReadFile(h, text, sizeof text - 1, &got, nullptr);
+    CloseHandle(h);
+    return atoi(text);
+}
+
 }  // namespace
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
@@ -91,7 +109,17 @@ __declspec(dllexport) DWORD WINAPI NetServerEnum(LPCWSTR server, DWORD level, LP
     log("enum server=" + utf8(server) + " level=" + std::to_string(level) + " mask=" + mask +
         " domain=" + utf8(domain));
     std::vector<const wchar_t*> names;
-    if (type == 0x80000000) {
+    static std::vector<std::wstring> generated;
+    const int count = type == 0x80000000 ? 0 : generatedServerCount();
+    if (count > 0) {
+        generated.clear();
+        wchar_t name[16];
+        for (int i = 1; i <= count; ++i) {
+            wsprintfW(name, L"PC%05d", i);
+            generated.push_back(name);
+        }
+        for (const std::wstring& g : generated) names.push_back(g.c_str());
+    } else if (type == 0x80000000) {
         names.assign(std::begin(kDomains), std::end(kDomains));
     } else {
         const wchar_t* wanted = domain && *domain ? domain : L"WORKGROUP";  // empty: this computer's domain

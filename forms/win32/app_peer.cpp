@@ -127,7 +127,17 @@ int Win32AppPeer::run() {
     return 0;
 }
 
+namespace {
+int pendingEventDepth = 0;  // handlers now inside processPendingEvents
+}  // namespace
+
+bool handlingPendingEvents() { return pendingEventDepth > 0; }
+
 void Win32AppPeer::processPendingEvents() {
+    struct Depth {
+        Depth() { ++pendingEventDepth; }
+        ~Depth() { --pendingEventDepth; }
+    } depth;
     MSG message;
     while (!quit_ && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {  // for the event loop to see

@@ -234,14 +234,24 @@ void ControlPeerBase::holdRedrawUntilIdle() {
     PostMessageW(hwnd_, kResumeRedrawMessage, 0, 0);
 }
 
+void ControlPeerBase::resumeRedraw() {
+    KillTimer(hwnd_, kResumeRedrawTimer);
+    if (!redrawHeld_) return;
+    redrawHeld_ = false;
+    SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 LRESULT ControlPeerBase::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case kResumeRedrawMessage:
-            if (redrawHeld_) {
-                redrawHeld_ = false;
-                SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
-                RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-            }
+            // Still inside a handler that goes on filling: draw a little later.
+            if (redrawHeld_ && handlingPendingEvents()) SetTimer(hwnd_, kResumeRedrawTimer, kRedrawIntervalMs, nullptr);
+            else resumeRedraw();
+            return 0;
+        case WM_TIMER:
+            if (wParam != kResumeRedrawTimer) break;
+            resumeRedraw();
             return 0;
         // Keys held with Alt (and F10) come as system keys: the model hears of
         // them as of any other key, and the system then does its own with them.
@@ -280,6 +290,17 @@ LRESULT ControlPeerBase::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND)));
                 return TRUE;
             }
+            break;
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONUP:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP:
+            if (!control_.toolTip().empty())
+                if (auto* window = static_cast<WindowPeerImpl*>(control_.window().peer()))
+                    window->relayToToolTip(current_, message, wParam, lParam);
             break;
         case WM_SETFOCUS: {
             LRESULT result = original(message, wParam, lParam);

@@ -14,6 +14,14 @@ namespace forms::win32 {
 // Posted to a control whose drawing is held back: the program is back in its
 // message loop, so the control draws again.
 constexpr UINT kResumeRedrawMessage = WM_APP + 2;
+// The timer that lets such a control draw now and then while a handler fills
+// it and handles waiting events between items (see holdRedrawUntilIdle).
+constexpr UINT_PTR kResumeRedrawTimer = 0x7E5D;
+constexpr UINT kRedrawIntervalMs = 100;
+
+// True while a handler has the program handle its waiting events
+// (App::processPendingEvents): the program is not back in its message loop.
+bool handlingPendingEvents();
 
 void tagWindow(HWND hwnd, const std::string& name);
 void untagWindow(HWND hwnd);
@@ -110,8 +118,11 @@ protected:
     int dpi() const { return dpi_; }
     // Holds back the control's drawing until the program is back in its
     // message loop, so that a list filled item by item (tens of thousands of
-    // saved entries, say) does not redraw after every item.
+    // saved entries, say) does not redraw after every item. A handler that
+    // has waiting events handled between items sees the control draw every
+    // kRedrawIntervalMs instead.
     void holdRedrawUntilIdle();
+    void resumeRedraw();
 
     Control& control_;
     HWND hwnd_ = nullptr;

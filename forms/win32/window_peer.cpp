@@ -175,12 +175,26 @@ void WindowPeerImpl::setToolTip(HWND control, HWND inner, const std::string& tex
         if (!tool) continue;
         TOOLINFOW info{};
         info.cbSize = TTTOOLINFOW_V1_SIZE;
-        info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        // No TTF_SUBCLASS: the control's peer relays its mouse messages. A
+        // subclass of the tip's own would look up its data (a window
+        // property, under Wine a round trip to the server) in every message
+        // the control gets, a long list's tens of thousands of items too.
+        info.uFlags = TTF_IDISHWND;
         info.hwnd = hwnd_;
         info.uId = reinterpret_cast<UINT_PTR>(tool);
         info.lpszText = &wide[0];
         SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     }
+}
+
+void WindowPeerImpl::relayToToolTip(HWND tool, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!toolTips_) return;
+    MSG relayed{};  // the tip control reads only the window, message and position
+    relayed.hwnd = tool;
+    relayed.message = message;
+    relayed.wParam = wParam;
+    relayed.lParam = lParam;
+    SendMessageW(toolTips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
 void WindowPeerImpl::removeToolTip(HWND control, HWND inner) {

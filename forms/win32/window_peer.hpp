@@ -46,6 +46,8 @@ public:
     // Tool tips of the window's controls (an inner window shares its control's tip).
     void setToolTip(HWND control, HWND inner, const std::string& text);
     void removeToolTip(HWND control, HWND inner);
+    // Shows the tool tips the mouse message for a control's window calls for.
+    void relayToToolTip(HWND tool, UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
