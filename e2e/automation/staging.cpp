@@ -198,4 +198,38 @@ std::vector<std::wstring> regValueNames(const std::wstring& app, const std::wstr
   return names;
 }
 
+ReadOnlyRegistryKey::ReadOnlyRegistryKey(const std::wstring& app, const std::wstring& section)
+    : path_(sectionPath(app, section)) {
+  HKEY k;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, path_.c_str(), 0, nullptr, 0, READ_CONTROL | WRITE_DAC, nullptr, &k,
+                      nullptr) != ERROR_SUCCESS)
+    fail("cannot open " + narrow(path_) + " to change its permissions");
+  DWORD size = 0;
+  RegGetKeySecurity(k, DACL_SECURITY_INFORMATION, nullptr, &size);
+  previous_.resize(size);
+  LONG rc = RegGetKeySecurity(k, DACL_SECURITY_INFORMATION, previous_.data(), &size);
+  SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+  PSID everyone = nullptr;
+  AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
+  alignas(DWORD) BYTE aclBytes[256];
+  auto* acl = reinterpret_cast<PACL>(aclBytes);
+  InitializeAcl(acl, sizeof aclBytes, ACL_REVISION);
+  AddAccessDeniedAce(acl, ACL_REVISION, KEY_SET_VALUE | KEY_CREATE_SUB_KEY, everyone);
+  AddAccessAllowedAce(acl, ACL_REVISION, KEY_READ | WRITE_DAC | DELETE, everyone);
+  SECURITY_DESCRIPTOR readOnly;
+  InitializeSecurityDescriptor(&readOnly, SECURITY_DESCRIPTOR_REVISION);
+  SetSecurityDescriptorDacl(&readOnly, TRUE, acl, FALSE);
+  if (rc == ERROR_SUCCESS) rc = RegSetKeySecurity(k, DACL_SECURITY_INFORMATION, &readOnly);
+  FreeSid(everyone);
+  RegCloseKey(k);
+  if (rc != ERROR_SUCCESS) fail("cannot make " + narrow(path_) + " read-only, error " + std::to_string(rc));
+}
+
+ReadOnlyRegistryKey::~ReadOnlyRegistryKey() {
+  HKEY k;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, path_.c_str(), 0, WRITE_DAC, &k) != ERROR_SUCCESS) return;
+  RegSetKeySecurity(k, DACL_SECURITY_INFORMATION, reinterpret_cast<PSECURITY_DESCRIPTOR>(previous_.data()));
+  RegCloseKey(k);
+}
+
 }  // namespace e2e

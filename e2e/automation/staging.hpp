@@ -48,4 +48,19 @@ void regDeleteApp(const std::wstring& app);
 // Value names of a section; Wine lists them sorted, so compare as a set.
 std::vector<std::wstring> regValueNames(const std::wstring& app, const std::wstring& section);
 
+// While it lives, HKCU\Software\<app>\<section> (created when missing) refuses
+// to have values set or removed and keys added, to everyone: a settings key a
+// user may read but not change. The key's own permissions come back at the end.
+class ReadOnlyRegistryKey {
+public:
+  ReadOnlyRegistryKey(const std::wstring& app, const std::wstring& section);
+  ~ReadOnlyRegistryKey();
+  ReadOnlyRegistryKey(const ReadOnlyRegistryKey&) = delete;
+  ReadOnlyRegistryKey& operator=(const ReadOnlyRegistryKey&) = delete;
+
+private:
+  std::wstring path_;
+  std::vector<BYTE> previous_;  // the key's security descriptor before
+};
+
 }  // namespace e2e
