@@ -192,10 +192,11 @@ void velnoteRound(const std::wstring& exe, const std::wstring& floorExe) {
 
 // ---- Pingrel: network.txt and messages.txt of 100,000 lines each ------------------
 
+// The lines 1 to kStoreLines of the pattern, the number in each of its %d.
 std::string numberedLines(const char* pattern) {
     std::string bytes;
     char line[128];
-    for (int i = 1; i <= kStoreLines; ++i) bytes += std::string(line, static_cast<size_t>(wsprintfA(line, pattern, i)));
+    for (int i = 1; i <= kStoreLines; ++i) bytes += std::string(line, static_cast<size_t>(wsprintfA(line, pattern, i, i)));
     return bytes;
 }
 

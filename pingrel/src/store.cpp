@@ -1,7 +1,5 @@
 #include "store.hpp"
 
-#include <algorithm>
-
 namespace pingrel {
 
 std::string failureText(const std::string& what, const std::string& file, const std::string& reason) {
@@ -37,19 +35,13 @@ bool Store::replace(const std::string& file, const std::vector<std::string>& lin
 }
 
 Store::Removal Store::removeLine(const std::string& file, const std::string& entry, std::size_t position) {
-    const std::string what = "Could not remove the entry from";
-    platform::TextFileContents stored = files_.readLines(path(file));
-    if (stored.outcome == platform::ReadOutcome::Unreadable) {
-        failure_ = failureText(what, file, stored.error.text);
-        return Removal::Failed;
+    const platform::LineRemoval removal = files_.removeLine(path(file), entry, position);
+    switch (removal.outcome) {
+        case platform::LineRemoval::Outcome::Removed: return Removal::Removed;
+        case platform::LineRemoval::Outcome::NotStored: return Removal::NotStored;
+        case platform::LineRemoval::Outcome::Failed: break;
     }
-    auto found = position < stored.lines.size() && stored.lines[position] == entry
-                     ? stored.lines.begin() + static_cast<std::ptrdiff_t>(position)
-                     : std::find(stored.lines.begin(), stored.lines.end(), entry);
-    if (found == stored.lines.end()) return Removal::NotStored;
-    stored.lines.erase(found);
-    if (files_.replaceLines(path(file), stored.lines)) return Removal::Removed;
-    failure_ = failureText(what, file, files_.lastError().text);
+    failure_ = failureText("Could not remove the entry from", file, removal.error.text);
     return Removal::Failed;
 }
 

@@ -1,11 +1,13 @@
 #include "platform/text_files.hpp"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace platform {
 
 std::vector<std::string> splitLines(const std::string& text) {
     std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     std::string::size_type start = 0;
     while (start < text.size()) {
         std::string::size_type end = text.find('\n', start);
@@ -21,9 +23,24 @@ std::vector<std::string> splitLines(const std::string& text) {
 }
 
 std::string joinLines(const std::vector<std::string>& lines) {
+    std::size_t size = 0;
+    for (const auto& line : lines) size += line.size() + 2;
     std::string text;
-    for (const auto& line : lines) text += line + "\r\n";
+    text.reserve(size);
+    for (const auto& line : lines) text.append(line).append("\r\n");
     return text;
+}
+
+LineRemoval TextFiles::removeLine(const std::string& path, const std::string& line, std::size_t position) {
+    TextFileContents stored = readLines(path);
+    if (stored.outcome == ReadOutcome::Unreadable) return {LineRemoval::Outcome::Failed, stored.error};
+    auto found = position < stored.lines.size() && stored.lines[position] == line
+                     ? stored.lines.begin() + static_cast<std::ptrdiff_t>(position)
+                     : std::find(stored.lines.begin(), stored.lines.end(), line);
+    if (found == stored.lines.end()) return {};
+    stored.lines.erase(found);
+    if (!replaceLines(path, stored.lines)) return {LineRemoval::Outcome::Failed, lastError()};
+    return {LineRemoval::Outcome::Removed, {}};
 }
 
 const char* fileStepName(FileStep step) {

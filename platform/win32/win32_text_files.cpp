@@ -1,6 +1,9 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstring>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 #include "platform/text_files.hpp"
@@ -50,7 +53,7 @@ std::string fromAnsi(const std::string& bytes) {
 // kill) is known and goes at the next read or write of the file.
 std::wstring temporaryOf(const std::wstring& path) { return path + L".tmp"; }
 
-bool writeAll(HANDLE file, const std::string& bytes) {
+bool writeAll(HANDLE file, std::string_view bytes) {
     size_t done = 0;
     while (done < bytes.size()) {
         DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 20));
@@ -65,64 +68,89 @@ bool writeAll(HANDLE file, const std::string& bytes) {
     return true;
 }
 
+// Where a line of a file's bytes lies: from begin to end, its line break
+// (CR LF or a lone LF, none after the last line) up to next.
+struct ByteLine {
+    std::size_t begin, end, next;
+};
+
+// The line that starts at `begin` (as splitLines splits the text).
+ByteLine lineAt(const std::string& bytes, std::size_t begin) {
+    const void* found = std::memchr(bytes.data() + begin, '\n', bytes.size() - begin);
+    if (!found) return {begin, bytes.size(), bytes.size()};
+    const std::size_t lf = static_cast<std::size_t>(static_cast<const char*>(found) - bytes.data());
+    return {begin, lf > begin && bytes[lf - 1] == '\r' ? lf - 1 : lf, lf + 1};
+}
+
 class Win32TextFiles : public TextFiles {
 public:
     // Open, Read. A temporary file an interrupted replace left goes first:
     // it is never read as the file, and a program that reads its store at
     // start leaves none behind.
     TextFileContents readLines(const std::string& path) override {
-        removeLeftovers(path);
-        TextFileContents result;
-        HANDLE file = CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE) {
-            DWORD error = GetLastError();
-            if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return result;  // Missing
-            result.outcome = ReadOutcome::Unreadable;
-            result.error = errorOf(error);
-            return result;
-        }
         std::string bytes;
-        char buffer[65536];
-        for (;;) {
-            DWORD got = 0;
-            if (!ReadFile(file, buffer, sizeof buffer, &got, nullptr)) {
-                result.outcome = ReadOutcome::Unreadable;
-                result.error = errorOf(GetLastError());
-                CloseHandle(file);
-                return result;
-            }
-            if (got == 0) break;
-            bytes.append(buffer, got);
-        }
-        CloseHandle(file);
-        result.outcome = ReadOutcome::Read;
-        result.lines = splitLines(fromAnsi(bytes));
+        TextFileContents result = readBytes(path, bytes);
+        if (result.outcome == ReadOutcome::Read) result.lines = splitLines(fromAnsi(bytes));
         return result;
     }
 
-    // The steps are those of the fake (FileStep): open a new temporary file
-    // in the file's folder, write, flush, replace the file with it in one
-    // step, and after a failed step delete the temporary file again.
     bool replaceLines(const std::string& path, const std::vector<std::string>& lines) override {
-        std::wstring target = widen(path);
         std::string bytes;
         if (!toAnsi(joinLines(lines), bytes)) return fail(GetLastError());
-        // Open: the temporary file, new and empty (one a crash left is
-        // emptied); no one else may open it while it is written.
-        const std::wstring temporaryPath = temporaryOf(target);
-        const wchar_t* temporary = temporaryPath.c_str();
-        HANDLE file = CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE) return fail(GetLastError());
-        // Write, Flush.
-        bool written = writeAll(file, bytes) && FlushFileBuffers(file);
-        DWORD error = written ? ERROR_SUCCESS : GetLastError();
-        CloseHandle(file);
-        if (!written) return failAndDelete(error, temporary);
-        // Replace.
-        if (!MoveFileExW(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            return failAndDelete(GetLastError(), temporary);
-        return true;
+        return replaceBytes(path, {bytes});
+    }
+
+    // The line is looked for in the file's bytes, as the code page writes it,
+    // and the other lines are written back as they are, each ended by CR LF
+    // as replaceLines ends them: no conversion of the whole file, and where
+    // every line already ends so, no copy of it either. A line the code page
+    // cannot write, or one not found byte for byte (bytes the code page does
+    // not define read back as other text), takes the way through readLines
+    // and replaceLines.
+    LineRemoval removeLine(const std::string& path, const std::string& line, std::size_t position) override {
+        std::string wanted;
+        if (!toAnsi(line, wanted)) return TextFiles::removeLine(path, line, position);
+        std::string bytes;
+        TextFileContents read = readBytes(path, bytes);
+        if (read.outcome == ReadOutcome::Unreadable) return {LineRemoval::Outcome::Failed, read.error};
+        if (read.outcome == ReadOutcome::Missing) return {};
+        const auto equal = [&](const ByteLine& l) { return bytes.compare(l.begin, l.end - l.begin, wanted) == 0; };
+        std::optional<ByteLine> removed, first;
+        bool crlfOnly = true;  // every line so far ended by CR LF
+        std::size_t index = 0;
+        for (std::size_t at = 0; at < bytes.size(); ++index) {
+            const ByteLine l = lineAt(bytes, at);
+            crlfOnly = crlfOnly && l.next - l.end == 2;
+            if (equal(l)) {
+                if (index == position) removed = l;
+                else if (!first) first = l;
+            }
+            if (removed || (first && index >= position)) break;
+            at = l.next;
+        }
+        if (!removed) removed = first;
+        if (!removed) return TextFiles::removeLine(path, line, position);
+        for (std::size_t at = removed->next; crlfOnly && at < bytes.size();) {
+            const ByteLine l = lineAt(bytes, at);
+            crlfOnly = l.next - l.end == 2;
+            at = l.next;
+        }
+        const std::string_view all(bytes);
+        bool replaced;
+        if (crlfOnly) {
+            replaced = replaceBytes(path, {all.substr(0, removed->begin), all.substr(removed->next)});
+        } else {
+            std::string rest;
+            rest.reserve(bytes.size() + bytes.size() / 8);
+            for (std::size_t at = 0; at < bytes.size();) {
+                const ByteLine l = lineAt(bytes, at);
+                if (l.begin != removed->begin) rest.append(all.substr(l.begin, l.end - l.begin)).append("\r\n");
+                at = l.next;
+            }
+            replaced = replaceBytes(path, {rest});
+        }
+        if (!replaced) return {LineRemoval::Outcome::Failed, lastError_};
+        return {LineRemoval::Outcome::Removed, {}};
     }
 
     // Open (creating the file when missing), Write, Flush.
@@ -145,6 +173,70 @@ public:
     void removeLeftovers(const std::string& path) override { DeleteFileW(temporaryOf(widen(path)).c_str()); }
 
 private:
+    // Open, Read: the file's bytes as they are.
+    TextFileContents readBytes(const std::string& path, std::string& bytes) {
+        removeLeftovers(path);
+        TextFileContents result;
+        HANDLE file = CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
+            DWORD error = GetLastError();
+            if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return result;  // Missing
+            result.outcome = ReadOutcome::Unreadable;
+            result.error = errorOf(error);
+            return result;
+        }
+        // As many bytes as the file holds now, then any it grew by meanwhile.
+        LARGE_INTEGER size{};
+        std::size_t done = 0;
+        if (GetFileSizeEx(file, &size) && size.QuadPart > 0 && size.QuadPart < (1LL << 30))
+            bytes.resize(static_cast<std::size_t>(size.QuadPart));
+        char buffer[65536];
+        for (;;) {
+            DWORD got = 0;
+            const bool inPlace = done < bytes.size();
+            char* into = inPlace ? &bytes[done] : buffer;
+            const DWORD room = inPlace ? static_cast<DWORD>(bytes.size() - done) : sizeof buffer;
+            if (!ReadFile(file, into, room, &got, nullptr)) {
+                result.outcome = ReadOutcome::Unreadable;
+                result.error = errorOf(GetLastError());
+                CloseHandle(file);
+                return result;
+            }
+            if (got == 0) break;
+            if (inPlace) done += got;
+            else bytes.append(buffer, got), done = bytes.size();
+        }
+        bytes.resize(done);
+        CloseHandle(file);
+        result.outcome = ReadOutcome::Read;
+        return result;
+    }
+
+    // The steps are those of the fake (FileStep): open a new temporary file
+    // in the file's folder, write, flush, replace the file with it in one
+    // step, and after a failed step delete the temporary file again.
+    bool replaceBytes(const std::string& path, std::initializer_list<std::string_view> pieces) {
+        const std::wstring target = widen(path);
+        // Open: the temporary file, new and empty (one a crash left is
+        // emptied); no one else may open it while it is written.
+        const std::wstring temporaryPath = temporaryOf(target);
+        const wchar_t* temporary = temporaryPath.c_str();
+        HANDLE file = CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return fail(GetLastError());
+        // Write, Flush.
+        bool written = true;
+        for (std::string_view piece : pieces) written = written && writeAll(file, piece);
+        written = written && FlushFileBuffers(file);
+        DWORD error = written ? ERROR_SUCCESS : GetLastError();
+        CloseHandle(file);
+        if (!written) return failAndDelete(error, temporary);
+        // Replace.
+        if (!MoveFileExW(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return failAndDelete(GetLastError(), temporary);
+        return true;
+    }
+
     bool fail(DWORD error) {
         lastError_ = errorOf(error);
         return false;

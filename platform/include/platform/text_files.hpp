@@ -31,6 +31,13 @@ enum class ReadOutcome { Read, Missing, Unreadable };
 enum class FileStep { Open, Read, Write, Flush, Replace, Delete };
 const char* fileStepName(FileStep step);
 
+// What removeLine did: Removed, NotStored (no such line: the file is left
+// alone) or Failed (the file is unchanged; error says why).
+struct LineRemoval {
+    enum class Outcome { Removed, NotStored, Failed } outcome = Outcome::NotStored;
+    FileError error;
+};
+
 struct TextFileContents {
     ReadOutcome outcome = ReadOutcome::Missing;
     std::vector<std::string> lines;  // Read only
@@ -50,6 +57,12 @@ public:
     virtual bool replaceLines(const std::string& path, const std::vector<std::string>& lines) = 0;
     // Adds these lines at the end of the file, creating it when missing.
     virtual bool appendLines(const std::string& path, const std::vector<std::string>& lines) = 0;
+    // Removes one line equal to `line`: the one at `position` (counted from
+    // 0) when it is that line, otherwise the first; every other line is
+    // written back as replaceLines writes it, in one step (the steps of a
+    // read, then of a replace). The Win32 service finds and removes the line
+    // without converting the rest of the file.
+    virtual LineRemoval removeLine(const std::string& path, const std::string& line, std::size_t position);
     virtual FileError lastError() const = 0;
     // Removes what a replace of this file that was cut short (the program
     // killed, the power gone) left beside it: its temporary file, never the

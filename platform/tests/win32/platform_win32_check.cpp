@@ -253,6 +253,45 @@ TEST(text_file_failures_keep_the_old_file_and_say_why) {
     CHECK(read.error.number != 0 && !read.error.text.empty());
 }
 
+// A line is removed from the file's bytes: the one at the position when it
+// is that line, else the first; the others stay, each ended by CR LF.
+TEST(removing_a_line_keeps_the_others_byte_for_byte) {
+    using Outcome = platform::LineRemoval::Outcome;
+    ScratchFolder folder;
+    auto files = platform::makeWin32TextFiles();
+    const std::string store = folder.file("network.txt");
+    CHECK(files->removeLine(store, "x", 0).outcome == Outcome::NotStored);
+    CHECK(folder.names().empty());
+
+    const std::string cafe = GetACP() == 1252 ? "caf\xE9" : "cafe";
+    const auto write = [&](const std::string& bytes) {
+        HANDLE h = CreateFileW(platform::widen(store).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD written = 0;
+        WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+        CloseHandle(h);
+    };
+    write("b\r\n" + cafe + "\nb\r\n\r\nc");
+    CHECK(files->removeLine(store, "b", 2).outcome == Outcome::Removed);  // the one at 2
+    CHECK_EQ(folder.bytes("network.txt"), "b\r\n" + cafe + "\r\n\r\nc\r\n");
+    CHECK(files->removeLine(store, "b", 1).outcome == Outcome::Removed);  // 1 is not "b": the first
+    CHECK_EQ(folder.bytes("network.txt"), cafe + "\r\n\r\nc\r\n");
+    CHECK(files->removeLine(store, GetACP() == 1252 ? "caf\xC3\xA9" : "cafe", 0).outcome == Outcome::Removed);
+    CHECK(files->removeLine(store, "", 0).outcome == Outcome::Removed);
+    CHECK_EQ(folder.bytes("network.txt"), "c\r\n");
+    CHECK(files->removeLine(store, "b", 0).outcome == Outcome::NotStored);
+
+    // A file another program holds open stays as it was, and the reason is given.
+    HANDLE held = CreateFileW(platform::widen(store).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+    REQUIRE(held != INVALID_HANDLE_VALUE);
+    const platform::LineRemoval refused = files->removeLine(store, "c", 0);
+    CloseHandle(held);
+    CHECK(refused.outcome == Outcome::Failed);
+    CHECK(refused.error.number != 0 && !refused.error.text.empty());
+    CHECK_EQ(folder.bytes("network.txt"), "c\r\n");
+    CHECK_EQ(folder.names().size(), 1u);
+}
+
 // What a replace cut short by a kill leaves (its temporary file, half
 // written) is never read as the file and goes at the next read or write.
 TEST(a_temporary_file_left_by_a_crash_is_never_read_and_goes) {
