@@ -58,7 +58,7 @@ protected:
             writeTexts();
             return 0;
         }
-        if (tips_ && message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
+        if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST && (tips_ || addTips())) {
             MSG relayed{hwnd_, message, wParam, lParam, 0, {}};
             SendMessageW(tips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
         }
@@ -80,7 +80,7 @@ private:
                                 [](const StatusPanel& panel) { return panel.style != PanelStyle::Text; });
         if (live) SetTimer(hwnd_, kRefreshTimer, kRefreshMilliseconds, nullptr);
         else KillTimer(hwnd_, kRefreshTimer);
-        addTips();
+        dropTips();  // made again when the mouse first comes over the bar
     }
 
     // Fixed panels get their width; panels of width 0 share what is left,
@@ -143,7 +143,8 @@ private:
         return info;
     }
 
-    void addTips() {
+    // Makes the tip window for the panels that have a tip; false when none has.
+    bool addTips() {
         dropTips();
         const auto& panels = bar_.panels();
         for (size_t i = 0; i < panels.size(); ++i) {
@@ -152,13 +153,14 @@ private:
                 tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parentHwnd(bar_), nullptr,
                                         GetModuleHandleW(nullptr), nullptr);
-                if (!tips_) return;
+                if (!tips_) return false;
             }
             std::wstring text = platform::widen(panels[i].toolTip);
             TOOLINFOW info = tool(i);
             info.lpszText = &text[0];
             SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
         }
+        return tips_ != nullptr;
     }
 
     void moveTips() {

@@ -164,31 +164,38 @@ void WindowPeerImpl::popupMenu(MenuItem& menu) {
 void WindowPeerImpl::setToolTip(HWND control, HWND inner, const std::string& text) {
     removeToolTip(control, inner);
     if (text.empty()) return;
-    if (!toolTips_) {
-        toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, GetModuleHandleW(nullptr),
-                                    nullptr);
-        SendMessageW(toolTips_, TTM_SETMAXTIPWIDTH, 0, 400);
-    }
-    std::wstring wide = platform::widen(text);
     for (HWND tool : {control, inner}) {
         if (!tool) continue;
-        TOOLINFOW info{};
-        info.cbSize = TTTOOLINFOW_V1_SIZE;
-        // No TTF_SUBCLASS: the control's peer relays its mouse messages. A
-        // subclass of the tip's own would look up its data (a window
-        // property, under Wine a round trip to the server) in every message
-        // the control gets, a long list's tens of thousands of items too.
-        info.uFlags = TTF_IDISHWND;
-        info.hwnd = hwnd_;
-        info.uId = reinterpret_cast<UINT_PTR>(tool);
-        info.lpszText = &wide[0];
-        SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+        std::wstring& tip = tips_[tool] = platform::widen(text);
+        if (toolTips_) addTool(tool, tip);
     }
 }
 
+void WindowPeerImpl::createToolTips() {
+    toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, GetModuleHandleW(nullptr),
+                                nullptr);
+    SendMessageW(toolTips_, TTM_SETMAXTIPWIDTH, 0, 400);
+    for (auto& [tool, tip] : tips_) addTool(tool, tip);
+}
+
+void WindowPeerImpl::addTool(HWND tool, std::wstring& text) {
+    TOOLINFOW info{};
+    info.cbSize = TTTOOLINFOW_V1_SIZE;
+    // No TTF_SUBCLASS: the control's peer relays its mouse messages. A
+    // subclass of the tip's own would look up its data (a window property,
+    // under Wine a round trip to the server) in every message the control
+    // gets, a long list's tens of thousands of items too.
+    info.uFlags = TTF_IDISHWND;
+    info.hwnd = hwnd_;
+    info.uId = reinterpret_cast<UINT_PTR>(tool);
+    info.lpszText = &text[0];
+    SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
 void WindowPeerImpl::relayToToolTip(HWND tool, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (!toolTips_) return;
+    if (!tips_.count(tool)) return;
+    if (!toolTips_) createToolTips();
     MSG relayed{};  // the tip control reads only the window, message and position
     relayed.hwnd = tool;
     relayed.message = message;
@@ -198,9 +205,8 @@ void WindowPeerImpl::relayToToolTip(HWND tool, UINT message, WPARAM wParam, LPAR
 }
 
 void WindowPeerImpl::removeToolTip(HWND control, HWND inner) {
-    if (!toolTips_) return;
     for (HWND tool : {control, inner}) {
-        if (!tool) continue;
+        if (!tool || !tips_.erase(tool) || !toolTips_) continue;
         TOOLINFOW info{};
         info.cbSize = TTTOOLINFOW_V1_SIZE;
         info.hwnd = hwnd_;

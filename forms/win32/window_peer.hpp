@@ -2,6 +2,7 @@
 // Internal to the Win32 backend: the real top-level window of a form.
 #include <windows.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,11 @@ private:
     static LRESULT orphanedProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     // Enables again the windows a modal run disabled, and ends that run.
     void endModal();
+    // Creates the tip window and gives it every tool (on the first mouse
+    // message for a control with a tip: a window that is never pointed at
+    // never pays for one).
+    void createToolTips();
+    void addTool(HWND tool, std::wstring& text);
     // Offers a message to the controls' peers that hook their window's messages.
     bool offerToControls(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
@@ -75,6 +81,7 @@ private:
     HWND mdiClient_ = nullptr;    // a frame's
     HWND frameClient_ = nullptr;  // a child's: its frame's client window
     HWND toolTips_ = nullptr;
+    std::map<HWND, std::wstring> tips_;  // each tool's text
     Brush background_;
     int dpi_ = 96;
     bool modal_ = false;
