@@ -1,5 +1,7 @@
 #include "platform/case_mapping.hpp"
 
+#include "platform/utf8.hpp"
+
 namespace platform {
 
 namespace {
@@ -13,24 +15,6 @@ char32_t upperOf(char32_t c) {
     if (c >= 0x430 && c <= 0x44F) return c - 0x20;              // Cyrillic
     if (c >= 0x450 && c <= 0x45F) return c - 0x50;              // Cyrillic with marks
     return c;
-}
-
-void append(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
 }
 
 }  // namespace
@@ -47,7 +31,7 @@ std::string SimpleCaseMapping::upper(const std::string& text) const {
         }
         char32_t c = length == 1 ? lead : lead & (0x7F >> length);
         for (size_t k = 1; k < length; ++k) c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        append(out, upperOf(c));
+        appendUtf8(out, upperOf(c));
         i += length;
     }
     return out;

@@ -1,5 +1,7 @@
 #include "platform/lan_manager.hpp"
 
+#include "platform/utf8.hpp"
+
 namespace platform {
 
 std::size_t utf16Length(const std::string& utf8) {
@@ -16,23 +18,7 @@ std::size_t utf16Length(const std::string& utf8) {
 std::string serverNameText(const char16_t* name, std::size_t limit) {
     std::string out;
     if (!name) return out;
-    auto put = [&out](char32_t c) {
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    };
+    auto put = [&out](char32_t c) { appendUtf8(out, c); };
     for (std::size_t i = 0; i < limit && name[i]; ++i) {
         const char16_t unit = name[i];
         if (unit >= 0xD800 && unit < 0xDC00 && i + 1 < limit && name[i + 1] >= 0xDC00 && name[i + 1] < 0xE000) {
