@@ -305,46 +305,39 @@ TEST(address_list_editor_saves_as_typed_and_main_window_reloads) {
   CHECK_EQ(sent[0], "net.exe send pc2 Hi");
 }
 
-TEST(address_list_editor_enter_cancels) {
+// A settings key the user may read but not change: the box gives the
+// system's reason and the value's place, the old list stays stored and the
+// editor stays open with what was typed. Enter then cancels.
+TEST(address_list_editor_keeps_the_list_on_a_refused_save_and_enter_cancels) {
   regDeleteApp(kApp);
   regWrite(kApp, L"Settings", L"AddressList", L"keep");
   Tarrow t;
   click(t[L"EditRecipients"]);
   HWND editor = waitForWindow(t.pid(), L"recipients");
   REQUIRE(editor != nullptr);
+  {
+    ReadOnlyRegistryKey locked(kApp, L"Settings");
+    retype(control(editor, L"AddressList"), L"pc1,pc2");
+    click(control(editor, L"Save"));
+    HWND shown = waitForMessageBox(t.pid());
+    REQUIRE(shown != nullptr);
+    const MessageBoxView box = readMessageBox(shown);
+    const std::wstring said = L"Error 5 : ", place = L"\r\nHKEY_CURRENT_USER\\Software\\Quillon\\Settings\\AddressList";
+    REQUIRE(box.text.size() > said.size() + place.size());  // the system's text for the error between
+    CHECK_EQ(box.text.substr(0, said.size()), said);
+    CHECK_EQ(box.text.substr(box.text.size() - place.size()), place);
+    CHECK_EQ(box.caption, L"Error");
+    REQUIRE(pressBoxButton(box.hwnd, IDOK));
+    CHECK(isVisible(editor));
+    CHECK_EQ(text(control(editor, L"AddressList")), L"pc1,pc2");
+    CHECK_EQ(regRead(kApp, L"Settings", L"AddressList"), std::optional<std::wstring>(L"keep"));
+  }
   retype(control(editor, L"AddressList"), L"changed\n");  // Enter: "Cancel" is the default button
   REQUIRE(t.waitForMain() != nullptr);
   CHECK(waitUntil([&] { return visibleWindow(t.pid(), L"recipients") == nullptr; }));
   CHECK_EQ(regRead(kApp, L"Settings", L"AddressList"), std::optional<std::wstring>(L"keep"));
   CHECK_EQ(comboItems(t[L"address"]), std::vector<std::wstring>{L"keep"});
   CHECK_EQ(text(t[L"statustext"]), L"");
-}
-
-// A settings key the user may read but not change: the box gives the
-// system's reason and the value's place, the old list stays stored and the
-// editor stays open with what was typed.
-TEST(address_list_editor_reports_a_read_only_store) {
-  regDeleteApp(kApp);
-  regWrite(kApp, L"Settings", L"AddressList", L"keep");
-  Tarrow t;
-  click(t[L"EditRecipients"]);
-  HWND editor = waitForWindow(t.pid(), L"recipients");
-  REQUIRE(editor != nullptr);
-  ReadOnlyRegistryKey locked(kApp, L"Settings");
-  retype(control(editor, L"AddressList"), L"pc1,pc2");
-  click(control(editor, L"Save"));
-  HWND shown = waitForMessageBox(t.pid());
-  REQUIRE(shown != nullptr);
-  const MessageBoxView box = readMessageBox(shown);
-  const std::wstring said = L"Error 5 : ", place = L"\r\nHKEY_CURRENT_USER\\Software\\Quillon\\Settings\\AddressList";
-  REQUIRE(box.text.size() > said.size() + place.size());  // the system's text for the error between
-  CHECK_EQ(box.text.substr(0, said.size()), said);
-  CHECK_EQ(box.text.substr(box.text.size() - place.size()), place);
-  CHECK_EQ(box.caption, L"Error");
-  REQUIRE(pressBoxButton(box.hwnd, IDOK));
-  CHECK(isVisible(editor));
-  CHECK_EQ(text(control(editor, L"AddressList")), L"pc1,pc2");
-  CHECK_EQ(regRead(kApp, L"Settings", L"AddressList"), std::optional<std::wstring>(L"keep"));
 }
 
 TEST(domain_list_editor_saves_and_main_window_reloads) {
