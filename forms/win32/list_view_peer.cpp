@@ -35,10 +35,6 @@ public:
         create(WC_LISTVIEWW, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | (list.tabStop() ? WS_TABSTOP : 0),
                WS_EX_CLIENTEDGE, "");
         SendMessageW(hwnd_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-        tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
-        if (tips_) SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, 400);
         appendColumns();
         for (int row = 0; row < list_.listCount(); ++row) insertRow(row);
         syncing_ = false;
@@ -198,8 +194,16 @@ private:
     // Before the tip control sees a mouse move onto another cell, its tool is
     // made again with that cell's tip (or the control's own), so that the tip
     // shows anew after the usual pause.
+    // The tip window is made at the first mouse message: a list never pointed
+    // at never pays for one.
     void relayToTip(UINT message, WPARAM wParam, LPARAM lParam) {
-        if (!tips_) return;
+        if (!tips_) {
+            tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                                    GetModuleHandleW(nullptr), nullptr);
+            if (!tips_) return;
+            SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, 400);
+        }
         if (message == WM_MOUSEMOVE) {
             LVHITTESTINFO hit{};
             hit.pt = POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
