@@ -196,10 +196,7 @@ TEST(a_save_and_a_delete_through_the_store_window) {
   pressKey(computers, VK_DELETE);
   CHECK(waitUntil([&] { return fileBytes(networkPath()) == "PC8\t\t\r\n"; }));
   CHECK_EQ(listItems(computers), (std::vector<std::wstring>{L"PC8\t\t"}));
-  WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW((programDir() + L"\\*.tmp").c_str(), &found);
-  CHECK(search == INVALID_HANDLE_VALUE);  // no temporary file left behind
-  if (search != INVALID_HANDLE_VALUE) FindClose(search);
+  CHECK(holdsNoTemporaryFile(programDir()));
 }
 
 // Real faults of the disk, on small file systems that run-fault-e2e.sh makes
@@ -208,23 +205,10 @@ TEST(a_save_and_a_delete_through_the_store_window) {
 // network.txt. Save Recipient must leave the store byte for byte and say
 // which file and why.
 TEST(a_save_on_a_full_disk_or_in_a_read_only_folder_keeps_the_store) {
-  const std::string full = check::option("full"), readOnly = check::option("read-only");
-  if (full.empty() && readOnly.empty()) {
-    check::note("skipped here: run-fault-e2e.sh runs it on file systems made for it");
-    return;
-  }
-  for (const std::string& folder : {full, readOnly}) {
-    if (folder.empty()) continue;
-    const std::wstring dir = fromArgument(folder);
+  for (const auto& [dir, kind] : faultFolders()) {
     const std::wstring store = dir + L"\\network.txt";
     const std::string before = fileBytes(store);
-    struct App : RunningProgram {
-      explicit App(const std::wstring& exe) { start(exe, L"MDIPingrel"); }
-      ~App() {
-        if (form && IsWindow(form)) closeWindow(form);
-        process.waitForExit(10000);
-      }
-    } app(dir + L"\\pingrel.exe");
+    ProgramInFolder app(dir + L"\\pingrel.exe", L"MDIPingrel");
     HWND main = nullptr;
     REQUIRE(waitUntil([&] { return (main = findControl(app.form, L"frmMain")) != nullptr && isVisible(main); }));
     sendBounded(control(main, L"txtRecipient"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"PC9"));
@@ -236,8 +220,8 @@ TEST(a_save_on_a_full_disk_or_in_a_read_only_folder_keeps_the_store) {
     HWND box = waitForMessageBox(app.pid());
     REQUIRE(box != nullptr);
     const MessageBoxView view = readMessageBox(box);
-    check::note(folder + " said: " + narrow(view.text));
-    keepScreenshot(app.form, folder == full ? L"pingrel-disk-full" : L"pingrel-read-only-folder");
+    check::note(kind + " said: " + narrow(view.text));
+    keepScreenshot(app.form, kind == "full" ? L"pingrel-disk-full" : L"pingrel-read-only-folder");
     CHECK_EQ(view.caption, L"Pingrel");
     const std::wstring head = L"Could not write network.txt.\r\n";
     CHECK_EQ(view.text.substr(0, head.size()), head);
@@ -245,10 +229,7 @@ TEST(a_save_on_a_full_disk_or_in_a_read_only_folder_keeps_the_store) {
     CHECK_EQ(view.icon, BoxIcon::Warning);
     CHECK(pressBoxButton(box, IDOK));
     CHECK_EQ(fileBytes(store), before);
-    WIN32_FIND_DATAW found;
-    HANDLE find = FindFirstFileW((dir + L"\\*.tmp").c_str(), &found);
-    CHECK(find == INVALID_HANDLE_VALUE);
-    if (find != INVALID_HANDLE_VALUE) FindClose(find);
+    CHECK(holdsNoTemporaryFile(dir));
   }
 }
 

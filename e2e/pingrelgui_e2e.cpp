@@ -132,23 +132,10 @@ TEST(sorted_book_survives_a_restart_and_a_send_reaches_net) {
 // program and a book. A change must leave the book byte for byte, say which
 // file and why, and show what the file holds.
 TEST(a_save_on_a_full_disk_or_in_a_read_only_folder_keeps_the_book) {
-  const std::string full = check::option("full"), readOnly = check::option("read-only");
-  if (full.empty() && readOnly.empty()) {
-    check::note("skipped here: run-fault-e2e.sh runs it on file systems made for it");
-    return;
-  }
-  for (const std::string& folder : {full, readOnly}) {
-    if (folder.empty()) continue;
-    const std::wstring dir = fromArgument(folder);
+  for (const auto& [dir, kind] : faultFolders()) {
     const std::wstring book = dir + L"\\AddressBook.txt";
     const std::string before = fileBytes(book);
-    struct App : RunningProgram {
-      explicit App(const std::wstring& exe) { start(exe, L"wMain"); }
-      ~App() {
-        if (form && IsWindow(form)) closeWindow(form);
-        process.waitForExit(10000);
-      }
-    } app(dir + L"\\pingrelgui.exe");
+    ProgramInFolder app(dir + L"\\pingrelgui.exe", L"wMain");
     HWND list = app[L"lvwAddressBook"];
     REQUIRE_EQ(listViewItemCount(list), 1);
 
@@ -162,8 +149,8 @@ TEST(a_save_on_a_full_disk_or_in_a_read_only_folder_keeps_the_book) {
     HWND box = waitForMessageBox(app.pid());
     REQUIRE(box != nullptr);
     const MessageBoxView view = readMessageBox(box);
-    check::note(folder + " said: " + narrow(view.text));
-    keepScreenshot(box, folder == full ? L"pingrelgui-disk-full" : L"pingrelgui-read-only-folder");
+    check::note(kind + " said: " + narrow(view.text));
+    keepScreenshot(box, kind == "full" ? L"pingrelgui-disk-full" : L"pingrelgui-read-only-folder");
     const std::wstring head = L"There was an error saving the address book: \r\n    ";
     CHECK_EQ(view.text.substr(0, head.size()), head);
     const std::wstring::size_type at = view.text.find(L"\r\n    " + book + L"\r\n");
@@ -174,11 +161,7 @@ TEST(a_save_on_a_full_disk_or_in_a_read_only_folder_keeps_the_book) {
     CHECK_EQ(listViewItemCount(list), 1);
     CHECK_EQ(listViewItemText(list, 0), L"old");
     CHECK_EQ(fileBytes(book), before);
-    // Nothing but the program, the book and what filled the disk is there.
-    WIN32_FIND_DATAW found;
-    HANDLE find = FindFirstFileW((dir + L"\\*.tmp").c_str(), &found);
-    CHECK(find == INVALID_HANDLE_VALUE);
-    if (find != INVALID_HANDLE_VALUE) FindClose(find);
+    CHECK(holdsNoTemporaryFile(dir));  // nothing but the program, the book and what filled the disk
   }
 }
 

@@ -5,6 +5,8 @@
 // and screenshots kept in the run's screenshot folder.
 #include <stdexcept>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "automation.hpp"
 #include "check.hpp"
@@ -41,6 +43,39 @@ struct RunningProgram {
     REQUIRE(form != nullptr);
   }
 };
+
+// A copy of a program started from a folder of its own (not the staged
+// one), closed at the end of the test.
+struct ProgramInFolder : RunningProgram {
+  ProgramInFolder(const std::wstring& exe, const wchar_t* formName) { start(exe, formName); }
+  ~ProgramInFolder() {
+    if (form && IsWindow(form)) closeWindow(form);
+    process.waitForExit(10000);
+  }
+};
+
+// The small file systems run-fault-e2e.sh makes for a run, each holding a
+// copy of the program and its store: (--full=, "full") with no room left
+// and (--read-only=, "read-only") mounted read-only. None when the driver
+// runs elsewhere (the test says it was skipped).
+inline std::vector<std::pair<std::wstring, std::string>> faultFolders() {
+  std::vector<std::pair<std::wstring, std::string>> folders;
+  for (const char* kind : {"full", "read-only"}) {
+    const std::string folder = check::option(kind);
+    if (!folder.empty()) folders.emplace_back(fromArgument(folder), kind);
+  }
+  if (folders.empty()) check::note("skipped here: run-fault-e2e.sh runs it on file systems made for it");
+  return folders;
+}
+
+// Whether a folder holds no temporary file (*.tmp) of a replace.
+inline bool holdsNoTemporaryFile(const std::wstring& dir) {
+  WIN32_FIND_DATAW found;
+  HANDLE find = FindFirstFileW((dir + L"\\*.tmp").c_str(), &found);
+  if (find == INVALID_HANDLE_VALUE) return true;
+  FindClose(find);
+  return false;
+}
 
 // <screenshots>\<name>.bmp; run-e2e.sh turns it into a PNG.
 inline std::wstring screenshotPath(const std::wstring& name) {
