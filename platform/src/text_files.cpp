@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 namespace platform {
 
@@ -29,6 +30,63 @@ std::string joinLines(const std::vector<std::string>& lines) {
     text.reserve(size);
     for (const auto& line : lines) text.append(line).append("\r\n");
     return text;
+}
+
+namespace {
+
+// Where a line of a file's bytes lies: from begin to end, its line break
+// (CR LF or a lone LF, none after the last line) up to next.
+struct ByteLine {
+    std::size_t begin, end, next;
+};
+
+// The line that starts at `begin` (as splitLines splits the text).
+ByteLine lineAt(const std::string& bytes, std::size_t begin) {
+    const void* found = std::memchr(bytes.data() + begin, '\n', bytes.size() - begin);
+    if (!found) return {begin, bytes.size(), bytes.size()};
+    const std::size_t lf = static_cast<std::size_t>(static_cast<const char*>(found) - bytes.data());
+    return {begin, lf > begin && bytes[lf - 1] == '\r' ? lf - 1 : lf, lf + 1};
+}
+
+bool endsAsWritten(const ByteLine& line) { return line.next - line.end == 2; }
+
+}  // namespace
+
+std::optional<LineInBytes> findLineToRemove(const std::string& bytes, const std::string& line,
+                                            std::size_t position) {
+    const auto equal = [&](const ByteLine& l) { return bytes.compare(l.begin, l.end - l.begin, line) == 0; };
+    std::optional<ByteLine> removed, first;
+    bool asWritten = true;  // every line so far ended by CR LF
+    std::size_t index = 0;
+    for (std::size_t at = 0; at < bytes.size(); ++index) {
+        const ByteLine l = lineAt(bytes, at);
+        asWritten = asWritten && endsAsWritten(l);
+        if (equal(l)) {
+            if (index == position) removed = l;
+            else if (!first) first = l;
+        }
+        if (removed || (first && index >= position)) break;
+        at = l.next;
+    }
+    if (!removed) removed = first;
+    if (!removed) return std::nullopt;
+    for (std::size_t at = removed->next; asWritten && at < bytes.size();) {
+        const ByteLine l = lineAt(bytes, at);
+        asWritten = endsAsWritten(l);
+        at = l.next;
+    }
+    return LineInBytes{removed->begin, removed->next, asWritten};
+}
+
+std::string withoutLine(const std::string& bytes, const LineInBytes& removed) {
+    std::string rest;
+    rest.reserve(bytes.size() + bytes.size() / 8);
+    for (std::size_t at = 0; at < bytes.size();) {
+        const ByteLine l = lineAt(bytes, at);
+        if (l.begin != removed.begin) rest.append(bytes, l.begin, l.end - l.begin).append("\r\n");
+        at = l.next;
+    }
+    return rest;
 }
 
 LineRemoval TextFiles::removeLine(const std::string& path, const std::string& line, std::size_t position) {

@@ -1,7 +1,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstring>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -68,20 +67,6 @@ bool writeAll(HANDLE file, std::string_view bytes) {
     return true;
 }
 
-// Where a line of a file's bytes lies: from begin to end, its line break
-// (CR LF or a lone LF, none after the last line) up to next.
-struct ByteLine {
-    std::size_t begin, end, next;
-};
-
-// The line that starts at `begin` (as splitLines splits the text).
-ByteLine lineAt(const std::string& bytes, std::size_t begin) {
-    const void* found = std::memchr(bytes.data() + begin, '\n', bytes.size() - begin);
-    if (!found) return {begin, bytes.size(), bytes.size()};
-    const std::size_t lf = static_cast<std::size_t>(static_cast<const char*>(found) - bytes.data());
-    return {begin, lf > begin && bytes[lf - 1] == '\r' ? lf - 1 : lf, lf + 1};
-}
-
 class Win32TextFiles : public TextFiles {
 public:
     // Open, Read. A temporary file an interrupted replace left goes first:
@@ -114,41 +99,12 @@ public:
         TextFileContents read = readBytes(path, bytes);
         if (read.outcome == ReadOutcome::Unreadable) return {LineRemoval::Outcome::Failed, read.error};
         if (read.outcome == ReadOutcome::Missing) return {};
-        const auto equal = [&](const ByteLine& l) { return bytes.compare(l.begin, l.end - l.begin, wanted) == 0; };
-        std::optional<ByteLine> removed, first;
-        bool crlfOnly = true;  // every line so far ended by CR LF
-        std::size_t index = 0;
-        for (std::size_t at = 0; at < bytes.size(); ++index) {
-            const ByteLine l = lineAt(bytes, at);
-            crlfOnly = crlfOnly && l.next - l.end == 2;
-            if (equal(l)) {
-                if (index == position) removed = l;
-                else if (!first) first = l;
-            }
-            if (removed || (first && index >= position)) break;
-            at = l.next;
-        }
-        if (!removed) removed = first;
+        const std::optional<LineInBytes> removed = findLineToRemove(bytes, wanted, position);
         if (!removed) return TextFiles::removeLine(path, line, position);
-        for (std::size_t at = removed->next; crlfOnly && at < bytes.size();) {
-            const ByteLine l = lineAt(bytes, at);
-            crlfOnly = l.next - l.end == 2;
-            at = l.next;
-        }
         const std::string_view all(bytes);
-        bool replaced;
-        if (crlfOnly) {
-            replaced = replaceBytes(path, {all.substr(0, removed->begin), all.substr(removed->next)});
-        } else {
-            std::string rest;
-            rest.reserve(bytes.size() + bytes.size() / 8);
-            for (std::size_t at = 0; at < bytes.size();) {
-                const ByteLine l = lineAt(bytes, at);
-                if (l.begin != removed->begin) rest.append(all.substr(l.begin, l.end - l.begin)).append("\r\n");
-                at = l.next;
-            }
-            replaced = replaceBytes(path, {rest});
-        }
+        const bool replaced = removed->lineBreaksAsWritten
+                                  ? replaceBytes(path, {all.substr(0, removed->begin), all.substr(removed->next)})
+                                  : replaceBytes(path, {withoutLine(bytes, *removed)});
         if (!replaced) return {LineRemoval::Outcome::Failed, lastError_};
         return {LineRemoval::Outcome::Removed, {}};
     }

@@ -77,6 +77,22 @@ std::vector<std::string> splitLines(const std::string& text);
 // Each line followed by CR LF; no lines give the empty text.
 std::string joinLines(const std::vector<std::string>& lines);
 
+// A line of a file's bytes that removeLine takes out, found without
+// converting or copying the file: from `begin` to `next` (its line break
+// included). `lineBreaksAsWritten` tells that every line of the file ends in
+// CR LF, as replaceLines writes them: then the bytes before `begin` and from
+// `next` on are the whole new file.
+struct LineInBytes {
+    std::size_t begin = 0, next = 0;
+    bool lineBreaksAsWritten = false;
+};
+// The line at `position` when its bytes are `line`, otherwise the first
+// such line (lines as splitLines finds them); nothing when none is.
+std::optional<LineInBytes> findLineToRemove(const std::string& bytes, const std::string& line,
+                                            std::size_t position);
+// The file's other lines, each ended by CR LF.
+std::string withoutLine(const std::string& bytes, const LineInBytes& removed);
+
 // Files in memory for tests, keyed by the exact path; each holds its text
 // as the file would read back (UTF-8, CR LF). A replace goes through a
 // temporary file in the same folder, as on disk, and any step of any
