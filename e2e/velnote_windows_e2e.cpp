@@ -115,6 +115,26 @@ TEST(machine_name_editor_adds_deletes_and_refills_the_main_list) {
   CHECK_EQ(stored(L"Machine Names", L"Machine2"), std::optional<std::wstring>(L"LAB-2"));
   CHECK_EQ(stored(L"Machine Names", L"machines"), std::optional<std::wstring>(L"1"));
 
+  // A settings key the user may read but not change: the add is refused
+  // with the system's reason, the store and the list stay as they were and
+  // the typed name stays for another try.
+  {
+    ReadOnlyRegistryKey locked(kApp, L"Machine Names");
+    addEntry(editor, L"txtmachinename", L"LAB-3");
+    box = expectBox(v.pid());
+    const std::wstring said = L"The entry could not be saved.\r\n\r\n"
+                              L"HKEY_CURRENT_USER\\Software\\Velnote\\Machine Names\r\nError 5: ";
+    CHECK_EQ(box.text.substr(0, said.size()), said);
+    CHECK(box.text.size() > said.size());  // the system's text for the error follows
+    CHECK_EQ(box.caption, L"Velnote");
+    CHECK_EQ(box.icon, BoxIcon::Error);
+    REQUIRE(pressBoxButton(box.hwnd, IDOK));
+    CHECK_EQ(listItems(list), (Texts{L"LAB-2"}));
+    CHECK_EQ(text(control(editor, L"txtmachinename")), L"LAB-3");
+    CHECK_EQ(sorted(regValueNames(kApp, L"Machine Names")), (Texts{L"Machine2", L"machines"}));
+    CHECK_EQ(stored(L"Machine Names", L"machines"), std::optional<std::wstring>(L"1"));
+  }
+
   // "<< Close Window>>": the editor hides, the main window's machine list
   // holds the stored names and the marker, selected; the messages stay.
   const Texts messagesBefore = comboItems(v[L"combo2"]);
@@ -336,29 +356,3 @@ TEST(help_page_from_menu_and_f1) {
   CHECK_EQ(pages, 1);
 }
 
-// A settings key the user may read but not change: the add is refused with
-// the system's reason, the store and the editor's list stay as they were and
-// the typed name stays for another try.
-TEST(machine_name_editor_reports_a_read_only_store) {
-  freshStore();
-  regWrite(kApp, L"Machine Names", L"Machine1", L"PC9");
-  regWrite(kApp, L"Machine Names", L"machines", L"1");
-  Velnote v;
-  HWND editor = openMachineEditor(v);
-  REQUIRE(editor != nullptr);
-  ReadOnlyRegistryKey locked(kApp, L"Machine Names");
-  addEntry(editor, L"txtmachinename", L"LAB-2");
-  const MessageBoxView box = expectBox(v.pid());
-  const std::wstring said = L"The entry could not be saved.\r\n\r\n"
-                            L"HKEY_CURRENT_USER\\Software\\Velnote\\Machine Names\r\nError 5: ";
-  CHECK_EQ(box.text.substr(0, said.size()), said);
-  CHECK(box.text.size() > said.size());  // the system's text for the error follows
-  CHECK_EQ(box.caption, L"Velnote");
-  CHECK_EQ(box.icon, BoxIcon::Error);
-  REQUIRE(pressBoxButton(box.hwnd, IDOK));
-  CHECK_EQ(listItems(control(editor, L"lstmname")), (Texts{L"PC9"}));
-  CHECK_EQ(text(control(editor, L"txtmachinename")), L"LAB-2");
-  CHECK_EQ(sorted(regValueNames(kApp, L"Machine Names")), (Texts{L"Machine1", L"machines"}));
-  CHECK_EQ(stored(L"Machine Names", L"Machine1"), std::optional<std::wstring>(L"PC9"));
-  CHECK_EQ(stored(L"Machine Names", L"machines"), std::optional<std::wstring>(L"1"));
-}
