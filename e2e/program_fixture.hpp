@@ -86,6 +86,7 @@ inline std::wstring screenshotPath(const std::wstring& name) {
 // Photographs a window as <name>.bmp and names it in the test output.
 inline bool keepScreenshot(HWND hwnd, const std::wstring& name) {
   const bool saved = saveScreenshot(hwnd, screenshotPath(name));
+  CHECK(saved);
   if (saved) check::note("saved " + narrow(name) + ".bmp");
   return saved;
 }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A throwaway Wine environment for the end-to-end tests and scripts/run:
 # a virtual display of its own (Xvfb), a fresh 64-bit Wine prefix copied from
-# a template (which runs 32-bit and 64-bit programs where the machine can run
-# 32-bit ones, else 64-bit ones only: scripts/wine-mode.sh), a persistent
+# a template (which has the fonts a user's Wine has, and runs 32-bit and
+# 64-bit programs where the machine can run 32-bit ones, else 64-bit ones
+# only: scripts/wine-mode.sh), a persistent
 # wineserver and Wine's services started with their output detached. Everything it
 # starts it stops again, by PID or by `wineserver -k` on its own prefix.
 #
@@ -75,7 +76,7 @@ e2e_stop_wine() {
 # another Wine version. Needs DISPLAY. Parallel callers take turns (flock).
 e2e_ensure_template() {
   local want stamp="$E2E_WINE_TEMPLATE/.e2e-template" start
-  want="$(wine --version 2>/dev/null) Managed=N wine32=$SUITE_WINE32"
+  want="$(wine --version 2>/dev/null) Managed=N wine32=$SUITE_WINE32 fonts"
   mkdir -p "$(dirname "$E2E_WINE_TEMPLATE")"
   (
     flock -w 300 9 || { e2e_log "timed out waiting for another template build"; exit 1; }
@@ -95,6 +96,7 @@ e2e_ensure_template() {
       timeout 30 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
         </dev/null >>"$tmp/wineboot.log" 2>&1
     local rc=$?
+    [ $rc -ne 0 ] || suite_wine_fonts
     # The registry reaches the prefix's files when the wineserver exits.
     timeout 60 wineserver -w </dev/null >/dev/null 2>&1 || { timeout 20 wineserver -k; rc=1; }
     if [ $rc -ne 0 ]; then

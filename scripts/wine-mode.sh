@@ -49,7 +49,7 @@ suite_wine_setup() {
       fi
     fi
   fi
-  : "${SUITE_WINE32_WHY:=SUITE_WINE32=0 was set}"
+  [ "$SUITE_WINE32" = 1 ] || : "${SUITE_WINE32_WHY:=SUITE_WINE32=0 was set}"
   export SUITE_WINE32 SUITE_WINE32_WHY
   if [ "$SUITE_WINE32" = 0 ]; then
     export WINELOADER=/usr/lib/wine/wine64
@@ -64,4 +64,18 @@ suite_wine_setup() {
 # one (what users get) where it runs, else the 64-bit one.
 suite_wine_preset() {
   if [ "${SUITE_WINE32:-1}" = 1 ]; then echo win32; else echo win64; fi
+}
+
+# Gives the prefix in $WINEPREFIX (default ~/.wine) the fonts a user's Wine
+# has: those of Debian's fonts-wine, Marlett among them, which draws caption
+# buttons and scroll arrows. Wine's 64-bit-only loader does not find its own
+# copies, so a prefix it makes would show the buttons as "0 1 r". Copies only
+# what the prefix lacks; call it after the prefix exists.
+suite_wine_fonts() {
+  local fonts=${WINEPREFIX:-$HOME/.wine}/drive_c/windows/Fonts font
+  [ -d "$fonts" ] || return 0
+  for font in /usr/share/wine/fonts/*; do
+    [ -f "$font" ] && [ ! -e "$fonts/${font##*/}" ] && cp "$font" "$fonts/"
+  done
+  return 0
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -169,7 +170,28 @@ BoxIcon iconShown(HWND iconStatic) {
   return best;
 }
 
+bool captionFontInstalled() {
+  LOGFONTW wanted{};
+  wanted.lfCharSet = DEFAULT_CHARSET;
+  lstrcpynW(wanted.lfFaceName, L"Marlett", LF_FACESIZE);
+  HDC screen = GetDC(nullptr);
+  bool found = false;
+  EnumFontFamiliesExW(
+      screen, &wanted,
+      [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) -> int {
+        *reinterpret_cast<bool*>(found) = true;
+        return 0;
+      },
+      reinterpret_cast<LPARAM>(&found), 0);
+  ReleaseDC(nullptr, screen);
+  return found;
+}
+
 bool saveScreenshot(HWND hwnd, const std::wstring& bmpPath) {
+  if (!captionFontInstalled()) {
+    std::fprintf(stderr, "no Marlett font in this Wine prefix: caption buttons would show as letters\n");
+    return false;
+  }
   RECT window, r;
   if (!GetWindowRect(hwnd, &window)) return false;
   // Only the part on the screen: a maximised window reaches past its edges
