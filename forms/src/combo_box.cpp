@@ -13,7 +13,6 @@ ComboBox::ComboBox(Window& window, std::string name)
 void ComboBox::reset() {
     Control::reset();
     list_ = ItemList{};
-    sorted_ = false;
     style_ = ComboStyle::DropDownList;
     editText_.clear();
 }
@@ -39,10 +38,7 @@ void ComboBox::userEdited(const std::string& text) {
     if (onChange) onChange(ChangeEvent{Origin::User});
 }
 
-// A sorted list places a new item by case-insensitive comparison, as the system does.
 void ComboBox::addItem(const std::string& text, int index) {
-    if (sorted_ && index < 0)
-        index = static_cast<int>(std::upper_bound(items().begin(), items().end(), text, lessIgnoringCase) - items().begin());
     index = list_.insert(text, index);
     if (auto* peer = itemsPeer()) peer->itemInserted(index);
 }

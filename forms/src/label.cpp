@@ -13,7 +13,6 @@ void Label::reset() {
     setForeColor(colors::WindowText);
     caption_.clear();
     alignment_ = Alignment::Left;
-    transparent_ = false;
 }
 
 void Label::setCaption(const std::string& caption) {
@@ -26,12 +25,6 @@ void Label::setAlignment(Alignment alignment) {
     if (alignment == alignment_) return;
     alignment_ = alignment;
     update(Aspect::Alignment);
-}
-
-void Label::setTransparent(bool on) {
-    if (on == transparent_) return;
-    transparent_ = on;
-    update(Aspect::Transparent);
 }
 
 std::unique_ptr<ControlPeer> Label::createPeer() { return makePeer(*this); }

@@ -19,7 +19,6 @@ public:
                                   (GetWindowLongPtrW(hwnd_, GWL_STYLE) & ~(SS_LEFT | SS_CENTER | SS_RIGHT)) |
                                       alignmentStyle());
                 break;
-            case Label::Aspect::Transparent: break;
         }
         InvalidateRect(hwnd_, nullptr, TRUE);
     }
@@ -29,13 +28,6 @@ public:
         else if (code == STN_DBLCLK) label_.userDoubleClick();
         else return false;
         return true;
-    }
-
-    HBRUSH onCtlColor(HDC hdc) override {
-        if (!label_.transparent()) return ControlPeerBase::onCtlColor(hdc);
-        SetBkMode(hdc, TRANSPARENT);
-        SetTextColor(hdc, toColorRef(label_.foreColor()));
-        return background_.get(label_.window().backColor());
     }
 
 private:

@@ -42,7 +42,6 @@ ServerList ScriptedLanManager::enumerateServers(std::uint32_t typeMask, const st
 }
 
 ComputerName ScriptedLanManager::localComputerName() {
-    ++nameLookups_;
     return computerName;
 }
 

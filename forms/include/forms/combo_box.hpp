@@ -53,9 +53,6 @@ public:
     int listIndex() const { return list_.selected(); }
     void setListIndex(int index);
 
-    bool sorted() const { return sorted_; }
-    void setSorted(bool on) { sorted_ = on; }
-
     std::function<void(const ChangeEvent&)> onSelect;
     std::function<void(const ChangeEvent&)> onChange;
 
@@ -75,7 +72,6 @@ private:
     void raiseSelect(Origin origin);
 
     ItemList list_;
-    bool sorted_ = false;
     ComboStyle style_ = ComboStyle::DropDownList;
     std::string editText_;
 };

@@ -13,7 +13,7 @@ public:
     Label(Window& window, std::string name);
 
     // What the backend mirrors of a label besides the common properties.
-    enum class Aspect { Caption, Alignment, Transparent };
+    enum class Aspect { Caption, Alignment };
     class Peer : public virtual ControlPeer {
     public:
         virtual void update(Aspect what) = 0;
@@ -24,9 +24,6 @@ public:
     void setCaption(const std::string& caption);
     Alignment alignment() const { return alignment_; }
     void setAlignment(Alignment alignment);
-    // A transparent label shows the window's background through it.
-    bool transparent() const { return transparent_; }
-    void setTransparent(bool on);
 
     bool focusable() const override { return false; }
     void reset() override;
@@ -39,7 +36,6 @@ private:
 
     std::string caption_;
     Alignment alignment_ = Alignment::Left;
-    bool transparent_ = false;
 };
 
 // Made by the backend linked into the program.

@@ -73,7 +73,6 @@ public:
 
     const std::vector<Enumeration>& enumerations() const { return enumerations_; }
     const std::vector<Sent>& sends() const { return sends_; }
-    int nameLookups() const { return nameLookups_; }
 
     ServerList enumerateServers(std::uint32_t typeMask, const std::optional<std::string>& domain) override;
     ComputerName localComputerName() override;
@@ -83,7 +82,6 @@ public:
 private:
     std::vector<Enumeration> enumerations_;
     std::vector<Sent> sends_;
-    int nameLookups_ = 0;
 };
 
 }  // namespace platform
