@@ -47,8 +47,8 @@ bool fits(Context& context, const std::string& commandLine) {
     if (messenger::fitsCommandLine(commandLine)) return true;
     const std::size_t over = messenger::utf16Length(commandLine) - messenger::kMaxCommandLine;
     formError(context, "The message is too long: a command line holds at most " +
-                           std::to_string(messenger::kMaxCommandLine) + " characters. Please shorten it by " +
-                           std::to_string(over) + (over == 1 ? " character." : " characters."));
+                           std::to_string(messenger::kMaxCommandLine) + " characters. " +
+                           messenger::shortenRequest(over));
     return false;
 }
 
