@@ -77,8 +77,8 @@ MainWindow::MainWindow(Context& context, Program& program)
 
     lastMessageButton.onClick = [this] { lastMessage(); };
     sendButton.onClick = [this] { sendMessage(); };
-    editRecipientsButton.onClick = [this] { editRecipients(); };
-    editDomainsButton.onClick = [this] { editDomains(); };
+    editRecipientsButton.onClick = [this] { editList(program_.addressEditor); };
+    editDomainsButton.onClick = [this] { editList(program_.domainEditor); };
     editPresetsButton.onClick = [this] { editPresets(); };
     aboutButton.onClick = [this] { about(); };
 }
@@ -279,16 +279,10 @@ void MainWindow::sendToAllUsers() {
 // The list editors replace this window while they are open: it loads afresh
 // when they close, so that its lists show what was saved. The editor is loaded
 // before this window goes, so that the program never stands without a window.
-void MainWindow::editRecipients() {
-    program_.addressEditor.load();
+void MainWindow::editList(ListEditor& editor) {
+    editor.load();
     unload();
-    program_.addressEditor.show();
-}
-
-void MainWindow::editDomains() {
-    program_.domainEditor.load();
-    unload();
-    program_.domainEditor.show();
+    editor.show();
 }
 
 // The preset editor hides this window itself, which keeps its contents.

@@ -15,6 +15,7 @@
 
 namespace tarrow {
 
+class ListEditor;
 struct Program;
 
 class MainWindow : public forms::Window {
@@ -62,8 +63,7 @@ private:
     void sendToRecipient();
     void sendToDomain();
     void sendToAllUsers();
-    void editRecipients();
-    void editDomains();
+    void editList(ListEditor& editor);
     void editPresets();
     void about();
 
