@@ -47,6 +47,10 @@ std::size_t utf16Length(const std::string& utf8) {
 
 bool fitsCommandLine(const std::string& commandLine) { return utf16Length(commandLine) <= kMaxCommandLine; }
 
+std::string shortenRequest(std::size_t over) {
+    return "Please shorten it by " + std::to_string(over) + (over == 1 ? " character." : " characters.");
+}
+
 StartResult tooLong() {
     StartResult result;
     result.errorNumber = 206;  // ERROR_FILENAME_EXCED_RANGE

@@ -81,6 +81,11 @@ TEST(CommandLines, LongAndNonAsciiMessagesAndTheCommandLineLimit) {
     EXPECT_EQ(206u, refused.errorNumber);
 }
 
+TEST(CommandLines, ARefusalForLengthAsksForTheCharactersOverTheLimit) {
+    EXPECT_EQ("Please shorten it by 1 character.", shortenRequest(1));
+    EXPECT_EQ("Please shorten it by 2 characters.", shortenRequest(2));
+}
+
 TEST(CommandLines, PingrelGuiQuotesTheNameOnly) {
     const ShellExecuteRequest request = pingrelGuiRequest("Front Desk", "Visitor waiting");
     EXPECT_EQ(request.verb, "open");

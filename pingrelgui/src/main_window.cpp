@@ -271,8 +271,7 @@ void MainWindow::sendMessage() {
         context_.app.messageBox("The message is too long to send: the shell takes at most " +
                                     std::to_string(messenger::kMaxShellParameters) +
                                     " characters for the name and the message together." + kCrLf + kCrLf +
-                                    "Please shorten it by " + std::to_string(over) +
-                                    (over == 1 ? " character." : " characters."),
+                                    messenger::shortenRequest(over),
                                 forms::MessageButtons::Ok, forms::MessageIcon::Exclamation);
         return;
     }

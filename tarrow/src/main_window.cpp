@@ -1,14 +1,63 @@
 #include "main_window.hpp"
 
-#include "send_dispatcher.hpp"
+#include "messenger/command_lines.hpp"
 #include "program.hpp"
 #include "store.hpp"
 
 namespace tarrow {
 
+using forms::MessageButtons;
+using forms::MessageIcon;
+using forms::MessageResult;
+
 namespace {
+
 constexpr const char* kSendMessage = "Send Message";
+constexpr const char* kFormErrorTitle = "Error on form";
+constexpr const char* kConfirmTitle = "Comfirm Message send";
+
+// What stopped a send: the system's error number and its text.
+struct Failure {
+    unsigned long number;
+    std::string description;
+};
+
+// A failure ends the send with one box bearing the program's title; the
+// status label keeps its text.
+void report(Context& context, const Failure& failure) {
+    context.app.messageBox("Error " + std::to_string(failure.number) + ", " + failure.description,
+                           MessageButtons::Ok, MessageIcon::None);
 }
+
+// Starts a command minimised with the focus; false (after the error box) when it could not be started.
+bool start(Context& context, const std::string& commandLine) {
+    messenger::StartResult started = context.runner.run(commandLine, messenger::WindowStyle::MinimizedWithFocus);
+    if (started.started) return true;
+    report(context, {started.errorNumber, started.errorText});
+    return false;
+}
+
+void formError(Context& context, const std::string& text) {
+    context.app.messageBox(text, kFormErrorTitle, MessageButtons::Ok, MessageIcon::Exclamation);
+}
+
+// A command the system would refuse for its length is refused here, before
+// anything is asked, stored or started; the message stays in its box.
+bool fits(Context& context, const std::string& commandLine) {
+    if (messenger::fitsCommandLine(commandLine)) return true;
+    const std::size_t over = messenger::utf16Length(commandLine) - messenger::kMaxCommandLine;
+    formError(context, "The message is too long: a command line holds at most " +
+                           std::to_string(messenger::kMaxCommandLine) + " characters. " +
+                           messenger::shortenRequest(over));
+    return false;
+}
+
+bool confirmed(Context& context, const std::string& warning) {
+    return context.app.messageBox(warning, kConfirmTitle, MessageButtons::OkCancel, MessageIcon::Exclamation) ==
+           MessageResult::Ok;
+}
+
+}  // namespace
 
 MainWindow::MainWindow(Context& context, Program& program)
     : Window(context.app, "justsend"), context_(context), program_(program) {
@@ -28,8 +77,8 @@ MainWindow::MainWindow(Context& context, Program& program)
 
     lastMessageButton.onClick = [this] { lastMessage(); };
     sendButton.onClick = [this] { sendMessage(); };
-    editRecipientsButton.onClick = [this] { editRecipients(); };
-    editDomainsButton.onClick = [this] { editDomains(); };
+    editRecipientsButton.onClick = [this] { editList(program_.addressEditor); };
+    editDomainsButton.onClick = [this] { editList(program_.domainEditor); };
     editPresetsButton.onClick = [this] { editPresets(); };
     aboutButton.onClick = [this] { about(); };
 }
@@ -151,25 +200,89 @@ void MainWindow::lastMessage() {
     recipient.setText(readSetting(context_.settings, kHistory, kLastRecipient));
 }
 
+// "Send Message" sends in one of three ways; with both switches ticked the domain wins.
 void MainWindow::sendMessage() {
-    if (domainCheck.checked()) SendDispatcher::sendToDomain(context_, *this);
-    else if (allUsersCheck.checked()) SendDispatcher::sendToAllUsers(context_, *this);
-    else SendDispatcher::sendToRecipient(context_, *this);
+    if (domainCheck.checked()) sendToDomain();
+    else if (allUsersCheck.checked()) sendToAllUsers();
+    else sendToRecipient();
+}
+
+void MainWindow::sendToRecipient() {
+    const std::string name = recipient.text();
+    const std::string text = message.text();
+    // Blanks only name nobody: net send would take the message's first word
+    // as the recipient. No name holds a double quote, and net send could not take one.
+    switch (messenger::recipientProblem(name)) {
+        case messenger::RecipientProblem::Missing:
+            formError(context_, "Please Enter to whom the message is to be sent");
+            return;
+        case messenger::RecipientProblem::HoldsQuote:
+            formError(context_, "The recipient may not contain a double quote (\")");
+            return;
+        case messenger::RecipientProblem::None: break;
+    }
+    if (text.empty()) {
+        formError(context_, "The message is blank");
+        return;
+    }
+    const std::string command = messenger::tarrowRecipientCommand(name, text);
+    if (!fits(context_, command)) return;
+    // The history is written before the start, so it stays even when the start
+    // fails. Message and recipient go together or not at all: "Last Message"
+    // must never bring back a message with another recipient.
+    if (std::optional<Refusal> refused =
+            writeSettings(context_.settings, kHistory, {{kLastMessage, text}, {kLastRecipient, name}})) {
+        report(context_,
+               {refused->error.number, refused->error.text + "\r\n" + settingPlace(kHistory, refused->key)});
+        return;
+    }
+    if (!start(context_, command)) return;
+    const platform::DateTime now = context_.clock.now();
+    statusText.setCaption("Message sent to " + name + " at:" + context_.clock.shortDate(now) + ", " +
+                          context_.clock.longTime(now));
+}
+
+void MainWindow::sendToDomain() {
+    // The domain as it goes into the command: blanks around it would end the
+    // switch early, so they go; the user confirms that same name.
+    const std::string name = trimBlanks(domain.text());
+    const std::string text = message.text();
+    if (name.find('"') != std::string::npos) {
+        formError(context_, "The domain may not contain a double quote (\")");
+        return;
+    }
+    const std::string command = messenger::tarrowDomainCommand(name, text);
+    if (!fits(context_, command)) return;
+    if (!confirmed(context_, "Warning! This message will be sent to the entire " + name +
+                                 " domain and should be used by administrators only.  Are you sure?")) {
+        statusText.setCaption("Domain Message Cancelled");
+        return;
+    }
+    if (!start(context_, command)) return;
+    const std::string time = context_.clock.longTime(context_.clock.now());
+    statusText.setCaption(name.empty() ? "Message sent to this domain at: " + time
+                                       : "Message sent to " + name + " at: " + time);
+}
+
+void MainWindow::sendToAllUsers() {
+    const std::string command = messenger::tarrowUsersCommand(message.text());
+    if (!fits(context_, command)) return;
+    if (!confirmed(context_, "Warning! This message will be sent to all connected users and should be used by "
+                             "administrators only.  Are you sure?")) {
+        statusText.setCaption("Users Message Cancelled");
+        return;
+    }
+    if (!start(context_, command)) return;
+    statusText.setCaption("Message sent to all users connected to this server");
 }
 
 // The list editors replace this window while they are open: it loads afresh
 // when they close, so that its lists show what was saved. The editor is loaded
 // before this window goes, so that the program never stands without a window.
-void MainWindow::editRecipients() {
-    program_.addressEditor.load();
+void MainWindow::editList(ListEditor& editor) {
+    editor.load();
     unload();
-    program_.addressEditor.show();
-}
-
-void MainWindow::editDomains() {
-    program_.domainEditor.load();
-    unload();
-    program_.domainEditor.show();
+    editor.show();
 }
 
 // The preset editor hides this window itself, which keeps its contents.

@@ -1,7 +1,10 @@
 #pragma once
 // Tarrow's main window: pick or type a recipient, or tick "/DOMAIN" or
-// "/USERS", write or fetch a message, and "Send Message". It also opens the
-// three list editors and the About window and recalls the last message sent.
+// "/USERS", write or fetch a message, and "Send Message". Each of the three
+// ways of sending starts one "net.exe send" command, minimised, without
+// waiting, and writes the outcome into the status label; the broadcasts ask
+// first. The window also opens the three list editors and the About window
+// and recalls the last message sent.
 #include "context.hpp"
 #include "forms/button.hpp"
 #include "forms/check_box.hpp"
@@ -12,6 +15,7 @@
 
 namespace tarrow {
 
+class ListEditor;
 struct Program;
 
 class MainWindow : public forms::Window {
@@ -56,8 +60,10 @@ private:
     void fetchPreset(int number);
     void lastMessage();
     void sendMessage();
-    void editRecipients();
-    void editDomains();
+    void sendToRecipient();
+    void sendToDomain();
+    void sendToAllUsers();
+    void editList(ListEditor& editor);
     void editPresets();
     void about();
 

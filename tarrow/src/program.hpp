@@ -2,19 +2,18 @@
 // Tarrow's windows, made together so that each can open the others. The main
 // window `MainWindow` is the first one shown.
 #include "context.hpp"
-#include "domain_editor.hpp"
 #include "about_window.hpp"
+#include "list_editor.hpp"
 #include "main_window.hpp"
 #include "preset_editor.hpp"
-#include "address_editor.hpp"
 
 namespace tarrow {
 
 struct Program {
     explicit Program(Context& context)
         : mainWindow(context, *this),
-          addressEditor(context, *this),
-          domainEditor(context, *this),
+          addressEditor(context, *this, kAddressListEditor),
+          domainEditor(context, *this, kDomainListEditor),
           presetEditor(context, *this),
           aboutWindow(context) {}
     Program(const Program&) = delete;
@@ -24,8 +23,8 @@ struct Program {
     void start() { mainWindow.show(); }
 
     MainWindow mainWindow;
-    AddressEditor addressEditor;
-    DomainEditor domainEditor;
+    ListEditor addressEditor;
+    ListEditor domainEditor;
     PresetEditor presetEditor;
     AboutWindow aboutWindow;
 };

@@ -237,8 +237,8 @@ void MainWindow::sendMessage() {
     if (!messenger::fitsCommandLine(command)) {
         const std::size_t over = messenger::utf16Length(command) - messenger::kMaxCommandLine;
         app.messageBox("The message is too long to send: a command line holds at most " +
-                           std::to_string(messenger::kMaxCommandLine) + " characters.\r\n\r\nPlease shorten it by " +
-                           std::to_string(over) + (over == 1 ? " character." : " characters."),
+                           std::to_string(messenger::kMaxCommandLine) + " characters.\r\n\r\n" +
+                           messenger::shortenRequest(over),
                        "Velnote-Message Error ", MessageButtons::Ok, MessageIcon::Critical);
         messageText.setFocus();
         return;

@@ -33,6 +33,9 @@ constexpr std::size_t kMaxCommandLine = 32766;
 std::size_t utf16Length(const std::string& utf8);
 // Whether a command line fits (kMaxCommandLine).
 bool fitsCommandLine(const std::string& commandLine);
+// What every sender asks of the user when it refuses a text `over` characters
+// past its limit: "Please shorten it by 1 character." ("... by 2 characters.").
+std::string shortenRequest(std::size_t over);
 
 // The longest parameters PingrelGUI hands to the shell with "NET". The shell
 // of Windows XP refuses a command line of more than 2,082 characters (the
