@@ -204,6 +204,7 @@ void Driver::pressShortcut(Window& window, int shiftState, int keyCode) {
     Window* active = &window;
     if (auto* frame = dynamic_cast<MdiFrame*>(&window); frame && frame->activeChild()) active = frame->activeChild();
     if (MenuItem* item = findShortcut(*active, Shortcut{shiftState, keyCode})) return clickMenu(*item);
+    if (active->mdiParent() && shiftState == shift::Ctrl && keyCode == keys::F4) return closeBox(*active);
     if (Control* focused = active->focused()) pressKey(*focused, keyCode, shiftState);
 }
 

@@ -551,6 +551,14 @@ void Driver::doubleClick(ListView& list, int row) {
     settle();
 }
 
+bool Driver::closeOffered(Window& window) const {
+    HWND hwnd = realWindow(window);
+    HMENU menu = hwnd ? GetSystemMenu(hwnd, FALSE) : nullptr;
+    if (!menu) return false;
+    const UINT state = GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND);
+    return state != static_cast<UINT>(-1) && !(state & (MF_GRAYED | MF_DISABLED));
+}
+
 // The key goes to the focused control of the active window (or to that
 // window), and through the program loop's shortcut translation first.
 void Driver::pressShortcut(Window& window, int shiftState, int keyCode) {

@@ -81,11 +81,14 @@ public:
     void doubleClick(ListView& list, int row);
     void clickMenu(MenuItem& item);
     void closeBox(Window& window);
+    // Whether the window's system menu offers Close (not greyed).
+    bool closeOffered(const Window& window) const { return window.loaded() && window.closable(); }
     void minimize(Window& window);
     void restore(Window& window);
     // Presses a key with shift state (shift::Ctrl...) while a window is active
     // (a frame: its active child): a menu shortcut clicks its item, through
-    // the model; any other key goes to the focused control, if one is.
+    // the model; Ctrl+F4 closes an MDI child, as the system's MDI keys do;
+    // any other key goes to the focused control, if one is.
     void pressShortcut(Window& window, int shiftState, int keyCode);
 
 private:

@@ -91,6 +91,8 @@ public:
     void clickColumn(ListView& list, int column);
     void clickItem(ListView& list, int row);
     void doubleClick(ListView& list, int row);
+    // Whether the window's system menu offers Close (not greyed).
+    bool closeOffered(Window& window) const;
     // A key with shift state, pressed while a window is active (a frame: its
     // active child), through the shortcut translation of the program's loop.
     void pressShortcut(Window& window, int shiftState, int keyCode);
