@@ -174,6 +174,12 @@ void Driver::doubleClick(ListView& list, int row) {
     if (list.window().loaded()) list.userDoubleClick();
 }
 
+void Driver::clickBesideRows(ListView& list) {
+    focus(list);
+    App::Dispatch dispatch(app_);
+    list.userSelected(-1);
+}
+
 void Driver::clickMenu(MenuItem& item) {
     if (!item.window().loaded()) throw std::logic_error("clickMenu: window not loaded");
     App::Dispatch dispatch(app_);

@@ -551,6 +551,24 @@ void Driver::doubleClick(ListView& list, int row) {
     settle();
 }
 
+// Below the last row shown, where no row is: the list view deselects by itself.
+void Driver::clickBesideRows(ListView& list) {
+    focus(list);
+    HWND hwnd = reachableWindow(list);
+    RECT empty{};
+    GetClientRect(hwnd, &empty);
+    const int count = static_cast<int>(SendMessageW(hwnd, LVM_GETITEMCOUNT, 0, 0));
+    if (count > 0) {
+        RECT last{};
+        last.left = LVIR_BOUNDS;
+        SendMessageW(hwnd, LVM_GETITEMRECT, static_cast<WPARAM>(count - 1), reinterpret_cast<LPARAM>(&last));
+        empty.top = std::max(empty.top, last.bottom + 1);
+    }
+    if (IsRectEmpty(&empty)) throw std::logic_error("clickBesideRows: " + list.name() + " has no empty space below its rows");
+    mouseAt(hwnd, empty, {WM_LBUTTONDOWN, WM_LBUTTONUP});
+    settle();
+}
+
 bool Driver::closeOffered(Window& window) const {
     HWND hwnd = realWindow(window);
     HMENU menu = hwnd ? GetSystemMenu(hwnd, FALSE) : nullptr;

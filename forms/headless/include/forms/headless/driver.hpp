@@ -75,10 +75,13 @@ public:
     void refuseTrayIcons(bool refuse) { peer_.refuseTrayIcons = refuse; }
     // List views: a click on a column header (the focus stays where it is);
     // a click on a row (focus first, the row selected, then the item click);
-    // a double-click on a row (that click, then the double-click).
+    // a double-click on a row (that click, then the double-click); a click
+    // on the empty space below the rows (focus first; the row selected
+    // loses its highlight).
     void clickColumn(ListView& list, int column);
     void clickItem(ListView& list, int row);
     void doubleClick(ListView& list, int row);
+    void clickBesideRows(ListView& list);
     void clickMenu(MenuItem& item);
     void closeBox(Window& window);
     // Whether the window's system menu offers Close (not greyed).
