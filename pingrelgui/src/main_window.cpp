@@ -38,7 +38,6 @@ MainWindow::MainWindow(Context& context) : Window(context.app, "wMain"), context
         setStatus("Your message will be sent to " + addressBook.itemText(row) + " ...");
     };
     addressBook.onDoubleClick = [this] { editEntry(); };
-    addressBook.onSelect = [this](const forms::ChangeEvent&) { keepOneSelected(); };
 
     sendButton.onClick = [this] { sendMessage(); };
     clearButton.onClick = [this] { clearMessage(); };
@@ -64,6 +63,9 @@ void MainWindow::design() {
     bookFrame.setCaption("Address Book");
     bookFrame.setBounds({120, 60, 4560, 4200});
     addressBook.setFont(kTahoma);
+    // One entry stays selected while the book has entries: a click beside
+    // the rows leaves the entry selected, wherever a sort has moved it.
+    addressBook.setKeepSelection(true);
     addressBook.addColumn("Name", 1800);
     addressBook.addColumn("Description", 2400);
     addressBook.setBounds({240, 300, 4320, 3300});
@@ -100,7 +102,6 @@ void MainWindow::setStatus(const std::string& text) { statusBar.setPanelText(kSt
 
 // Start-up: the instructions, selected so that the first key replaces them; then the book.
 void MainWindow::startUp() {
-    lastSelected_ = 0;
     message.setText(startUpText());
     message.selectAll();
     message.setFocus();
@@ -223,18 +224,6 @@ void MainWindow::sortBy(int column) {
     const BookState before = bookState();
     addressBook.sortByColumn(column);
     saveAddressBook(before);
-}
-
-// One entry stays selected while the book has entries: a selection the user
-// clears (a click beside the rows) goes back to the row selected last.
-void MainWindow::keepOneSelected() {
-    const int row = addressBook.selectedIndex();
-    if (row >= 0) {
-        lastSelected_ = row;
-        return;
-    }
-    if (addressBook.listCount() > 0)
-        addressBook.setSelectedIndex(std::min(lastSelected_, addressBook.listCount() - 1));
 }
 
 int MainWindow::selectedEntry() {

@@ -65,7 +65,6 @@ private:
     void editEntry();
     void removeEntry();
     void sortBy(int column);
-    void keepOneSelected();
     // The selected row, or -1 (with a status text) when the book has entries but none is selected.
     int selectedEntry();
     // The message.
@@ -78,7 +77,6 @@ private:
     void reportNoProgram(const messenger::StartResult& result);
 
     Context& context_;
-    int lastSelected_ = 0;
 };
 
 }  // namespace pingrelgui

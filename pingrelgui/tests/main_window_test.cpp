@@ -160,6 +160,30 @@ TEST_F(PingrelGui, ColumnClickSortsOnceAndSavesTheOrder) {
     EXPECT_EQ((Strings{"a", "b", "C", "A0"}), names());
 }
 
+// The selection is an entry: a sort moves it with its row, a click beside
+// the rows puts back that same entry, and Send, Edit and Remove act on it.
+TEST_F(PingrelGui, TheSelectedEntryStaysSelectedThroughASortAndAClickBesideTheRows) {
+    startWith("kilo" + kNot + "gamma\r\nzulu" + kNot + "alpha\r\necho" + kNot + "beta\r\n");
+    user.clickItem(form.addressBook, 0);
+    user.clickColumn(form.addressBook, 1);
+    EXPECT_EQ((Strings{"zulu", "echo", "kilo"}), names());
+    user.clickBesideRows(form.addressBook);
+    EXPECT_EQ(2, form.addressBook.selectedIndex());
+
+    user.click(form.clearButton);
+    user.type(form.message, "Hi");
+    user.click(form.sendButton);
+    EXPECT_EQ("SEND \"kilo\" Hi", launcher.launches().at(0).parameters);
+    user.answerInput("kilo2");
+    user.answerInput("gamma");
+    user.click(form.editButton);
+    user.clickBesideRows(form.addressBook);
+    user.click(form.removeButton);
+    EXPECT_EQ((Strings{"zulu", "echo"}), names());
+    EXPECT_EQ(3, files.writes(kBook));  // the sort, the edit, the removal
+    EXPECT_EQ("zulu" + kNot + "alpha\r\necho" + kNot + "beta\r\n", book());
+}
+
 TEST_F(PingrelGui, FailedSaveShowsTheReasonAndKeepsTheList) {
     startWith("a" + kNot + "1\r\n");
     files.failWritesTo(kBook, {5, "Access is denied."});
