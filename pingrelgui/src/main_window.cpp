@@ -112,19 +112,40 @@ std::string MainWindow::bookPath() const { return addressBookPath(context_.progr
 
 // Every line becomes an entry, so that the next save loses none. A missing
 // file is a first start (nothing to say); a file that cannot be read leaves
-// the book empty and says why.
+// the book empty and says why. Either way the file is read again before the
+// first write (only an Add can change an empty book).
 void MainWindow::loadAddressBook() {
+    bookRead_ = false;
     const platform::TextFileContents file = context_.files.readLines(bookPath());
     if (file.outcome == platform::ReadOutcome::Missing) return;
     if (file.outcome == platform::ReadOutcome::Unreadable) {
         setStatus("The address book could not be read: " + file.error.text);
         return;
     }
-    for (const Entry& entry : parseAddressBook(file.lines)) addressBook.addItem({{entry.name, {}}, {entry.description, {}}});
+    bookRead_ = true;
+    addEntries(file.lines);
     if (addressBook.listCount() == 0)
         setStatus("Begin by adding an entry to your address book..");
     else
         addressBook.setSelectedIndex(0);
+}
+
+void MainWindow::addEntries(const std::vector<std::string>& lines) {
+    for (const Entry& entry : parseAddressBook(lines)) addressBook.addItem({{entry.name, {}}, {entry.description, {}}});
+}
+
+// Every write replaces the whole file with the list: a list that never held
+// the file would wipe out every entry in it.
+bool MainWindow::bookReadBeforeWriting() {
+    if (bookRead_) return true;
+    const platform::TextFileContents file = context_.files.readLines(bookPath());
+    if (file.outcome == platform::ReadOutcome::Unreadable) {
+        reportSaveFailure(file.error);
+        return false;
+    }
+    bookRead_ = true;
+    if (file.outcome == platform::ReadOutcome::Read) addEntries(file.lines);
+    return true;
 }
 
 MainWindow::BookState MainWindow::bookState() const {
@@ -155,6 +176,10 @@ void MainWindow::saveAddressBook(const BookState& before) {
     }
     const platform::FileError error = context_.files.lastError();
     restore(before);
+    reportSaveFailure(error);
+}
+
+void MainWindow::reportSaveFailure(const platform::FileError& error) {
     context_.app.messageBox("There was an error saving the address book: " + std::string(kCrLf) + "    " + error.text +
                                 kCrLf + "    " + bookPath() + kCrLf + kCrLf +
                                 "The address book is left as it was; the change was not saved.",
@@ -181,6 +206,7 @@ void MainWindow::addEntry() {
     const std::string description = withoutSeparator(context_.app.inputBox(
         "Now enter an optional description for this new entry.", "Add Entry: Name -> Description", "New item"));
     if (description.empty()) return;
+    if (!bookReadBeforeWriting()) return;
     const BookState before = bookState();
     addressBook.addItem({{name, name}, {description, description}});
     if (addressBook.selectedIndex() < 0) addressBook.setSelectedIndex(0);
