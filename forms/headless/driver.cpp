@@ -174,6 +174,12 @@ void Driver::doubleClick(ListView& list, int row) {
     if (list.window().loaded()) list.userDoubleClick();
 }
 
+void Driver::clickBesideRows(ListView& list) {
+    focus(list);
+    App::Dispatch dispatch(app_);
+    list.userSelected(-1);
+}
+
 void Driver::clickMenu(MenuItem& item) {
     if (!item.window().loaded()) throw std::logic_error("clickMenu: window not loaded");
     App::Dispatch dispatch(app_);
@@ -204,6 +210,7 @@ void Driver::pressShortcut(Window& window, int shiftState, int keyCode) {
     Window* active = &window;
     if (auto* frame = dynamic_cast<MdiFrame*>(&window); frame && frame->activeChild()) active = frame->activeChild();
     if (MenuItem* item = findShortcut(*active, Shortcut{shiftState, keyCode})) return clickMenu(*item);
+    if (active->mdiParent() && shiftState == shift::Ctrl && keyCode == keys::F4) return closeBox(*active);
     if (Control* focused = active->focused()) pressKey(*focused, keyCode, shiftState);
 }
 

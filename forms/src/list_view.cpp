@@ -15,6 +15,7 @@ void ListView::reset() {
     columns_.clear();
     rows_.clear();
     selected_ = -1;
+    keepSelection_ = false;
 }
 
 std::string ListView::text() const { return selected_ < 0 ? std::string() : itemText(selected_); }
@@ -103,16 +104,19 @@ void ListView::sortByColumn(int column) {
         if (static_cast<int>(order[i]) == selected_) selected = static_cast<int>(i);
     }
     rows_ = std::move(sorted);
+    selected_ = selected;
     update(Aspect::Texts);
-    if (selected != selected_) {
-        selected_ = selected;
-        update(Aspect::Selection);
-    }
+    // Also when it kept its place: the selected row is brought into view.
+    if (selected_ >= 0) update(Aspect::Selection);
 }
 
 void ListView::userSelected(int row) {
     App::Dispatch dispatch(window().app());
     if (row < -1 || row >= listCount() || row == selected_) return;
+    if (row == -1 && keepSelection_) {
+        update(Aspect::Selection);  // the real control shows the kept row selected again
+        return;
+    }
     selected_ = row;
     raiseSelect(Origin::User);
 }

@@ -48,6 +48,7 @@ void Window::resetProperties() {
     startPosition_ = StartPosition::Manual;
     borderStyle_ = BorderStyle::Sizable;
     maxButton_ = minButton_ = true;
+    closable_ = true;
     showInTaskbar_ = true;
     defaultButton_ = cancelButton_ = nullptr;
     windowState_ = WindowState::Normal;
@@ -156,7 +157,10 @@ void Window::hide() {
 
 void Window::unload() { unloadFor(CloseReason::Code); }
 
-void Window::userClose() { unloadFor(CloseReason::CloseBox); }
+// A window the user may not close raises nothing: no close was offered.
+void Window::userClose() {
+    if (closable_) unloadFor(CloseReason::CloseBox);
+}
 
 // Asks onClose (which may cancel, or unload the window itself), raises
 // onUnload, then drops the real windows. When the program is ending, the

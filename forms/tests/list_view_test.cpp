@@ -106,6 +106,28 @@ TEST_F(ListViewTest, SortIgnoresCaseKeepsTiesAndTheSelectionOnce) {
     EXPECT_EQ(0, events);
 }
 
+// A click on the empty space below the rows clears the selection, unless the
+// list keeps it: then the row stays selected wherever a sort moved it, and
+// nothing is raised.
+TEST_F(ListViewTest, AClickBesideTheRowsClearsTheSelectionUnlessTheListKeepsIt) {
+    book.onSelect = [&](const forms::ChangeEvent&) { app.record("selected " + book.text()); };
+    user.clickItem(book, 0);
+    app.startTrace();
+    user.clickBesideRows(book);
+    EXPECT_EQ((Trace{"lvwBook.Select(user)", "selected "}), app.trace());
+
+    book.setKeepSelection(true);
+    user.clickItem(book, 0);
+    book.sortByColumn(1);  // by description: pc3 (none), pc1 (one), pc2 (two)
+    app.startTrace();
+    user.clickBesideRows(book);
+    EXPECT_EQ(Trace{}, app.trace());
+    EXPECT_EQ(1, book.selectedIndex());
+    EXPECT_EQ("pc1", book.text());
+    user.clickItem(book, 2);  // the user can still pick another row
+    EXPECT_EQ("pc2", book.text());
+}
+
 TEST_F(ListViewTest, CellsKeepTheirOwnTextsAndTipsAndColumnsComeFromDesignOnly) {
     EXPECT_EQ("first", book.cellToolTip(0, 0));
     EXPECT_EQ("the first", book.cellToolTip(0, 1));

@@ -33,11 +33,13 @@ struct Child : forms::Window {
     forms::TextBox text{*this, "txtText"};
     forms::Button ok{*this, "cmdOK"};
     int loads = 0;
+    bool closable = true;
 
 protected:
     void design() override {
         ++loads;
         setMdiParent(&frame_);
+        setClosable(closable);
         setBounds({0, 0, 9750, 7600});
         text.setBounds({120, 120, 3000, 315});  // placed, so that the Win32 driver can click them
         ok.setBounds({120, 600, 1200, 375});
@@ -103,6 +105,36 @@ TEST_F(Mdi, TheFrameUnloadsItsChildrenFirstAndAChildThatStaysKeepsItOpen) {
                      "frmMain.Unload", "MDIPingrel.Unload", "App.end"}),
               app.trace());
     EXPECT_FALSE(main.loaded());
+}
+
+// A child the user may not close: Close greyed in its system menu, its close
+// box and Ctrl+F4 pass it by (they close any other child), minimising
+// works, and it goes with its frame.
+TEST_F(Mdi, AChildTheUserMayNotCloseStaysUntilItsFrameGoes) {
+    main.closable = false;
+    main.show();
+    store.show();
+    EXPECT_FALSE(driver.closeOffered(main));
+    EXPECT_TRUE(driver.closeOffered(store));
+    driver.pressShortcut(store, forms::shift::Ctrl, forms::keys::F4);
+    EXPECT_FALSE(store.loaded());
+    EXPECT_EQ(&main, frame.activeChild());
+
+    int closes = 0;
+    main.onClose = [&](forms::CloseEvent&) { ++closes; };
+    driver.closeBox(main);
+    driver.pressShortcut(main, forms::shift::Ctrl, forms::keys::F4);
+    EXPECT_TRUE(main.visible());
+    EXPECT_EQ(0, closes);
+    driver.minimize(main);
+    EXPECT_EQ(forms::WindowState::Minimized, main.windowState());
+    driver.restore(main);
+    EXPECT_EQ(forms::WindowState::Normal, main.windowState());
+
+    driver.closeBox(frame);
+    EXPECT_FALSE(main.loaded());
+    EXPECT_EQ(1, closes);  // asked, by code, as its frame unloads it
+    EXPECT_TRUE(app.ended());
 }
 
 // Copy acts on the focused control of the active child, as the program's

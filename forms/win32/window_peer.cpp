@@ -54,6 +54,7 @@ WindowPeerImpl::WindowPeerImpl(Window& window) : window_(window) {
     dpi_ = screenDpi();
     if (window_.mdiParent()) {
         createMdiChild();
+        offerClose();
         return;
     }
     DWORD style = styleOf(window_);
@@ -80,8 +81,15 @@ WindowPeerImpl::WindowPeerImpl(Window& window) : window_(window) {
         SendMessageW(hwnd_, WM_SETICON, ICON_BIG, 0);
         SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, 0);
     }
+    offerClose();
     buildMenuBar();
     if (dynamic_cast<MdiFrame*>(&window_)) createMdiClient();
+}
+
+// A window the user may not close shows Close greyed in its system menu; the
+// system then greys its close box too, and Ctrl+F4 passes an MDI child by.
+void WindowPeerImpl::offerClose() {
+    if (!window_.closable()) EnableMenuItem(GetSystemMenu(hwnd_, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
 }
 
 WindowPeerImpl::~WindowPeerImpl() {
@@ -440,7 +448,9 @@ LRESULT WindowPeerImpl::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 return TRUE;
             }
             break;
-        case WM_CLOSE:  // the close box: the model decides whether the window goes
+        // The close box, the system menu's Close, Ctrl+F4, or another program:
+        // the model decides whether the window goes.
+        case WM_CLOSE:
             window_.userClose();
             return 0;
         case WM_SIZE:

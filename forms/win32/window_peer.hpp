@@ -61,6 +61,7 @@ private:
     // MDI: the frame's client window, and a child's real window in it.
     void createMdiClient();
     void createMdiChild();
+    void offerClose();
     void buildAccelerators();
     LRESULT defaultProc(UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT orphanedProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -67,6 +67,9 @@ MainWindow::MainWindow(Context& context, Program& program)
 void MainWindow::design() {
     setMdiParent(&program_.frame);
     setCaption("Main");
+    // It lives until the program ends: the frame's menu and the store window
+    // act on it, and nothing could show it again.
+    setClosable(false);
     setOuterSize(true);
     setBounds({0, 0, 9750, 7600});
 

@@ -32,6 +32,28 @@ TEST_F(Pingrel, MenuCommandsReachTheMainWindowFromAnyChild) {
     EXPECT_EQ("Message added", user.boxes()[1].text);
 }
 
+// Main lives until the program ends: its close box and Ctrl+F4 leave it on
+// screen (Close greyed in its system menu), minimising still works, and the
+// frame's Ctrl+S sends what it shows. Closing the frame ends the program.
+TEST_F(Pingrel, MainCannotBeClosedAndGoesOnlyWithTheFrame) {
+    startEmpty();
+    form.recipients.addItem("PC7");
+    user.type(form.message, "Hi");
+    user.closeBox(form);
+    user.pressShortcut(form, forms::shift::Ctrl, forms::keys::F4);
+    EXPECT_TRUE(form.visible());
+    EXPECT_FALSE(user.closeOffered(form));
+    user.minimize(form);
+    user.restore(form);
+    EXPECT_EQ(forms::WindowState::Normal, form.windowState());
+    user.pressShortcut(frame, forms::shift::Ctrl, 'S');
+    EXPECT_EQ((Strings{kSystem32 + "\\net send PC7 Hi"}), commands());
+
+    user.closeBox(frame);
+    EXPECT_FALSE(form.loaded());
+    EXPECT_TRUE(app.ended());
+}
+
 TEST_F(Pingrel, CopyAndPasteWorkOnTheFocusedTextBoxOnly) {
     startEmpty();
     form.recipientEntry.setText("PC7 and more");

@@ -38,7 +38,6 @@ MainWindow::MainWindow(Context& context) : Window(context.app, "wMain"), context
         setStatus("Your message will be sent to " + addressBook.itemText(row) + " ...");
     };
     addressBook.onDoubleClick = [this] { editEntry(); };
-    addressBook.onSelect = [this](const forms::ChangeEvent&) { keepOneSelected(); };
 
     sendButton.onClick = [this] { sendMessage(); };
     clearButton.onClick = [this] { clearMessage(); };
@@ -64,6 +63,9 @@ void MainWindow::design() {
     bookFrame.setCaption("Address Book");
     bookFrame.setBounds({120, 60, 4560, 4200});
     addressBook.setFont(kTahoma);
+    // One entry stays selected while the book has entries: a click beside
+    // the rows leaves the entry selected, wherever a sort has moved it.
+    addressBook.setKeepSelection(true);
     addressBook.addColumn("Name", 1800);
     addressBook.addColumn("Description", 2400);
     addressBook.setBounds({240, 300, 4320, 3300});
@@ -100,7 +102,6 @@ void MainWindow::setStatus(const std::string& text) { statusBar.setPanelText(kSt
 
 // Start-up: the instructions, selected so that the first key replaces them; then the book.
 void MainWindow::startUp() {
-    lastSelected_ = 0;
     message.setText(startUpText());
     message.selectAll();
     message.setFocus();
@@ -111,19 +112,40 @@ std::string MainWindow::bookPath() const { return addressBookPath(context_.progr
 
 // Every line becomes an entry, so that the next save loses none. A missing
 // file is a first start (nothing to say); a file that cannot be read leaves
-// the book empty and says why.
+// the book empty and says why. Either way the file is read again before the
+// first write (only an Add can change an empty book).
 void MainWindow::loadAddressBook() {
+    bookRead_ = false;
     const platform::TextFileContents file = context_.files.readLines(bookPath());
     if (file.outcome == platform::ReadOutcome::Missing) return;
     if (file.outcome == platform::ReadOutcome::Unreadable) {
         setStatus("The address book could not be read: " + file.error.text);
         return;
     }
-    for (const Entry& entry : parseAddressBook(file.lines)) addressBook.addItem({{entry.name, {}}, {entry.description, {}}});
+    bookRead_ = true;
+    addEntries(file.lines);
     if (addressBook.listCount() == 0)
         setStatus("Begin by adding an entry to your address book..");
     else
         addressBook.setSelectedIndex(0);
+}
+
+void MainWindow::addEntries(const std::vector<std::string>& lines) {
+    for (const Entry& entry : parseAddressBook(lines)) addressBook.addItem({{entry.name, {}}, {entry.description, {}}});
+}
+
+// Every write replaces the whole file with the list: a list that never held
+// the file would wipe out every entry in it.
+bool MainWindow::bookReadBeforeWriting() {
+    if (bookRead_) return true;
+    const platform::TextFileContents file = context_.files.readLines(bookPath());
+    if (file.outcome == platform::ReadOutcome::Unreadable) {
+        reportSaveFailure(file.error);
+        return false;
+    }
+    bookRead_ = true;
+    if (file.outcome == platform::ReadOutcome::Read) addEntries(file.lines);
+    return true;
 }
 
 MainWindow::BookState MainWindow::bookState() const {
@@ -154,6 +176,10 @@ void MainWindow::saveAddressBook(const BookState& before) {
     }
     const platform::FileError error = context_.files.lastError();
     restore(before);
+    reportSaveFailure(error);
+}
+
+void MainWindow::reportSaveFailure(const platform::FileError& error) {
     context_.app.messageBox("There was an error saving the address book: " + std::string(kCrLf) + "    " + error.text +
                                 kCrLf + "    " + bookPath() + kCrLf + kCrLf +
                                 "The address book is left as it was; the change was not saved.",
@@ -180,6 +206,7 @@ void MainWindow::addEntry() {
     const std::string description = withoutSeparator(context_.app.inputBox(
         "Now enter an optional description for this new entry.", "Add Entry: Name -> Description", "New item"));
     if (description.empty()) return;
+    if (!bookReadBeforeWriting()) return;
     const BookState before = bookState();
     addressBook.addItem({{name, name}, {description, description}});
     if (addressBook.selectedIndex() < 0) addressBook.setSelectedIndex(0);
@@ -223,18 +250,6 @@ void MainWindow::sortBy(int column) {
     const BookState before = bookState();
     addressBook.sortByColumn(column);
     saveAddressBook(before);
-}
-
-// One entry stays selected while the book has entries: a selection the user
-// clears (a click beside the rows) goes back to the row selected last.
-void MainWindow::keepOneSelected() {
-    const int row = addressBook.selectedIndex();
-    if (row >= 0) {
-        lastSelected_ = row;
-        return;
-    }
-    if (addressBook.listCount() > 0)
-        addressBook.setSelectedIndex(std::min(lastSelected_, addressBook.listCount() - 1));
 }
 
 int MainWindow::selectedEntry() {

@@ -49,6 +49,11 @@ private:
     // The book and its file.
     std::string bookPath() const;
     void loadAddressBook();
+    void addEntries(const std::vector<std::string>& lines);
+    // True when the list holds what the file holds, reading the file again
+    // first when the start could not (false, with the save-failure box,
+    // when it still cannot).
+    bool bookReadBeforeWriting();
     // What the list holds (cells with their tool tips) and which row is selected.
     struct BookState {
         std::vector<std::vector<forms::ListCell>> rows;
@@ -59,13 +64,13 @@ private:
     // Writes the list to the file; when that fails, says why and puts the
     // list back as it was before (so that it matches the file again).
     void saveAddressBook(const BookState& before);
+    void reportSaveFailure(const platform::FileError& error);
     // Asks for a name until it holds no double quote; "" when given up.
     std::string askName(const std::string& prompt, const std::string& title, std::string answer);
     void addEntry();
     void editEntry();
     void removeEntry();
     void sortBy(int column);
-    void keepOneSelected();
     // The selected row, or -1 (with a status text) when the book has entries but none is selected.
     int selectedEntry();
     // The message.
@@ -78,7 +83,9 @@ private:
     void reportNoProgram(const messenger::StartResult& result);
 
     Context& context_;
-    int lastSelected_ = 0;
+    // Whether the list holds the file: not when the start found it missing
+    // (a network folder gone for a moment looks the same) or unreadable.
+    bool bookRead_ = false;
 };
 
 }  // namespace pingrelgui

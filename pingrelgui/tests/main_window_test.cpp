@@ -72,6 +72,37 @@ TEST_F(PingrelGui, AnUnreadableBookSaysWhyAndIsNotWritten) {
     EXPECT_EQ(0, files.writes(kBook));
 }
 
+// Read again before the first write: while the file still cannot be read
+// nothing is written and the box says why; then the entry joins what it holds.
+TEST_F(PingrelGui, ABookUnreadableAtStartIsReadAgainBeforeTheFirstWrite) {
+    files.setContents(kBook, "pc1" + kNot + "x\r\n");
+    files.failReadsOf(kBook, {32, "The file is in use."});
+    start();
+    user.answer(MessageResult::Ok);
+    add("pc2", "y");
+    expectBox("There was an error saving the address book: \r\n    The file is in use.\r\n    " + kBook +
+                  "\r\n\r\nThe address book is left as it was; the change was not saved.",
+              "PingrelGUI", MessageButtons::Ok, MessageIcon::Exclamation);
+    EXPECT_EQ(0, form.addressBook.listCount());
+    EXPECT_EQ(0, files.writes(kBook));
+
+    files.clearFailures();
+    add("pc2", "y");
+    EXPECT_EQ((Strings{"pc1", "pc2"}), names());
+    EXPECT_EQ("pc1" + kNot + "x\r\npc2" + kNot + "y\r\n", book());
+    EXPECT_EQ(kSaved, status());
+}
+
+// A file missing at start (its network folder gone for a moment) that is
+// there by the first write keeps its entries too.
+TEST_F(PingrelGui, ABookMissingAtStartThatAppearsIsNotOverwritten) {
+    start();
+    files.setContents(kBook, "pc1" + kNot + "x\r\n");
+    add("pc2", "y");
+    EXPECT_EQ((Strings{"pc1", "pc2"}), names());
+    EXPECT_EQ("pc1" + kNot + "x\r\npc2" + kNot + "y\r\n", book());
+}
+
 TEST_F(PingrelGui, AddAsksForANameAndADescription) {
     start();
     add("a" + kNot + "b", "first " + kNot + "floor");
@@ -158,6 +189,30 @@ TEST_F(PingrelGui, ColumnClickSortsOnceAndSavesTheOrder) {
     EXPECT_EQ((Strings{"a", "b", "C"}), names());
     add("A0", "x");  // later additions go to the end
     EXPECT_EQ((Strings{"a", "b", "C", "A0"}), names());
+}
+
+// The selection is an entry: a sort moves it with its row, a click beside
+// the rows puts back that same entry, and Send, Edit and Remove act on it.
+TEST_F(PingrelGui, TheSelectedEntryStaysSelectedThroughASortAndAClickBesideTheRows) {
+    startWith("kilo" + kNot + "gamma\r\nzulu" + kNot + "alpha\r\necho" + kNot + "beta\r\n");
+    user.clickItem(form.addressBook, 0);
+    user.clickColumn(form.addressBook, 1);
+    EXPECT_EQ((Strings{"zulu", "echo", "kilo"}), names());
+    user.clickBesideRows(form.addressBook);
+    EXPECT_EQ(2, form.addressBook.selectedIndex());
+
+    user.click(form.clearButton);
+    user.type(form.message, "Hi");
+    user.click(form.sendButton);
+    EXPECT_EQ("SEND \"kilo\" Hi", launcher.launches().at(0).parameters);
+    user.answerInput("kilo2");
+    user.answerInput("gamma");
+    user.click(form.editButton);
+    user.clickBesideRows(form.addressBook);
+    user.click(form.removeButton);
+    EXPECT_EQ((Strings{"zulu", "echo"}), names());
+    EXPECT_EQ(3, files.writes(kBook));  // the sort, the edit, the removal
+    EXPECT_EQ("zulu" + kNot + "alpha\r\necho" + kNot + "beta\r\n", book());
 }
 
 TEST_F(PingrelGui, FailedSaveShowsTheReasonAndKeepsTheList) {

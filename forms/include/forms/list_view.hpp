@@ -14,9 +14,11 @@
 //                                  then onItemClick(row)
 //   the user double-clicks a row -> the click above, then onDoubleClick
 //   the user clicks a column header -> onColumnClick(column)
+//   the user clicks beside the rows -> onSelect{User} with no row selected,
+//                                  unless the list keeps its selection
 //   adding, removing, clearing, changing cells and sorting raise nothing:
-//   the selection stays on its row, or goes (-1) without an event when its
-//   row goes.
+//   the selection stays on its row (a sort brings it into view), or goes
+//   (-1) without an event when its row goes.
 #include <string>
 #include <vector>
 
@@ -70,6 +72,11 @@ public:
 
     int selectedIndex() const { return selected_; }
     void setSelectedIndex(int row);
+    // Whether the user may clear the selection: when kept, a click beside the
+    // rows leaves the selected row selected (wherever a sort has moved it),
+    // with no event. Code still can. Off at each load.
+    bool keepsSelection() const { return keepSelection_; }
+    void setKeepSelection(bool on) { keepSelection_ = on; }
 
     // Puts the rows in ascending order of one column's text, once: compared
     // without regard to case, rows with equal texts keep their order. Rows
@@ -100,6 +107,7 @@ private:
     std::vector<ListColumn> columns_;
     std::vector<Row> rows_;
     int selected_ = -1;
+    bool keepSelection_ = false;
 };
 
 // Made by the backend linked into the program.

@@ -47,7 +47,7 @@ struct Rect {
 namespace keys {
 constexpr int Back = 8, Tab = 9, Return = 13, Shift = 16, Control = 17, Menu = 18, Escape = 27,
               Space = 32, PageUp = 33, PageDown = 34, End = 35, Home = 36, Left = 37, Up = 38,
-              Right = 39, Down = 40, Insert = 45, Delete = 46, F1 = 112;
+              Right = 39, Down = 40, Insert = 45, Delete = 46, F1 = 112, F4 = 115;
 }
 namespace shift {
 constexpr int Shift = 1, Ctrl = 2, Alt = 4;

@@ -79,6 +79,12 @@ public:
     void setMaxButton(bool on) { maxButton_ = on; }
     bool minButton() const { return minButton_; }
     void setMinButton(bool on) { minButton_ = on; }
+    // Whether the user may close the window. When not, its close box, its
+    // system menu's Close (greyed there) and Ctrl+F4 (an MDI child) do
+    // nothing; code still unloads it, and so does its frame or the program
+    // ending. Taken when the window loads.
+    bool closable() const { return closable_; }
+    void setClosable(bool on) { closable_ = on; }
     // The window that owns this one: it stays in front of its owner and has no
     // taskbar button. Taken when the window loads; null: none.
     Window* owner() const { return owner_; }
@@ -123,6 +129,7 @@ public:
     WindowPeer* peer() const { return peer_.get(); }
 
     // Reports from a backend (or the headless driver) of what the user did.
+    // userClose: the close box, the system menu's Close or Ctrl+F4.
     void userClose();
     void userSetWindowState(WindowState state);
     void focusArrived(Control& control);
@@ -170,6 +177,7 @@ private:
     BorderStyle borderStyle_ = BorderStyle::Sizable;
     bool maxButton_ = true;
     bool minButton_ = true;
+    bool closable_ = true;
     bool showInTaskbar_ = true;
     Window* owner_ = nullptr;
     Button* defaultButton_ = nullptr;

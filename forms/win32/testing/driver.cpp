@@ -551,6 +551,32 @@ void Driver::doubleClick(ListView& list, int row) {
     settle();
 }
 
+// Below the last row shown, where no row is: the list view deselects by itself.
+void Driver::clickBesideRows(ListView& list) {
+    focus(list);
+    HWND hwnd = reachableWindow(list);
+    RECT empty{};
+    GetClientRect(hwnd, &empty);
+    const int count = static_cast<int>(SendMessageW(hwnd, LVM_GETITEMCOUNT, 0, 0));
+    if (count > 0) {
+        RECT last{};
+        last.left = LVIR_BOUNDS;
+        SendMessageW(hwnd, LVM_GETITEMRECT, static_cast<WPARAM>(count - 1), reinterpret_cast<LPARAM>(&last));
+        empty.top = std::max(empty.top, last.bottom + 1);
+    }
+    if (IsRectEmpty(&empty)) throw std::logic_error("clickBesideRows: " + list.name() + " has no empty space below its rows");
+    mouseAt(hwnd, empty, {WM_LBUTTONDOWN, WM_LBUTTONUP});
+    settle();
+}
+
+bool Driver::closeOffered(Window& window) const {
+    HWND hwnd = realWindow(window);
+    HMENU menu = hwnd ? GetSystemMenu(hwnd, FALSE) : nullptr;
+    if (!menu) return false;
+    const UINT state = GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND);
+    return state != static_cast<UINT>(-1) && !(state & (MF_GRAYED | MF_DISABLED));
+}
+
 // The key goes to the focused control of the active window (or to that
 // window), and through the program loop's shortcut translation first.
 void Driver::pressShortcut(Window& window, int shiftState, int keyCode) {

@@ -75,17 +75,23 @@ public:
     void refuseTrayIcons(bool refuse) { peer_.refuseTrayIcons = refuse; }
     // List views: a click on a column header (the focus stays where it is);
     // a click on a row (focus first, the row selected, then the item click);
-    // a double-click on a row (that click, then the double-click).
+    // a double-click on a row (that click, then the double-click); a click
+    // on the empty space below the rows (focus first; the row selected
+    // loses its highlight).
     void clickColumn(ListView& list, int column);
     void clickItem(ListView& list, int row);
     void doubleClick(ListView& list, int row);
+    void clickBesideRows(ListView& list);
     void clickMenu(MenuItem& item);
     void closeBox(Window& window);
+    // Whether the window's system menu offers Close (not greyed).
+    bool closeOffered(const Window& window) const { return window.loaded() && window.closable(); }
     void minimize(Window& window);
     void restore(Window& window);
     // Presses a key with shift state (shift::Ctrl...) while a window is active
     // (a frame: its active child): a menu shortcut clicks its item, through
-    // the model; any other key goes to the focused control, if one is.
+    // the model; Ctrl+F4 closes an MDI child, as the system's MDI keys do;
+    // any other key goes to the focused control, if one is.
     void pressShortcut(Window& window, int shiftState, int keyCode);
 
 private:

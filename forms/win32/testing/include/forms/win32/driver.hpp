@@ -87,10 +87,14 @@ public:
     void minimize(Window& window);
     void restore(Window& window);
     // List views: a click on a column's header; a click on a row (focus
-    // first); a double-click on a row. The list view reports them itself.
+    // first); a double-click on a row; a click on the empty space below the
+    // rows (focus first). The list view reports them itself.
     void clickColumn(ListView& list, int column);
     void clickItem(ListView& list, int row);
     void doubleClick(ListView& list, int row);
+    void clickBesideRows(ListView& list);
+    // Whether the window's system menu offers Close (not greyed).
+    bool closeOffered(Window& window) const;
     // A key with shift state, pressed while a window is active (a frame: its
     // active child), through the shortcut translation of the program's loop.
     void pressShortcut(Window& window, int shiftState, int keyCode);
