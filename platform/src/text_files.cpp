@@ -112,13 +112,17 @@ std::string decodeTextFile(const std::string& bytes, const AnsiCodePage& codePag
     return codePage.decode(bytes);
 }
 
-Addition encodeAddition(const std::string& fileBytes, const std::string& added, const AnsiCodePage& codePage) {
+Addition encodeAddition(const std::string& fileBytes, std::string added, const AnsiCodePage& codePage) {
+    // A last line without its line break gets one first: the added lines
+    // are lines of their own.
+    const std::string_view body = withoutUtf8Mark(fileBytes);
+    if (!body.empty() && body.back() != '\n') added.insert(0, "\r\n");
     if (!startsWithUtf8Mark(fileBytes)) {
         // Only a file shorter than the mark could start as the mark once added to.
         std::optional<std::string> bytes = codePage.encode(added);
         if (bytes && !startsWithUtf8Mark(fileBytes.substr(0, kUtf8Mark.size()) + bytes->substr(0, kUtf8Mark.size())))
             return {false, std::move(*bytes)};
-    } else if (!codePage.encode(std::string(withoutUtf8Mark(fileBytes)) + added)) {
+    } else if (!codePage.encode(std::string(body) + added)) {
         return {false, added};
     }
     return {true, encodeTextFile(decodeTextFile(fileBytes, codePage) + added, codePage)};
@@ -167,15 +171,23 @@ bool MemoryTextFiles::failsAt(const std::string& path, FileStep step) {
     return true;
 }
 
+// Text that is not UTF-8 is not held, as it would not come back byte for
+// byte through the system's conversions either.
 std::optional<std::string> MemoryTextFiles::LimitedCodePage::encode(const std::string& text) const {
     if (!highest) return text;
+    static const char32_t lowest[] = {0, 0x80, 0x800, 0x10000};  // below these: an overlong form
     for (std::size_t i = 0; i < text.size();) {
-        unsigned char lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        char32_t c = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
-        for (std::size_t k = 1; k < length && i + k < text.size(); ++k)
-            c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        if (c > *highest) return std::nullopt;
+        const unsigned char lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xC0 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF8 ? 4 : 0;
+        if (length == 0 || i + length > text.size()) return std::nullopt;
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t k = 1; k < length; ++k) {
+            const unsigned char next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80) return std::nullopt;
+            c = (c << 6) | (next & 0x3F);
+        }
+        if (c < lowest[length - 1] || (c >= 0xD800 && c < 0xE000) || c > 0x10FFFF || c > *highest)
+            return std::nullopt;
         i += length;
     }
     return text;

@@ -61,7 +61,8 @@ public:
     // encoding encodeTextFile chooses for them; false on failure, the old
     // file unchanged and the reason in lastError().
     virtual bool replaceLines(const std::string& path, const std::vector<std::string>& lines) = 0;
-    // Adds these lines at the end of the file, creating it when missing; the
+    // Adds these lines at the end of the file (after a line break, when its
+    // last line has none), creating it when missing; the
     // whole file is written anew when its encoding changes (encodeAddition).
     virtual bool appendLines(const std::string& path, const std::vector<std::string>& lines) = 0;
     // Removes one line equal to `line`: the one at `position` (counted from
@@ -135,7 +136,8 @@ struct Addition {
     bool wholeFile = false;
     std::string bytes;
 };
-Addition encodeAddition(const std::string& fileBytes, const std::string& added, const AnsiCodePage& codePage);
+// A file whose last line has no line break gets one before the added lines.
+Addition encodeAddition(const std::string& fileBytes, std::string added, const AnsiCodePage& codePage);
 
 // Files in memory for tests, keyed by the exact path. The code page they
 // model holds every character as its UTF-8 bytes up to a highest one (see
