@@ -1,9 +1,12 @@
-// Pingrel's store files as any file might hold them: the store window lists
+// Pingrel's store files as any file might hold them (in the code page, or as
+// UTF-8 after the mark; in a code page that lacks characters or not): the store window lists
 // every line, in order; deleting the selected entry takes exactly that line
 // out of the file and leaves every other byte (of a file in the store's own
 // CR LF form; of any other, every other line) as it was, or, when a step of
 // the rewrite fails, leaves the file as it was and the entry listed. Either
 // way the list shows what the file holds.
+#include <optional>
+
 #include "forms/headless/driver.hpp"
 #include "fuzz_input.hpp"
 #include "messenger/recording_runner.hpp"
@@ -51,13 +54,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool messagesList = choice & 0x80;
     const std::string path = session.path(messagesList ? kMessagesFile : kRecipientsFile);
     files = platform::MemoryTextFiles();
+    const std::optional<char32_t> highest[] = {std::nullopt, 0x7F, 0xFF, 0xFFFF};
+    files.setHighestCharacter(highest[fault / 8 % 4]);
     files.setContents(session.path(kRecipientsFile), text);
     files.setContents(session.path(kMessagesFile), text);
     if (store.loaded()) store.unload();  // as its OK button does
     user.click(session.program.mainWindow.openStoreButton);
     forms::ListBox& list = messagesList ? store.messages : store.computers;
 
-    const std::vector<std::string> lines = platform::splitLines(text);
+    const std::string body(platform::withoutUtf8Mark(text));
+    const std::vector<std::string> lines = platform::splitLines(body);
     FUZZ_CHECK(list.items() == lines);
     if (lines.empty()) return 0;
 
@@ -70,8 +76,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     user.pressKey(list, forms::keys::Delete);
     files.clearFailures();
 
-    const std::string after = files.contents(path);
-    FUZZ_CHECK(list.items() == platform::splitLines(after));
+    const std::string after = files.contents(path), afterBody(platform::withoutUtf8Mark(after));
+    FUZZ_CHECK(list.items() == platform::splitLines(afterBody));
     if (!user.boxes().empty()) {
         session.answerWaiting = false;
         FUZZ_CHECK(user.boxes().size() == 1);
@@ -81,11 +87,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     std::vector<std::string> rest = lines;
     rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(selected));
-    FUZZ_CHECK(platform::splitLines(after) == rest);
-    if (platform::joinLines(lines) == text) {
+    FUZZ_CHECK(platform::splitLines(afterBody) == rest);
+    if (platform::joinLines(lines) == body) {
         std::size_t at = 0;
         for (std::size_t i = 0; i < selected; ++i) at += lines[i].size() + 2;
-        FUZZ_CHECK(after == std::string(text).erase(at, lines[selected].size() + 2));
+        FUZZ_CHECK(afterBody == std::string(body).erase(at, lines[selected].size() + 2));
     }
     FUZZ_CHECK(files.paths().size() == 2);  // no temporary file stays
     return 0;

@@ -1,6 +1,9 @@
-// PingrelGUI's address book as any file might hold it: every line is an
-// entry, the entries written read back the same, the window lists them, and
-// a change saved (or refused at any step) leaves list and file alike.
+// PingrelGUI's address book as any file might hold it (in the code page, or
+// as UTF-8 after the mark): every line is an entry, the entries written read
+// back the same, the window lists them, and a change saved (or refused at any
+// step, in a code page that lacks characters or not) leaves list and file alike.
+#include <optional>
+
 #include "fuzz_input.hpp"
 #include "address_book.hpp"
 #include "forms/headless/driver.hpp"
@@ -16,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t column = input.byte();
     const std::string text = input.rest();
 
-    const std::vector<Entry> entries = parseAddressBook(platform::splitLines(text));
+    const std::vector<Entry> entries =
+        parseAddressBook(platform::splitLines(std::string(platform::withoutUtf8Mark(text))));
     for (const Entry& entry : entries) FUZZ_CHECK(entry.name.find(kSeparator) == std::string::npos);
     FUZZ_CHECK(parseAddressBook(platform::splitLines(platform::joinLines(addressBookLines(entries)))) == entries);
     FUZZ_CHECK(withoutSeparator(text).find(kSeparator) == std::string::npos);
@@ -24,6 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string folder = "C:\\Apps";
     const std::string path = addressBookPath(folder);
     platform::MemoryTextFiles files;
+    const std::optional<char32_t> highest[] = {std::nullopt, 0x7F, 0xFF, 0xFFFF};
+    files.setHighestCharacter(highest[fault / 8 % 4]);
     files.setContents(path, text);
     forms::App app{"PingrelGUI"};
     forms::headless::Driver user{app};

@@ -41,7 +41,7 @@ struct ByteLine {
 };
 
 // The line that starts at `begin` (as splitLines splits the text).
-ByteLine lineAt(const std::string& bytes, std::size_t begin) {
+ByteLine lineAt(std::string_view bytes, std::size_t begin) {
     const void* found = std::memchr(bytes.data() + begin, '\n', bytes.size() - begin);
     if (!found) return {begin, bytes.size(), bytes.size()};
     const std::size_t lf = static_cast<std::size_t>(static_cast<const char*>(found) - bytes.data());
@@ -52,8 +52,7 @@ bool endsAsWritten(const ByteLine& line) { return line.next - line.end == 2; }
 
 }  // namespace
 
-std::optional<LineInBytes> findLineToRemove(const std::string& bytes, const std::string& line,
-                                            std::size_t position) {
+std::optional<LineInBytes> findLineToRemove(std::string_view bytes, const std::string& line, std::size_t position) {
     const auto equal = [&](const ByteLine& l) { return bytes.compare(l.begin, l.end - l.begin, line) == 0; };
     std::optional<ByteLine> removed, first;
     bool asWritten = true;  // every line so far ended by CR LF
@@ -78,15 +77,55 @@ std::optional<LineInBytes> findLineToRemove(const std::string& bytes, const std:
     return LineInBytes{removed->begin, removed->next, asWritten};
 }
 
-std::string withoutLine(const std::string& bytes, const LineInBytes& removed) {
+std::string withoutLine(std::string_view bytes, const LineInBytes& removed) {
     std::string rest;
     rest.reserve(bytes.size() + bytes.size() / 8);
     for (std::size_t at = 0; at < bytes.size();) {
         const ByteLine l = lineAt(bytes, at);
-        if (l.begin != removed.begin) rest.append(bytes, l.begin, l.end - l.begin).append("\r\n");
+        if (l.begin != removed.begin) rest.append(bytes.substr(l.begin, l.end - l.begin)).append("\r\n");
         at = l.next;
     }
     return rest;
+}
+
+bool startsWithUtf8Mark(std::string_view bytes) { return bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark; }
+
+std::string_view withoutUtf8Mark(std::string_view bytes) {
+    return startsWithUtf8Mark(bytes) ? bytes.substr(kUtf8Mark.size()) : bytes;
+}
+
+std::optional<std::string> ansiBytesOf(const std::string& text, const AnsiCodePage& codePage) {
+    std::optional<std::string> bytes = codePage.encode(text);
+    if (bytes && startsWithUtf8Mark(*bytes)) return std::nullopt;
+    return bytes;
+}
+
+std::string encodeTextFile(const std::string& text, const AnsiCodePage& codePage) {
+    if (std::optional<std::string> bytes = ansiBytesOf(text, codePage)) return std::move(*bytes);
+    std::string bytes;
+    bytes.reserve(kUtf8Mark.size() + text.size());
+    return bytes.append(kUtf8Mark).append(text);
+}
+
+std::string decodeTextFile(const std::string& bytes, const AnsiCodePage& codePage) {
+    if (startsWithUtf8Mark(bytes)) return bytes.substr(kUtf8Mark.size());
+    return codePage.decode(bytes);
+}
+
+Addition encodeAddition(const std::string& fileBytes, std::string added, const AnsiCodePage& codePage) {
+    // A last line without its line break gets one first: the added lines
+    // are lines of their own.
+    const std::string_view body = withoutUtf8Mark(fileBytes);
+    if (!body.empty() && body.back() != '\n') added.insert(0, "\r\n");
+    if (!startsWithUtf8Mark(fileBytes)) {
+        // Only a file shorter than the mark could start as the mark once added to.
+        std::optional<std::string> bytes = codePage.encode(added);
+        if (bytes && !startsWithUtf8Mark(fileBytes.substr(0, kUtf8Mark.size()) + bytes->substr(0, kUtf8Mark.size())))
+            return {false, std::move(*bytes)};
+    } else if (!codePage.encode(std::string(body) + added)) {
+        return {false, added};
+    }
+    return {true, encodeTextFile(decodeTextFile(fileBytes, codePage) + added, codePage)};
 }
 
 LineRemoval TextFiles::removeLine(const std::string& path, const std::string& line, std::size_t position) {
@@ -132,21 +171,26 @@ bool MemoryTextFiles::failsAt(const std::string& path, FileStep step) {
     return true;
 }
 
-bool MemoryTextFiles::representable(const std::string& text) {
-    if (!highest_) return true;
+// Text that is not UTF-8 is not held, as it would not come back byte for
+// byte through the system's conversions either.
+std::optional<std::string> MemoryTextFiles::LimitedCodePage::encode(const std::string& text) const {
+    if (!highest) return text;
+    static const char32_t lowest[] = {0, 0x80, 0x800, 0x10000};  // below these: an overlong form
     for (std::size_t i = 0; i < text.size();) {
-        unsigned char lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        char32_t c = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
-        for (std::size_t k = 1; k < length && i + k < text.size(); ++k)
-            c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        if (c > *highest_) {
-            fail({1113, "No mapping for the Unicode character exists in the target multi-byte code page."});
-            return false;
+        const unsigned char lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xC0 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF8 ? 4 : 0;
+        if (length == 0 || i + length > text.size()) return std::nullopt;
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t k = 1; k < length; ++k) {
+            const unsigned char next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80) return std::nullopt;
+            c = (c << 6) | (next & 0x3F);
         }
+        if (c < lowest[length - 1] || (c >= 0xD800 && c < 0xE000) || c > 0x10FFFF || c > *highest)
+            return std::nullopt;
         i += length;
     }
-    return true;
+    return text;
 }
 
 bool MemoryTextFiles::write(const std::string& path, const std::string& to, const std::string& text) {
@@ -181,7 +225,7 @@ TextFileContents MemoryTextFiles::readLines(const std::string& path) {
         return result;
     }
     result.outcome = ReadOutcome::Read;
-    result.lines = splitLines(file->second);
+    result.lines = splitLines(decodeTextFile(file->second, codePage_));
     return result;
 }
 
@@ -193,8 +237,11 @@ bool MemoryTextFiles::refuseWrite(const std::string& path) {
 }
 
 bool MemoryTextFiles::replaceLines(const std::string& path, const std::vector<std::string>& lines) {
-    const std::string text = joinLines(lines);
-    if (refuseWrite(path) || !representable(text) || failsAt(path, FileStep::Open)) return false;
+    return replaceBytes(path, encodeTextFile(joinLines(lines), codePage_));
+}
+
+bool MemoryTextFiles::replaceBytes(const std::string& path, const std::string& text) {
+    if (refuseWrite(path) || failsAt(path, FileStep::Open)) return false;
     // A new temporary file next to the file, named as the system names them.
     char name[16];
     std::snprintf(name, sizeof name, "tmp%X.tmp", ++temporaryNumber_ & 0xFFFF);
@@ -224,10 +271,11 @@ bool MemoryTextFiles::replaceLines(const std::string& path, const std::vector<st
 }
 
 bool MemoryTextFiles::appendLines(const std::string& path, const std::vector<std::string>& lines) {
-    const std::string text = joinLines(lines);
-    if (refuseWrite(path) || !representable(text) || failsAt(path, FileStep::Open)) return false;
+    const Addition addition = encodeAddition(contents(path), joinLines(lines), codePage_);
+    if (addition.wholeFile) return replaceBytes(path, addition.bytes);
+    if (refuseWrite(path) || failsAt(path, FileStep::Open)) return false;
     // What a failed write put there stays, as on disk.
-    const bool written = write(path, path, text) && !failsAt(path, FileStep::Flush);
+    const bool written = write(path, path, addition.bytes) && !failsAt(path, FileStep::Flush);
     if (written) ++writes_[path];
     return written;
 }

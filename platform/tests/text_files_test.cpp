@@ -79,7 +79,7 @@ TEST(MemoryTextFiles, AReplaceThatFailsAtAnyStepLeavesTheOldFile) {
     EXPECT_EQ(platform::ReadOutcome::Unreadable, files.readLines(book).outcome);
 }
 
-TEST(MemoryTextFiles, AFullDiskAndCharactersTheCodePageLacksStopAWriteWithTheOldFileKept) {
+TEST(MemoryTextFiles, AFullDiskStopsAWriteWithTheOldFileKept) {
     const std::string book = "C:\\book.txt";
     platform::MemoryTextFiles files;
     files.setContents(book, "old\r\n");
@@ -91,13 +91,40 @@ TEST(MemoryTextFiles, AFullDiskAndCharactersTheCodePageLacksStopAWriteWithTheOld
     EXPECT_TRUE(files.replaceLines(book, {"012345"}));  // the freed room is there again
     EXPECT_FALSE(files.appendLines(book, {"0123"}));
     EXPECT_EQ("012345\r\n0123\r", files.contents(book));  // an append that ran out stays half done, as on disk
+}
 
-    files.setFreeSpace(std::nullopt);
+// Text the code page holds is written in it as ever; a file with any
+// character it lacks is written whole as UTF-8 after the byte order mark,
+// which tells the reader, and goes back to the code page at the first write
+// that no longer needs UTF-8. Whatever is written reads back unchanged.
+TEST(MemoryTextFiles, AFileWithCharactersTheCodePageLacksIsUtf8AfterTheMark) {
+    const std::string book = "C:\\book.txt", mark = "\xEF\xBB\xBF", cafe = "caf\xC3\xA9", cat = "\xE7\x8C\xAB";
+    platform::MemoryTextFiles files;
     files.setHighestCharacter(0xFF);
-    EXPECT_TRUE(files.replaceLines(book, {"caf\xC3\xA9"}));
-    EXPECT_FALSE(files.replaceLines(book, {"\xE7\x8C\xAB"}));
-    EXPECT_EQ(1113u, files.lastError().number);
-    EXPECT_EQ("caf\xC3\xA9\r\n", files.contents(book));
+    const auto expectFile = [&](const std::string& bytes, const Lines& lines) {
+        EXPECT_EQ(bytes, files.contents(book));
+        EXPECT_EQ(lines, files.readLines(book).lines);
+    };
+    ASSERT_TRUE(files.replaceLines(book, {cafe}));
+    expectFile(cafe + "\r\n", {cafe});
+    ASSERT_TRUE(files.replaceLines(book, {cafe, cat}));
+    expectFile(mark + cafe + "\r\n" + cat + "\r\n", {cafe, cat});
+    ASSERT_TRUE(files.appendLines(book, {"x"}));
+    expectFile(mark + cafe + "\r\n" + cat + "\r\nx\r\n", {cafe, cat, "x"});
+    EXPECT_EQ(platform::LineRemoval::Outcome::Removed, files.removeLine(book, cat, 1).outcome);
+    expectFile(cafe + "\r\nx\r\n", {cafe, "x"});
+    ASSERT_TRUE(files.appendLines(book, {cat}));
+    expectFile(mark + cafe + "\r\nx\r\n" + cat + "\r\n", {cafe, "x", cat});
+    ASSERT_TRUE(files.replaceLines(book, {"x"}));
+    expectFile("x\r\n", {"x"});
+
+    // A file that starts with the mark is read as UTF-8, whatever wrote it;
+    // text that itself starts with the mark's bytes is written after one, so
+    // that it never reads back as other text.
+    files.setContents(book, mark + cat + "\r\n");
+    EXPECT_EQ(Lines{cat}, files.readLines(book).lines);
+    ASSERT_TRUE(files.replaceLines(book, {mark + "x"}));
+    expectFile(mark + mark + "x\r\n", {mark + "x"});
 }
 
 }  // namespace

@@ -15,36 +15,39 @@ namespace {
 
 FileError errorOf(DWORD number) { return FileError{number, systemErrorText(number)}; }
 
-// UTF-8 to the system's ANSI code page. A character the code page lacks
-// would be written as another one (its default character, or a look-alike),
-// and the store would read back a different text: such text is refused with
-// ERROR_NO_UNICODE_TRANSLATION instead. (A UTF-8 code page holds everything.)
-bool toAnsi(const std::string& text, std::string& out) {
-    out.clear();
-    std::wstring wide = widen(text);
-    if (wide.empty()) return true;
-    const UINT codePage = GetACP();
-    const bool check = codePage != CP_UTF8;
-    BOOL usedDefault = FALSE;
-    const DWORD flags = check ? WC_NO_BEST_FIT_CHARS : 0;
-    int n = WideCharToMultiByte(codePage, flags, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
-                                check ? &usedDefault : nullptr);
-    if (n <= 0 || usedDefault) {
-        SetLastError(ERROR_NO_UNICODE_TRANSLATION);
-        return false;
+// The system's ANSI code page. Text is held only when its bytes read back as
+// exactly this text: a character the code page lacks would be written as its
+// default character or a look-alike ("8" for the infinity sign), and text
+// that is not UTF-8 would not come back byte for byte. (A UTF-8 code page
+// holds every text.)
+class SystemCodePage : public AnsiCodePage {
+public:
+    std::optional<std::string> encode(const std::string& text) const override {
+        if (text.empty()) return std::string();
+        const std::wstring wide = widen(text);
+        const UINT codePage = GetACP();
+        // The default-character flag may not be asked of a UTF-8 code page.
+        const bool check = codePage != CP_UTF8;
+        const DWORD flags = check ? WC_NO_BEST_FIT_CHARS : 0;
+        BOOL usedDefault = FALSE;
+        const int n = WideCharToMultiByte(codePage, flags, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                          nullptr, check ? &usedDefault : nullptr);
+        if (n <= 0 || usedDefault) return std::nullopt;
+        std::string bytes(static_cast<size_t>(n), '\0');
+        WideCharToMultiByte(codePage, flags, wide.data(), static_cast<int>(wide.size()), &bytes[0], n, nullptr,
+                            nullptr);
+        if (decode(bytes) != text) return std::nullopt;
+        return bytes;
     }
-    out.assign(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(codePage, flags, wide.data(), static_cast<int>(wide.size()), &out[0], n, nullptr, nullptr);
-    return true;
-}
 
-std::string fromAnsi(const std::string& bytes) {
-    if (bytes.empty()) return {};
-    int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), &wide[0], n);
-    return narrow(wide);
-}
+    std::string decode(const std::string& bytes) const override {
+        if (bytes.empty()) return {};
+        const int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+        std::wstring wide(static_cast<size_t>(n), L'\0');
+        MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), &wide[0], n);
+        return narrow(wide);
+    }
+};
 
 // The temporary file a replace writes before it takes the file's place: in
 // the file's own folder (so that the replace is a rename within one volume),
@@ -75,48 +78,68 @@ public:
     TextFileContents readLines(const std::string& path) override {
         std::string bytes;
         TextFileContents result = readBytes(path, bytes);
-        if (result.outcome == ReadOutcome::Read) result.lines = splitLines(fromAnsi(bytes));
+        if (result.outcome == ReadOutcome::Read) result.lines = splitLines(decodeTextFile(bytes, codePage_));
         return result;
     }
 
     bool replaceLines(const std::string& path, const std::vector<std::string>& lines) override {
-        std::string bytes;
-        if (!toAnsi(joinLines(lines), bytes)) return fail(GetLastError());
-        return replaceBytes(path, {bytes});
+        return replaceBytes(path, {encodeTextFile(joinLines(lines), codePage_)});
     }
 
-    // The line is looked for in the file's bytes, as the code page writes it,
-    // and the other lines are written back as they are, each ended by CR LF
-    // as replaceLines ends them: no conversion of the whole file, and where
-    // every line already ends so, no copy of it either. A line the code page
-    // cannot write, or one not found byte for byte (bytes the code page does
-    // not define read back as other text), takes the way through readLines
-    // and replaceLines.
+    // The line is looked for in the file's bytes (as the code page writes it,
+    // or as UTF-8 after the mark), and the other lines are written back as
+    // they are, each ended by CR LF as replaceLines ends them: no conversion
+    // of the whole file, and where every line already ends so, no copy of it
+    // either. A UTF-8 file keeps its mark, unless the code page now holds
+    // every other line: then it goes back to the code page, as replaceLines
+    // would write it. A line the code page cannot write into a code page
+    // file, or one not found byte for byte (bytes the code page does not
+    // define read back as other text), takes the way through readLines and
+    // replaceLines; so does a code page file whose new first line would
+    // start as the mark does (it would read back as UTF-8).
     LineRemoval removeLine(const std::string& path, const std::string& line, std::size_t position) override {
-        std::string wanted;
-        if (!toAnsi(line, wanted)) return TextFiles::removeLine(path, line, position);
         std::string bytes;
         TextFileContents read = readBytes(path, bytes);
         if (read.outcome == ReadOutcome::Unreadable) return {LineRemoval::Outcome::Failed, read.error};
         if (read.outcome == ReadOutcome::Missing) return {};
-        const std::optional<LineInBytes> removed = findLineToRemove(bytes, wanted, position);
+        const bool utf8 = startsWithUtf8Mark(bytes);
+        std::optional<std::string> wanted = utf8 ? line : codePage_.encode(line);
+        if (!wanted) return TextFiles::removeLine(path, line, position);
+        const std::string_view all(bytes), mark = all.substr(0, utf8 ? kUtf8Mark.size() : 0),
+                               body = all.substr(mark.size());
+        const std::optional<LineInBytes> removed = findLineToRemove(body, *wanted, position);
         if (!removed) return TextFiles::removeLine(path, line, position);
-        const std::string_view all(bytes);
-        const bool replaced = removed->lineBreaksAsWritten
-                                  ? replaceBytes(path, {all.substr(0, removed->begin), all.substr(removed->next)})
-                                  : replaceBytes(path, {withoutLine(bytes, *removed)});
+        std::string rest;  // the other lines, when not all of them end in CR LF
+        std::string_view before = body.substr(0, removed->begin), after = body.substr(removed->next);
+        if (!removed->lineBreaksAsWritten) {
+            rest = withoutLine(body, *removed);
+            before = rest;
+            after = {};
+        }
+        bool replaced;
+        std::optional<std::string> ansi;
+        if (utf8 && (ansi = ansiBytesOf(std::string(before).append(after), codePage_)))
+            replaced = replaceBytes(path, {*ansi});
+        else if (!utf8 && before.empty() && startsWithUtf8Mark(after))
+            return TextFiles::removeLine(path, line, position);
+        else
+            replaced = replaceBytes(path, {mark, before, after});
         if (!replaced) return {LineRemoval::Outcome::Failed, lastError_};
         return {LineRemoval::Outcome::Removed, {}};
     }
 
-    // Open (creating the file when missing), Write, Flush.
+    // Open (creating the file when missing), Write, Flush; when the lines
+    // change the file's encoding, the steps of a replace of the whole file.
     bool appendLines(const std::string& path, const std::vector<std::string>& lines) override {
-        std::string bytes;
-        if (!toAnsi(joinLines(lines), bytes)) return fail(GetLastError());
+        std::string old;
+        const TextFileContents read = readBytes(path, old);
+        if (read.outcome == ReadOutcome::Unreadable) return fail(read.error);
+        const Addition addition = encodeAddition(old, joinLines(lines), codePage_);
+        if (addition.wholeFile) return replaceBytes(path, {addition.bytes});
         HANDLE file = CreateFileW(widen(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE) return fail(GetLastError());
-        bool written = writeAll(file, bytes) && FlushFileBuffers(file);
+        bool written = writeAll(file, addition.bytes) && FlushFileBuffers(file);
         DWORD error = written ? ERROR_SUCCESS : GetLastError();
         CloseHandle(file);
         return written ? true : fail(error);
@@ -193,8 +216,9 @@ private:
         return true;
     }
 
-    bool fail(DWORD error) {
-        lastError_ = errorOf(error);
+    bool fail(DWORD error) { return fail(errorOf(error)); }
+    bool fail(FileError error) {
+        lastError_ = std::move(error);
         return false;
     }
     // Delete: the temporary file goes; the first failure is the one told.
@@ -204,6 +228,7 @@ private:
     }
 
     FileError lastError_;
+    SystemCodePage codePage_;
 };
 
 }  // namespace
