@@ -13,7 +13,7 @@
 #include "platform/clock.hpp"
 #include "platform/shell.hpp"
 #include "platform/system_info.hpp"
-#include "platform/text_files.hpp"
+#include "platform/memory_text_files.hpp"
 #include "program.hpp"
 
 using namespace pingrel;

@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "fuzz_input.hpp"
-#include "platform/text_files.hpp"
+#include "platform/memory_text_files.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::Input input(data, size);

@@ -11,7 +11,7 @@
 #include "platform/clock.hpp"
 #include "platform/shell.hpp"
 #include "platform/system_info.hpp"
-#include "platform/text_files.hpp"
+#include "platform/memory_text_files.hpp"
 #include "program.hpp"
 
 namespace pingrel::testing {

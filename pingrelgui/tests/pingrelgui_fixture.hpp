@@ -8,7 +8,7 @@
 
 #include "forms/headless/driver.hpp"
 #include "messenger/target_launcher.hpp"
-#include "platform/text_files.hpp"
+#include "platform/memory_text_files.hpp"
 #include "program.hpp"
 
 namespace pingrelgui::testing {

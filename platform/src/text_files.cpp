@@ -1,7 +1,6 @@
 #include "platform/text_files.hpp"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 namespace platform {
@@ -128,18 +127,6 @@ Addition encodeAddition(const std::string& fileBytes, std::string added, const A
     return {true, encodeTextFile(decodeTextFile(fileBytes, codePage) + added, codePage)};
 }
 
-LineRemoval TextFiles::removeLine(const std::string& path, const std::string& line, std::size_t position) {
-    TextFileContents stored = readLines(path);
-    if (stored.outcome == ReadOutcome::Unreadable) return {LineRemoval::Outcome::Failed, stored.error};
-    auto found = position < stored.lines.size() && stored.lines[position] == line
-                     ? stored.lines.begin() + static_cast<std::ptrdiff_t>(position)
-                     : std::find(stored.lines.begin(), stored.lines.end(), line);
-    if (found == stored.lines.end()) return {};
-    stored.lines.erase(found);
-    if (!replaceLines(path, stored.lines)) return {LineRemoval::Outcome::Failed, lastError()};
-    return {LineRemoval::Outcome::Removed, {}};
-}
-
 const char* fileStepName(FileStep step) {
     switch (step) {
         case FileStep::Open: return "open";
@@ -152,176 +139,119 @@ const char* fileStepName(FileStep step) {
     return "?";
 }
 
-namespace {
+// The protocol of every store file, over the raw steps.
 
-// The folder part of a path, with its closing backslash ("" when it has none).
-std::string folderOf(const std::string& path) {
-    std::string::size_type slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+bool TextFiles::fail(FileError error) {
+    lastError_ = std::move(error);
+    return false;
 }
 
-}  // namespace
+void TextFiles::removeLeftovers(const std::string& path) { steps_.remove(temporaryOf(path)); }
 
-bool MemoryTextFiles::failsAt(const std::string& path, FileStep step) {
-    auto file = failingSteps_.find(path);
-    if (file == failingSteps_.end()) return false;
-    auto failing = file->second.find(step);
-    if (failing == file->second.end()) return false;
-    fail(failing->second);
-    return true;
-}
-
-// Text that is not UTF-8 is not held, as it would not come back byte for
-// byte through the system's conversions either.
-std::optional<std::string> MemoryTextFiles::LimitedCodePage::encode(const std::string& text) const {
-    if (!highest) return text;
-    static const char32_t lowest[] = {0, 0x80, 0x800, 0x10000};  // below these: an overlong form
-    for (std::size_t i = 0; i < text.size();) {
-        const unsigned char lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead < 0xC0 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF8 ? 4 : 0;
-        if (length == 0 || i + length > text.size()) return std::nullopt;
-        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-        for (std::size_t k = 1; k < length; ++k) {
-            const unsigned char next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) return std::nullopt;
-            c = (c << 6) | (next & 0x3F);
-        }
-        if (c < lowest[length - 1] || (c >= 0xD800 && c < 0xE000) || c > 0x10FFFF || c > *highest)
-            return std::nullopt;
-        i += length;
-    }
-    return text;
-}
-
-bool MemoryTextFiles::write(const std::string& path, const std::string& to, const std::string& text) {
-    if (failsAt(path, FileStep::Write)) {
-        files_[to] += text.substr(0, text.size() / 2);
-        return false;
-    }
-    if (freeSpace_ && text.size() > *freeSpace_) {
-        files_[to] += text.substr(0, *freeSpace_);
-        freeSpace_ = 0;
-        fail({112, "There is not enough space on the disk."});
-        return false;
-    }
-    if (freeSpace_) *freeSpace_ -= text.size();
-    files_[to] += text;
-    return true;
-}
-
-TextFileContents MemoryTextFiles::readLines(const std::string& path) {
+// Open, Read. A temporary file an interrupted replace left goes first: it
+// is never read as the file, and a program that reads its store at start
+// leaves none behind.
+TextFileContents TextFiles::readBytes(const std::string& path, std::string& bytes) {
+    removeLeftovers(path);
     TextFileContents result;
-    auto failing = failingReads_.find(path);
-    if (failing != failingReads_.end()) {
-        result.outcome = ReadOutcome::Unreadable;
-        result.error = failing->second;
-        return result;
-    }
-    auto file = files_.find(path);
-    if (file == files_.end()) return result;
-    if (failsAt(path, FileStep::Open) || failsAt(path, FileStep::Read)) {
-        result.outcome = ReadOutcome::Unreadable;
-        result.error = lastError_;
-        return result;
-    }
-    result.outcome = ReadOutcome::Read;
-    result.lines = splitLines(decodeTextFile(file->second, codePage_));
+    result.outcome = steps_.readAll(path, bytes);
+    if (result.outcome == ReadOutcome::Unreadable) result.error = steps_.lastError();
     return result;
 }
 
-bool MemoryTextFiles::refuseWrite(const std::string& path) {
-    auto failing = failingWrites_.find(path);
-    if (failing == failingWrites_.end()) return false;
-    lastError_ = failing->second;
-    return true;
+TextFileContents TextFiles::readLines(const std::string& path) {
+    std::string bytes;
+    TextFileContents result = readBytes(path, bytes);
+    if (result.outcome == ReadOutcome::Read) result.lines = splitLines(decodeTextFile(bytes, codePage_));
+    return result;
 }
 
-bool MemoryTextFiles::replaceLines(const std::string& path, const std::vector<std::string>& lines) {
-    return replaceBytes(path, encodeTextFile(joinLines(lines), codePage_));
+// Open a new temporary file beside the file, Write, Flush, Replace the file
+// with it in one step; after a failed step, Delete the temporary file (the
+// first failure is the one told).
+bool TextFiles::replaceBytes(const std::string& path, std::initializer_list<std::string_view> pieces) {
+    const std::string temporary = temporaryOf(path);
+    std::unique_ptr<FileWriter> file = steps_.open(temporary, false);
+    if (!file) return fail(steps_.lastError());
+    bool written = true;
+    for (std::string_view piece : pieces) written = written && file->write(piece);
+    written = written && file->flush();
+    file.reset();
+    if (written && steps_.replace(temporary, path)) return true;
+    const FileError error = steps_.lastError();
+    steps_.remove(temporary);
+    return fail(error);
 }
 
-bool MemoryTextFiles::replaceBytes(const std::string& path, const std::string& text) {
-    if (refuseWrite(path) || failsAt(path, FileStep::Open)) return false;
-    // A new temporary file next to the file, named as the system names them.
-    char name[16];
-    std::snprintf(name, sizeof name, "tmp%X.tmp", ++temporaryNumber_ & 0xFFFF);
-    const std::string temporary = folderOf(path) + name;
-    files_[temporary];
-    // A failed step leaves the file as it was; the temporary file goes again
-    // unless deleting it fails too.
-    auto abandon = [&] {
-        const FileError reason = lastError_;
-        if (!failsAt(path, FileStep::Delete)) {
-            if (freeSpace_) *freeSpace_ += files_[temporary].size();
-            files_.erase(temporary);
-        } else {
-            leftovers_[path].push_back(temporary);
-        }
-        lastError_ = reason;
-        return false;
-    };
-    if (!write(path, temporary, text) || failsAt(path, FileStep::Flush) || failsAt(path, FileStep::Replace))
-        return abandon();
-    auto old = files_.find(path);
-    if (old != files_.end() && freeSpace_) *freeSpace_ += old->second.size();
-    files_[path] = std::move(files_[temporary]);
-    files_.erase(temporary);
-    ++writes_[path];
-    return true;
+bool TextFiles::replaceLines(const std::string& path, const std::vector<std::string>& lines) {
+    return replaceBytes(path, {encodeTextFile(joinLines(lines), codePage_)});
 }
 
-bool MemoryTextFiles::appendLines(const std::string& path, const std::vector<std::string>& lines) {
-    const Addition addition = encodeAddition(contents(path), joinLines(lines), codePage_);
-    if (addition.wholeFile) return replaceBytes(path, addition.bytes);
-    if (refuseWrite(path) || failsAt(path, FileStep::Open)) return false;
-    // What a failed write put there stays, as on disk.
-    const bool written = write(path, path, addition.bytes) && !failsAt(path, FileStep::Flush);
-    if (written) ++writes_[path];
-    return written;
+// Open (creating the file when missing), Write, Flush; when the lines change
+// the file's encoding, the steps of a replace of the whole file.
+bool TextFiles::appendLines(const std::string& path, const std::vector<std::string>& lines) {
+    std::string old;
+    const TextFileContents read = readBytes(path, old);
+    if (read.outcome == ReadOutcome::Unreadable) return fail(read.error);
+    const Addition addition = encodeAddition(old, joinLines(lines), codePage_);
+    if (addition.wholeFile) return replaceBytes(path, {addition.bytes});
+    std::unique_ptr<FileWriter> file = steps_.open(path, true);
+    if (file && file->write(addition.bytes) && file->flush()) return true;
+    return fail(steps_.lastError());
 }
 
-std::string MemoryTextFiles::contents(const std::string& path) const {
-    auto file = files_.find(path);
-    return file == files_.end() ? std::string() : file->second;
+// The way through the text: read every line, write back all but the one.
+LineRemoval TextFiles::removeLineOfText(const std::string& path, const std::string& line, std::size_t position) {
+    TextFileContents stored = readLines(path);
+    if (stored.outcome == ReadOutcome::Unreadable) return {LineRemoval::Outcome::Failed, stored.error};
+    auto found = position < stored.lines.size() && stored.lines[position] == line
+                     ? stored.lines.begin() + static_cast<std::ptrdiff_t>(position)
+                     : std::find(stored.lines.begin(), stored.lines.end(), line);
+    if (found == stored.lines.end()) return {};
+    stored.lines.erase(found);
+    if (!replaceLines(path, stored.lines)) return {LineRemoval::Outcome::Failed, lastError()};
+    return {LineRemoval::Outcome::Removed, {}};
 }
 
-std::vector<std::string> MemoryTextFiles::paths() const {
-    std::vector<std::string> all;
-    for (const auto& file : files_) all.push_back(file.first);
-    return all;
-}
-
-int MemoryTextFiles::writes(const std::string& path) const {
-    auto count = writes_.find(path);
-    return count == writes_.end() ? 0 : count->second;
-}
-
-void MemoryTextFiles::removeLeftovers(const std::string& path) {
-    for (const std::string& temporary : leftovers_[path]) {
-        auto file = files_.find(temporary);
-        if (file == files_.end()) continue;
-        if (freeSpace_) *freeSpace_ += file->second.size();
-        files_.erase(file);
+// The line is looked for in the file's bytes (as the code page writes it, or
+// as UTF-8 after the mark), and the other lines are written back as they
+// are, each ended by CR LF as replaceLines ends them: no conversion of the
+// whole file, and where every line already ends so, no copy of it either. A
+// UTF-8 file keeps its mark, unless the code page now holds every other
+// line: then it goes back to the code page, as replaceLines would write it.
+// A line the code page cannot write into a code page file, or one not found
+// byte for byte (bytes the code page does not define read back as other
+// text), takes the way through the text; so does a code page file whose new
+// first line would start as the mark does (it would read back as UTF-8).
+LineRemoval TextFiles::removeLine(const std::string& path, const std::string& line, std::size_t position) {
+    std::string bytes;
+    TextFileContents read = readBytes(path, bytes);
+    if (read.outcome == ReadOutcome::Unreadable) return {LineRemoval::Outcome::Failed, read.error};
+    if (read.outcome == ReadOutcome::Missing) return {};
+    const bool utf8 = startsWithUtf8Mark(bytes);
+    std::optional<std::string> wanted = utf8 ? line : codePage_.encode(line);
+    if (!wanted) return removeLineOfText(path, line, position);
+    const std::string_view all(bytes), mark = all.substr(0, utf8 ? kUtf8Mark.size() : 0),
+                           body = all.substr(mark.size());
+    const std::optional<LineInBytes> removed = findLineToRemove(body, *wanted, position);
+    if (!removed) return removeLineOfText(path, line, position);
+    std::string rest;  // the other lines, when not all of them end in CR LF
+    std::string_view before = body.substr(0, removed->begin), after = body.substr(removed->next);
+    if (!removed->lineBreaksAsWritten) {
+        rest = withoutLine(body, *removed);
+        before = rest;
+        after = {};
     }
-    leftovers_.erase(path);
-}
-
-void MemoryTextFiles::failReadsOf(const std::string& path, FileError reason) {
-    failingReads_[path] = std::move(reason);
-}
-
-void MemoryTextFiles::failWritesTo(const std::string& path, FileError reason) {
-    failingWrites_[path] = std::move(reason);
-}
-
-void MemoryTextFiles::failAt(const std::string& path, FileStep step, FileError reason) {
-    failingSteps_[path][step] = std::move(reason);
-}
-
-void MemoryTextFiles::clearFailures() {
-    failingReads_.clear();
-    failingWrites_.clear();
-    failingSteps_.clear();
+    bool replaced;
+    std::optional<std::string> ansi;
+    if (utf8 && (ansi = ansiBytesOf(std::string(before).append(after), codePage_)))
+        replaced = replaceBytes(path, {*ansi});
+    else if (!utf8 && before.empty() && startsWithUtf8Mark(after))
+        return removeLineOfText(path, line, position);
+    else
+        replaced = replaceBytes(path, {mark, before, after});
+    if (!replaced) return {LineRemoval::Outcome::Failed, lastError_};
+    return {LineRemoval::Outcome::Removed, {}};
 }
 
 }  // namespace platform

@@ -1,7 +1,7 @@
 // Lines of a text file, and the in-memory files that tests use in place of disks.
 #include <gtest/gtest.h>
 
-#include "platform/text_files.hpp"
+#include "platform/memory_text_files.hpp"
 
 namespace {
 
@@ -70,7 +70,7 @@ TEST(MemoryTextFiles, AReplaceThatFailsAtAnyStepLeavesTheOldFile) {
     EXPECT_FALSE(files.replaceLines(book, {"new"}));
     EXPECT_EQ(23u, files.lastError().number);  // the first failure is the one told
     ASSERT_EQ(2u, files.paths().size());
-    EXPECT_EQ("C:\\Apps\\tmp1.tmp", files.paths()[1]);
+    EXPECT_EQ("C:\\Apps\\book.txt.tmp", files.paths()[1]);
     files.clearFailures();
     EXPECT_TRUE(files.replaceLines(book, {"new"}));
     EXPECT_EQ("new\r\n", files.contents(book));

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -12,8 +13,6 @@
 namespace platform {
 
 namespace {
-
-FileError errorOf(DWORD number) { return FileError{number, systemErrorText(number)}; }
 
 // The system's ANSI code page. Text is held only when its bytes read back as
 // exactly this text: a character the code page lacks would be written as its
@@ -49,12 +48,6 @@ public:
     }
 };
 
-// The temporary file a replace writes before it takes the file's place: in
-// the file's own folder (so that the replace is a rename within one volume),
-// named after the file, so that one left by a replace cut short (a crash, a
-// kill) is known and goes at the next read or write of the file.
-std::wstring temporaryOf(const std::wstring& path) { return path + L".tmp"; }
-
 bool writeAll(HANDLE file, std::string_view bytes) {
     size_t done = 0;
     while (done < bytes.size()) {
@@ -70,100 +63,17 @@ bool writeAll(HANDLE file, std::string_view bytes) {
     return true;
 }
 
-class Win32TextFiles : public TextFiles {
+// The raw steps as the system's calls; each failure keeps its error for
+// lastError().
+class Win32FileSteps : public FileSteps {
 public:
-    // Open, Read. A temporary file an interrupted replace left goes first:
-    // it is never read as the file, and a program that reads its store at
-    // start leaves none behind.
-    TextFileContents readLines(const std::string& path) override {
-        std::string bytes;
-        TextFileContents result = readBytes(path, bytes);
-        if (result.outcome == ReadOutcome::Read) result.lines = splitLines(decodeTextFile(bytes, codePage_));
-        return result;
-    }
-
-    bool replaceLines(const std::string& path, const std::vector<std::string>& lines) override {
-        return replaceBytes(path, {encodeTextFile(joinLines(lines), codePage_)});
-    }
-
-    // The line is looked for in the file's bytes (as the code page writes it,
-    // or as UTF-8 after the mark), and the other lines are written back as
-    // they are, each ended by CR LF as replaceLines ends them: no conversion
-    // of the whole file, and where every line already ends so, no copy of it
-    // either. A UTF-8 file keeps its mark, unless the code page now holds
-    // every other line: then it goes back to the code page, as replaceLines
-    // would write it. A line the code page cannot write into a code page
-    // file, or one not found byte for byte (bytes the code page does not
-    // define read back as other text), takes the way through readLines and
-    // replaceLines; so does a code page file whose new first line would
-    // start as the mark does (it would read back as UTF-8).
-    LineRemoval removeLine(const std::string& path, const std::string& line, std::size_t position) override {
-        std::string bytes;
-        TextFileContents read = readBytes(path, bytes);
-        if (read.outcome == ReadOutcome::Unreadable) return {LineRemoval::Outcome::Failed, read.error};
-        if (read.outcome == ReadOutcome::Missing) return {};
-        const bool utf8 = startsWithUtf8Mark(bytes);
-        std::optional<std::string> wanted = utf8 ? line : codePage_.encode(line);
-        if (!wanted) return TextFiles::removeLine(path, line, position);
-        const std::string_view all(bytes), mark = all.substr(0, utf8 ? kUtf8Mark.size() : 0),
-                               body = all.substr(mark.size());
-        const std::optional<LineInBytes> removed = findLineToRemove(body, *wanted, position);
-        if (!removed) return TextFiles::removeLine(path, line, position);
-        std::string rest;  // the other lines, when not all of them end in CR LF
-        std::string_view before = body.substr(0, removed->begin), after = body.substr(removed->next);
-        if (!removed->lineBreaksAsWritten) {
-            rest = withoutLine(body, *removed);
-            before = rest;
-            after = {};
-        }
-        bool replaced;
-        std::optional<std::string> ansi;
-        if (utf8 && (ansi = ansiBytesOf(std::string(before).append(after), codePage_)))
-            replaced = replaceBytes(path, {*ansi});
-        else if (!utf8 && before.empty() && startsWithUtf8Mark(after))
-            return TextFiles::removeLine(path, line, position);
-        else
-            replaced = replaceBytes(path, {mark, before, after});
-        if (!replaced) return {LineRemoval::Outcome::Failed, lastError_};
-        return {LineRemoval::Outcome::Removed, {}};
-    }
-
-    // Open (creating the file when missing), Write, Flush; when the lines
-    // change the file's encoding, the steps of a replace of the whole file.
-    bool appendLines(const std::string& path, const std::vector<std::string>& lines) override {
-        std::string old;
-        const TextFileContents read = readBytes(path, old);
-        if (read.outcome == ReadOutcome::Unreadable) return fail(read.error);
-        const Addition addition = encodeAddition(old, joinLines(lines), codePage_);
-        if (addition.wholeFile) return replaceBytes(path, {addition.bytes});
-        HANDLE file = CreateFileW(widen(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE) return fail(GetLastError());
-        bool written = writeAll(file, addition.bytes) && FlushFileBuffers(file);
-        DWORD error = written ? ERROR_SUCCESS : GetLastError();
-        CloseHandle(file);
-        return written ? true : fail(error);
-    }
-
-    FileError lastError() const override { return lastError_; }
-
-    // A temporary file still open for a replace in another process cannot be
-    // deleted, and stays.
-    void removeLeftovers(const std::string& path) override { DeleteFileW(temporaryOf(widen(path)).c_str()); }
-
-private:
-    // Open, Read: the file's bytes as they are.
-    TextFileContents readBytes(const std::string& path, std::string& bytes) {
-        removeLeftovers(path);
-        TextFileContents result;
+    ReadOutcome readAll(const std::string& path, std::string& bytes) override {
         HANDLE file = CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE) {
-            DWORD error = GetLastError();
-            if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return result;  // Missing
-            result.outcome = ReadOutcome::Unreadable;
-            result.error = errorOf(error);
-            return result;
+            const DWORD error = GetLastError();
+            if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return ReadOutcome::Missing;
+            return unreadable(error);
         }
         // As many bytes as the file holds now, then any it grew by meanwhile.
         LARGE_INTEGER size{};
@@ -177,10 +87,9 @@ private:
             char* into = inPlace ? &bytes[done] : buffer;
             const DWORD room = inPlace ? static_cast<DWORD>(bytes.size() - done) : sizeof buffer;
             if (!ReadFile(file, into, room, &got, nullptr)) {
-                result.outcome = ReadOutcome::Unreadable;
-                result.error = errorOf(GetLastError());
+                const DWORD error = GetLastError();
                 CloseHandle(file);
-                return result;
+                return unreadable(error);
             }
             if (got == 0) break;
             if (inPlace) done += got;
@@ -188,47 +97,70 @@ private:
         }
         bytes.resize(done);
         CloseHandle(file);
-        result.outcome = ReadOutcome::Read;
-        return result;
+        return ReadOutcome::Read;
     }
 
-    // The steps are those of the fake (FileStep): open a new temporary file
-    // in the file's folder, write, flush, replace the file with it in one
-    // step, and after a failed step delete the temporary file again.
-    bool replaceBytes(const std::string& path, std::initializer_list<std::string_view> pieces) {
-        const std::wstring target = widen(path);
-        // Open: the temporary file, new and empty (one a crash left is
-        // emptied); no one else may open it while it is written.
-        const std::wstring temporaryPath = temporaryOf(target);
-        const wchar_t* temporary = temporaryPath.c_str();
-        HANDLE file = CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE) return fail(GetLastError());
-        // Write, Flush.
-        bool written = true;
-        for (std::string_view piece : pieces) written = written && writeAll(file, piece);
-        written = written && FlushFileBuffers(file);
-        DWORD error = written ? ERROR_SUCCESS : GetLastError();
-        CloseHandle(file);
-        if (!written) return failAndDelete(error, temporary);
-        // Replace.
-        if (!MoveFileExW(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            return failAndDelete(GetLastError(), temporary);
-        return true;
+    // A new file is no one else's while it is written; an appended one may
+    // be read meanwhile.
+    std::unique_ptr<FileWriter> open(const std::string& path, bool append) override {
+        HANDLE file = append ? CreateFileW(widen(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+                                           OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)
+                             : CreateFileW(widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                           FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
+            failed(GetLastError());
+            return nullptr;
+        }
+        return std::make_unique<Writer>(*this, file);
     }
 
-    bool fail(DWORD error) { return fail(errorOf(error)); }
-    bool fail(FileError error) {
-        lastError_ = std::move(error);
+    bool replace(const std::string& from, const std::string& to) override {
+        return MoveFileExW(widen(from).c_str(), widen(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+                   ? true
+                   : failed(GetLastError());
+    }
+
+    // A file still open in another process (a replace going on there) stays.
+    bool remove(const std::string& path) override {
+        return DeleteFileW(widen(path).c_str()) ? true : failed(GetLastError());
+    }
+
+    FileError lastError() const override { return lastError_; }
+
+private:
+    class Writer : public FileWriter {
+    public:
+        Writer(Win32FileSteps& steps, HANDLE file) : steps_(steps), file_(file) {}
+        ~Writer() override { CloseHandle(file_); }
+        bool write(std::string_view bytes) override { return writeAll(file_, bytes) || steps_.failed(GetLastError()); }
+        bool flush() override { return FlushFileBuffers(file_) || steps_.failed(GetLastError()); }
+
+    private:
+        Win32FileSteps& steps_;
+        HANDLE file_;
+    };
+
+    bool failed(DWORD error) {
+        lastError_ = FileError{error, systemErrorText(error)};
         return false;
     }
-    // Delete: the temporary file goes; the first failure is the one told.
-    bool failAndDelete(DWORD error, const wchar_t* temporary) {
-        DeleteFileW(temporary);
-        return fail(error);
+    ReadOutcome unreadable(DWORD error) {
+        failed(error);
+        return ReadOutcome::Unreadable;
     }
 
     FileError lastError_;
-    SystemCodePage codePage_;
+};
+
+// The protocol over the system's steps and code page (members first, so
+// that they exist before the files that use them).
+struct Win32FileParts {
+    Win32FileSteps steps;
+    SystemCodePage codePage;
+};
+class Win32TextFiles : private Win32FileParts, public TextFiles {
+public:
+    Win32TextFiles() : TextFiles(steps, codePage) {}
 };
 
 }  // namespace
