@@ -46,6 +46,10 @@ public:
     // Menus the program showed as pop-ups, by name, oldest first.
     const std::vector<std::string>& popups() const { return peer_.popups; }
 
+    // Another program sets the text of a text box or of an editable combo, as
+    // automation and accessibility tools do.
+    void setTextFromOutside(Control& control, const std::string& text);
+
     // Puts the focus on a control as a click into it would (into a text box
     // that did not have it: the caret after the text).
     void focus(Control& control);
