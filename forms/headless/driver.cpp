@@ -18,6 +18,14 @@ void Driver::focus(Control& control) {
         box->userSelected(characterCount(box->text()), 0);
 }
 
+void Driver::setTextFromOutside(Control& control, const std::string& text) {
+    if (auto* box = dynamic_cast<TextBox*>(&control)) return box->textSetOutside(text);
+    auto* combo = dynamic_cast<ComboBox*>(&control);
+    if (!combo || combo->style() != ComboStyle::DropDown)
+        throw std::logic_error("setTextFromOutside: " + control.name() + " has no text to set");
+    combo->textSetOutside(text);
+}
+
 void Driver::select(TextBox& box, int start, int length) {
     focus(box);
     box.userSelected(start, length);

@@ -47,6 +47,13 @@ bool HeadlessAppPeer::setClipboardText(const std::string& text) {
     return true;
 }
 
+void HeadlessAppPeer::processPendingEvents() {
+    if (pendingEventActions.empty()) return;
+    std::function<void()> action = std::move(pendingEventActions.front());
+    pendingEventActions.pop_front();
+    action();
+}
+
 namespace {
 
 class NullWindowPeer : public WindowPeer {

@@ -29,13 +29,18 @@ void ComboBox::setText(const std::string& text) {
     if (onChange) onChange(ChangeEvent{Origin::Code});
 }
 
-void ComboBox::userEdited(const std::string& text) {
+void ComboBox::userEdited(const std::string& text) { editedFrom(Origin::User, text); }
+
+void ComboBox::textSetOutside(const std::string& text) { editedFrom(Origin::Outside, text); }
+
+// A text that is not the program's own leaves no item selected.
+void ComboBox::editedFrom(Origin origin, const std::string& text) {
     App::Dispatch dispatch(window().app());
     if (style_ != ComboStyle::DropDown || text == editText_) return;
     editText_ = text;
     list_.select(-1);
-    record("Change(user)");
-    if (onChange) onChange(ChangeEvent{Origin::User});
+    record("Change(" + originName(origin) + ")");
+    if (onChange) onChange(ChangeEvent{origin});
 }
 
 void ComboBox::addItem(const std::string& text, int index) {

@@ -84,8 +84,17 @@ void TextBox::userEdited(const std::string& text, int caretAfter) {
     raiseChange(Origin::User);
 }
 
+// The system's edit puts the caret at the start of a text set this way.
+void TextBox::textSetOutside(const std::string& text) {
+    App::Dispatch dispatch(window().app());
+    selection_ = Selection{};
+    if (text == text_) return;
+    text_ = text;
+    raiseChange(Origin::Outside);
+}
+
 void TextBox::raiseChange(Origin origin) {
-    record(origin == Origin::User ? "Change(user)" : "Change(code)");
+    record("Change(" + originName(origin) + ")");
     if (onChange) onChange(ChangeEvent{origin});
 }
 

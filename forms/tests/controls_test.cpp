@@ -72,6 +72,36 @@ TEST_F(Controls, EditableComboTellsTypingFromPicking) {
     EXPECT_EQ("pc9!", window.recipient.text());
 }
 
+// Automation and accessibility tools set a control's text from another
+// program: what the control shows is what the program reads, for every kind
+// of text box and an editable combo, with one change that is not the user's.
+TEST_F(Controls, TextSetByAnotherProgramReachesTheModelWithOneChangeFromOutside) {
+    std::vector<std::string> changes;
+    auto record = [&](forms::Control& control) {
+        return [&changes, &control](const forms::ChangeEvent& e) {
+            changes.push_back(forms::originName(e.origin) + " " + control.text());
+        };
+    };
+    window.body.onChange = record(window.body);
+    window.recipient.onChange = record(window.recipient);
+    user.setTextFromOutside(window.body, "multi\r\nline");
+    window.body.setRich(true);
+    user.setTextFromOutside(window.body, "rich\r\nline");
+    window.body.setRich(false);
+    window.body.setMultiLine(false);
+    user.setTextFromOutside(window.body, "single");
+    user.setTextFromOutside(window.body, "single");  // the same text: no change
+    user.pick(window.recipient, "pc2");
+    user.setTextFromOutside(window.recipient, "pc5");
+    EXPECT_EQ((std::vector<std::string>{"outside multi\r\nline", "outside rich\r\nline", "outside single",
+                                        "outside pc5"}),
+              changes);
+    EXPECT_EQ(-1, window.recipient.listIndex());
+    window.recipient.clear();  // the list goes, the text stays
+    user.type(window.recipient, "!");
+    EXPECT_EQ("pc5!", window.recipient.text());
+}
+
 TEST_F(Controls, DropDownListIgnoresTextFromCode) {
     forms::ComboBox& list = window.recipient;
     list.setStyle(forms::ComboStyle::DropDownList);

@@ -36,7 +36,41 @@ public:
         return true;
     }
 
+    // The system clears an editable combo's edit field with its list; the
+    // model keeps its text.
+    void itemsCleared() override {
+        ItemListPeer::itemsCleared();
+        syncText();
+    }
+
+protected:
+    // A text that another program sets in the edit field, or in the combo
+    // (which passes it on to its edit field), reaches the model. The combo
+    // sets its edit field itself while it handles a pick or our own
+    // messages: that text is not from outside.
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override {
+        const bool outerWindow = currentWindow() == hwnd_;
+        if (message == WM_SETTEXT && !syncing_ && comboBusy_ == 0 && combo_.style() == ComboStyle::DropDown) {
+            syncing_ = true;
+            LRESULT result = handleCounted(outerWindow, message, wParam, lParam);
+            syncing_ = false;
+            combo_.textSetOutside(readWindowText(hwnd_));
+            return result;
+        }
+        return handleCounted(outerWindow, message, wParam, lParam);
+    }
+
 private:
+    LRESULT handleCounted(bool outerWindow, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (!outerWindow) return ItemListPeer::handle(message, wParam, lParam);
+        struct Busy {
+            int& depth;
+            explicit Busy(int& d) : depth(++d) {}
+            ~Busy() { --depth; }
+        } busy(comboBusy_);
+        return ItemListPeer::handle(message, wParam, lParam);
+    }
+
     void syncText() {
         if (combo_.style() != ComboStyle::DropDown) return;
         syncing_ = true;
@@ -49,6 +83,7 @@ private:
         syncText();
     }
     ComboBox& combo_;
+    int comboBusy_ = 0;  // messages of the combo's own window being handled
 };
 
 }  // namespace forms::win32

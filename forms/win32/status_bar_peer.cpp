@@ -27,9 +27,13 @@ public:
         ControlPeerBase::orphan();
     }
 
+    // Drawn at once: a handler that goes on working after it sets a text
+    // (starting a program, say) keeps the window from its message loop, and
+    // the next text would replace this one before it was ever drawn.
     void update(StatusBar::Aspect what) override {
         if (what == StatusBar::Aspect::Panels) applyPanels();
         else writeTexts();
+        UpdateWindow(hwnd_);
     }
 
     void sync(Property what) override {

@@ -111,6 +111,7 @@ public:
 
 protected:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_SETTEXT && !syncing_) return takeTextFromOutside(wParam, lParam);
         if (message == WM_LBUTTONDBLCLK) {
             LRESULT result = ControlPeerBase::handle(message, wParam, lParam);
             box_.userDoubleClick();
@@ -125,6 +126,17 @@ protected:
     }
 
 private:
+    // Another program sets the text (automation and accessibility tools do):
+    // a multi-line edit reports no EN_CHANGE for it, so the model takes the
+    // text from here, for every kind alike. The EN_CHANGE that a single-line
+    // edit or a rich edit sends meanwhile is not the user's typing.
+    LRESULT takeTextFromOutside(WPARAM wParam, LPARAM lParam) {
+        syncing_ = true;
+        LRESULT result = ControlPeerBase::handle(WM_SETTEXT, wParam, lParam);
+        syncing_ = false;
+        box_.textSetOutside(withCrLf(readWindowText(hwnd_)));
+        return result;
+    }
     int lineBreakUnits() const { return richEdit_ ? 1 : 2; }
     void applyMaxLength() {
         UINT limit = box_.maxLength() > 0 ? static_cast<UINT>(box_.maxLength()) : 0;

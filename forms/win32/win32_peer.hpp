@@ -114,6 +114,8 @@ protected:
     // Sends a child window of the control (an editable combo's edit field)
     // through the same procedure, so that its keys and focus reach the model.
     void subclassInner(HWND inner);
+    // The window whose message is being handled: the control's own, or its inner one.
+    HWND currentWindow() const { return current_; }
     void applyBounds();
     int dpi() const { return dpi_; }
     // Holds back the control's drawing until the program is back in its

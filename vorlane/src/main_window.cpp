@@ -69,27 +69,30 @@ void MainWindow::design() {
 }
 
 void MainWindow::listDomains(std::uint32_t mask) {
-    enumerate([this] { domainBox.clear(); }, [this](const std::string& name) { domainBox.addItem(name); }, mask,
-              std::nullopt);
+    enumerate(domainFills_, [this] { domainBox.clear(); },
+              [this](const std::string& name) { domainBox.addItem(name); }, mask, std::nullopt);
 }
 
 void MainWindow::listServers(std::uint32_t mask) {
-    enumerate([this] { computerList.clear(); }, [this](const std::string& name) { computerList.addItem(name); },
-              mask, domainBox.text());
+    enumerate(serverFills_, [this] { computerList.clear(); },
+              [this](const std::string& name) { computerList.addItem(name); }, mask, domainBox.text());
 }
 
-void MainWindow::enumerate(const std::function<void()>& clear, const std::function<void(const std::string&)>& add,
-                           std::uint32_t mask, const std::optional<std::string>& domain) {
+void MainWindow::enumerate(unsigned& fills, const std::function<void()>& clear,
+                           const std::function<void(const std::string&)>& add, std::uint32_t mask,
+                           const std::optional<std::string>& domain) {
+    const unsigned fill = ++fills;
     clear();
     const platform::ServerList list = context_.lanManager.enumerateServers(mask, domain);
     // With ERROR_MORE_DATA the entries that came are listed before the error says the list is incomplete.
     // The window handles what is waiting between two entries, so the user can
-    // act while a long list fills (and may close the window meanwhile).
+    // act while a long list fills: close the window, or leave the type box
+    // again, which starts a fill that replaces this one.
     if (list.result == platform::kLanOk || list.result == platform::kLanMoreData)
         for (const std::string& name : list.names) {
             add(name);
             context_.app.processPendingEvents();
-            if (!loaded()) return;
+            if (!loaded() || fills != fill) return;
         }
     if (list.result != platform::kLanOk)
         statusBar.setPanelText(kMsgPanel, "Error " + std::to_string(list.result) +

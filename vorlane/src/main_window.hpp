@@ -53,15 +53,20 @@ protected:
 
 private:
     // Clears the target, enumerates, adds each name the call returned, and
-    // reports a failure (or an incomplete list) in the "msg" panel.
-    void enumerate(const std::function<void()>& clear, const std::function<void(const std::string&)>& add,
-                   std::uint32_t mask, const std::optional<std::string>& domain);
+    // reports a failure (or an incomplete list) in the "msg" panel. `fills`
+    // counts the fills of that target: a fill that a newer one replaced while
+    // it handled waiting events stops at once and reports nothing.
+    void enumerate(unsigned& fills, const std::function<void()>& clear,
+                   const std::function<void(const std::string&)>& add, std::uint32_t mask,
+                   const std::optional<std::string>& domain);
     void typeBoxLeft();
     void sendMessage();
     std::string localComputerName();
 
     Context& context_;
     Program& program_;
+    unsigned domainFills_ = 0;
+    unsigned serverFills_ = 0;
 };
 
 }  // namespace vorlane

@@ -83,6 +83,17 @@ TEST_F(Vorlane, LeavingTheTypeBoxListsTheComputersOfThatTypeInTheDomain) {
     EXPECT_EQ("System messages will display here", msg()) << "a success leaves the panel as it was";
 }
 
+// The list fills with waiting events handled between names: leaving the type
+// box again meanwhile starts a new fill, which the old one must not mix into.
+TEST_F(Vorlane, LeavingTheTypeBoxAgainWhileTheListFillsKeepsOnlyTheNewList) {
+    start();
+    user.duringPendingEvents([&] { chooseType("SQL Servers", found({"NEW1", "NEW2"})); });
+    chooseType("All Server Types", {platform::kLanMoreData, 57, {"OLD1", "OLD2", "OLD3"}});
+    ASSERT_EQ(3u, lan.enumerations().size());
+    EXPECT_EQ((Strings{"NEW1", "NEW2"}), form.computerList.items());
+    EXPECT_EQ("System messages will display here", msg()) << "the replaced fill's incomplete list is not reported";
+}
+
 TEST_F(Vorlane, ATextThatIsNoEntryLeavesTheListAlone) {
     start();
     chooseType("sql servers", found({"DB1"}));

@@ -8,6 +8,8 @@
 //                             an editable combo's text becomes the item's, without onChange
 //   editable: setText() by code -> onChange{Code} when the text differs
 //   editable: the user types    -> onChange{User}; the selection goes (-1)
+//   editable: another program sets the text (WM_SETTEXT) -> onChange{Outside}
+//                             when it differs; the selection goes (-1)
 //   editable: the focus leaves (Tab, a click elsewhere) -> onLostFocus once, although
 //                             the real combo holds the focus in its inner edit field
 //   addItem/removeItem/clear raise nothing; removing or clearing the selected
@@ -60,6 +62,8 @@ public:
     void userSelected(int index);
     // The user typed into an editable combo (the backend reports the whole text).
     void userEdited(const std::string& text);
+    // Another program set the text of an editable combo's edit field.
+    void textSetOutside(const std::string& text);
 
     void reset() override;
 
@@ -70,6 +74,7 @@ private:
     }
     ItemsPeer* itemsPeer() const { return kindPeer<Peer>(); }
     void raiseSelect(Origin origin);
+    void editedFrom(Origin origin, const std::string& text);
 
     ItemList list_;
     ComboStyle style_ = ComboStyle::DropDownList;

@@ -5,6 +5,9 @@
 // Events:
 //   setText() by code    -> onChange{Code} when the text differs
 //   user's typing        -> onKeyDown, onKeyPress, then onChange{User}, onKeyUp
+//   another program sets the text (WM_SETTEXT: automation and accessibility
+//                           tools) -> onChange{Outside} when it differs, once,
+//                           for every kind of box; the caret goes to the start
 //   maxLength            -> the user cannot type past it; code can set any text
 //   replaceSelection()   -> onChange{User}: it is the user's own edit (a paste
 //                           or cut chosen from a menu), made through code
@@ -72,6 +75,8 @@ public:
     // The user changed the text (a backend reports the new whole text), the
     // caret then at caretAfter when the backend keeps no selection itself.
     void userEdited(const std::string& text, int caretAfter = -1);
+    // Another program set the text of the real box (the backend reports it).
+    void textSetOutside(const std::string& text);
     // The user selected (headless: the driver; a real box is asked instead).
     void userSelected(int start, int length);
 

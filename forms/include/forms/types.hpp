@@ -53,8 +53,14 @@ namespace shift {
 constexpr int Shift = 1, Ctrl = 2, Alt = 4;
 }
 
-// Who made a change: the user, or the program's own code.
-enum class Origin { User, Code };
+// Who made a change: the user, the program's own code, or another program
+// (an automation or accessibility tool that sets a control's text).
+enum class Origin { User, Code, Outside };
+
+// As traces write it: "user", "code", "outside".
+inline std::string originName(Origin origin) {
+    return origin == Origin::User ? "user" : origin == Origin::Code ? "code" : "outside";
+}
 
 struct ChangeEvent {
     Origin origin = Origin::Code;

@@ -422,6 +422,11 @@ void Driver::click(Control& control) {
     settle();
 }
 
+void Driver::setTextFromOutside(Control& control, const std::string& text) {
+    SendMessageW(keyWindow(control), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(platform::widen(text).c_str()));
+    settle();
+}
+
 void Driver::pick(ComboBox& combo, int index) {
     if (index < 0 || index >= combo.listCount()) throw std::out_of_range("pick: no item " + std::to_string(index) + " in " + combo.name());
     focus(combo);

@@ -46,6 +46,13 @@ public:
     // Menus the program showed as pop-ups, by name, oldest first.
     const std::vector<std::string>& popups() const { return peer_.popups; }
 
+    // What the user does the next times a handler has the program handle its
+    // waiting events (App::processPendingEvents): one action each time, in order.
+    void duringPendingEvents(std::function<void()> action) { peer_.pendingEventActions.push_back(std::move(action)); }
+    // Another program sets the text of a text box or of an editable combo, as
+    // automation and accessibility tools do.
+    void setTextFromOutside(Control& control, const std::string& text);
+
     // Puts the focus on a control as a click into it would (into a text box
     // that did not have it: the caret after the text).
     void focus(Control& control);

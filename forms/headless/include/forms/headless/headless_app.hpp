@@ -23,6 +23,8 @@ public:
     std::string clipboardText() override { return refuseClipboard ? std::string() : clipboard; }
     bool setClipboardText(const std::string& text) override;
     int run() override { return 0; }
+    // Runs the next of pendingEventActions, as if the user had acted meanwhile.
+    void processPendingEvents() override;
     void quit() override { quitRequested_ = true; }
 
     std::deque<MessageResult> answers;
@@ -36,6 +38,7 @@ public:
     bool refuseClipboard = false;
     // What the user does while a window is shown modally, by window, in order.
     std::deque<std::pair<const Window*, std::function<void()>>> modalActions;
+    std::deque<std::function<void()>> pendingEventActions;
     std::vector<std::string> busyWindows;  // a window's name each time it became busy
     bool quitRequested() const { return quitRequested_; }
 

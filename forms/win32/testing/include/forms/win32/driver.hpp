@@ -65,6 +65,10 @@ public:
     // mouse over it would (focus first); typing then replaces it.
     void select(TextBox& box, int start, int length);
 
+    // Another program sets the text of a text box or of an editable combo's
+    // edit field with WM_SETTEXT, as automation and accessibility tools do.
+    void setTextFromOutside(Control& control, const std::string& text);
+
     void focus(Control& control);
     // Key by key, at the end of the text, as after a click behind its last character.
     void type(Control& control, const std::string& text);
