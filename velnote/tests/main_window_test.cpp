@@ -208,6 +208,10 @@ TEST_F(MainWindow, TypingOrFocusingTheNameBoxPutsTheMachineListBackOnItsMarker) 
     user.type(form.machineName, "Z");
     EXPECT_EQ("- Select Machine Name -", form.savedMachines.text());
     EXPECT_EQ("Z", form.machineName.text());
+    // A name a screen reader or automation tool puts there is the user's too.
+    user.pick(form.savedMachines, "PC9");
+    user.setTextFromOutside(form.machineName, "PC4");
+    EXPECT_EQ("- Select Machine Name -", form.savedMachines.text());
 }
 
 TEST_F(MainWindow, MessagePicksFillTheMessageAndClearTheTypedName) {

@@ -64,7 +64,9 @@ inline std::string originName(Origin origin) {
 
 struct ChangeEvent {
     Origin origin = Origin::Code;
-    bool byUser() const { return origin == Origin::User; }
+    // Not the program's own doing: the user's, typed or set through a tool
+    // acting for them (a screen reader or automation tool setting the text).
+    bool byUser() const { return origin != Origin::Code; }
 };
 
 struct KeyEvent {
