@@ -1,24 +1,18 @@
-// The registry store, the system clock and the program folder on a real (or Wine's)
-// Windows. Wine lists values sorted by name, so section order is not checked here.
+// The registry store (the settings store's contract, contract/, and what
+// only the registry does), the system clock and the program folder on a real
+// (or Wine's) Windows.
 #include <windows.h>
 
-#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "contract/settings_store_contract.hpp"
 #include "gtest/gtest.h"
 #include "platform/win32_services.hpp"
 #include "platform/win32_text.hpp"
 
 namespace {
-
-using platform::KeyValue;
-
-std::vector<KeyValue> sorted(std::vector<KeyValue> pairs) {
-    std::sort(pairs.begin(), pairs.end());
-    return pairs;
-}
 
 void deleteKeyTree(HKEY parent, const std::wstring& name) {
     HKEY key;
@@ -31,67 +25,26 @@ void deleteKeyTree(HKEY parent, const std::wstring& name) {
     RegDeleteKeyW(parent, name.c_str());
 }
 
-// The registry store, used under an application key of this test's own
-// (HKCU\Software\PlatformWin32Check-<pid>), which is gone before and after.
-struct ScratchStore {
-    const std::string app = "PlatformWin32Check-" + std::to_string(GetCurrentProcessId());
-    const std::unique_ptr<platform::SettingsStore> store = platform::makeRegistrySettingsStore();
-    ScratchStore() { deleteKeyTree(HKEY_CURRENT_USER, key()); }
-    ~ScratchStore() { deleteKeyTree(HKEY_CURRENT_USER, key()); }
-    std::wstring key() const { return platform::widen("Software\\" + app); }
+// The registry store, used under application keys of this test's own
+// (HKCU\Software\PlatformWin32Check-<pid> and ...-other), gone before and after.
+struct ScratchStore : platform::contract::ScratchSettings {
+    const std::unique_ptr<platform::SettingsStore> registry = platform::makeRegistrySettingsStore();
+    ScratchStore() { clear(); }
+    ~ScratchStore() override { clear(); }
+    platform::SettingsStore& store() override { return *registry; }
+    std::string app() const override { return "PlatformWin32Check-" + std::to_string(GetCurrentProcessId()); }
+    std::string otherApp() const override { return app() + "-other"; }
+    std::wstring key() const { return platform::widen("Software\\" + app()); }
+    void clear() const {
+        deleteKeyTree(HKEY_CURRENT_USER, key());
+        deleteKeyTree(HKEY_CURRENT_USER, platform::widen("Software\\" + otherApp()));
+    }
 };
 
 }  // namespace
 
-TEST(PlatformWin32, absent_keys_read_empty) {
-    ScratchStore s;
-    EXPECT_EQ(s.store->readValue(s.app, "Messages", "msgs"), "");
-    EXPECT_TRUE(s.store->readSection(s.app, "Messages").empty());
-    EXPECT_TRUE(s.store->removeValue(s.app, "Messages", "msgs"));  // absent counts as removed
-}
-
-TEST(PlatformWin32, write_read_replace_remove) {
-    ScratchStore s;
-    platform::SettingsStore& store = *s.store;
-    const std::string& app = s.app;
-    EXPECT_TRUE(store.writeValue(app, "Messages", "msgs", "1"));
-    EXPECT_TRUE(store.writeValue(app, "Messages", "message1", "Lunch now"));
-    EXPECT_TRUE(store.writeValue(app, "Messages", "msgs", "2"));  // replaced, not added
-    EXPECT_EQ(store.readValue(app, "Messages", "msgs"), "2");
-    EXPECT_EQ(store.readValue(app, "Messages", "message1"), "Lunch now");
-
-    // Sections and applications do not see each other's keys.
-    EXPECT_TRUE(store.writeValue(app, "Machine Names", "msgs", "7"));
-    EXPECT_EQ(store.readValue(app, "Machine Names", "msgs"), "7");
-    EXPECT_EQ(store.readValue(app, "Messages", "msgs"), "2");
-    EXPECT_EQ(store.readValue(app + "-other", "Messages", "msgs"), "");
-
-    EXPECT_EQ(sorted(store.readSection(app, "Messages")),
-              (std::vector<KeyValue>{{"message1", "Lunch now"}, {"msgs", "2"}}));
-
-    EXPECT_TRUE(store.removeValue(app, "Messages", "message1"));
-    EXPECT_EQ(store.readValue(app, "Messages", "message1"), "");
-    EXPECT_EQ(store.readSection(app, "Messages"), (std::vector<KeyValue>{{"msgs", "2"}}));
-}
-
-TEST(PlatformWin32, text_survives_unicode_long_and_empty) {
-    ScratchStore s;
-    platform::SettingsStore& store = *s.store;
-    const std::string& app = s.app;
-    // Non-ASCII letters and line breaks go through UTF-16 and back unchanged.
-    const std::string text = "Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC\r\nline two & 100% \"quoted\"";
-    EXPECT_TRUE(store.writeValue(app, "Text", "unicode", text));
-    EXPECT_EQ(store.readValue(app, "Text", "unicode"), text);
-
-    // Far longer than any fixed buffer would be (EXPECT_TRUE, not EXPECT_EQ: not printed whole).
-    std::string longText;
-    for (int i = 0; longText.size() < 100000; ++i) longText += std::to_string(i) + ' ';
-    EXPECT_TRUE(store.writeValue(app, "Text", "long", longText));
-    EXPECT_TRUE(store.readValue(app, "Text", "long") == longText);
-
-    EXPECT_TRUE(store.writeValue(app, "Text", "empty", ""));
-    const std::vector<KeyValue> expected = {{"empty", ""}, {"long", longText}, {"unicode", text}};
-    EXPECT_TRUE(sorted(store.readSection(app, "Text")) == expected);
+std::unique_ptr<platform::contract::ScratchSettings> platform::contract::makeScratchSettings() {
+    return std::make_unique<ScratchStore>();
 }
 
 TEST(PlatformWin32, non_string_value_reads_empty) {
@@ -104,8 +57,8 @@ TEST(PlatformWin32, non_string_value_reads_empty) {
     EXPECT_TRUE(RegSetValueExW(key, L"count", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number) ==
                 ERROR_SUCCESS);
     RegCloseKey(key);
-    EXPECT_EQ(s.store->readValue(s.app, "Numbers", "count"), "");
-    EXPECT_EQ(s.store->readSection(s.app, "Numbers"), (std::vector<KeyValue>{{"count", ""}}));
+    EXPECT_EQ(s.registry->readValue(s.app(), "Numbers", "count"), "");
+    EXPECT_EQ(s.registry->readSection(s.app(), "Numbers"), (std::vector<platform::KeyValue>{{"count", ""}}));
 }
 
 TEST(PlatformWin32, system_clock_now_and_user_formats) {
@@ -139,8 +92,9 @@ TEST(PlatformWin32, system_case_mapping_knows_every_script) {
 // A write the registry refuses tells why, with the system's number and text.
 TEST(PlatformWin32, refused_write_reports_the_system_reason) {
     ScratchStore s;
-    EXPECT_TRUE(!s.store->writeValue(s.app, std::string(300, 'k'), "key", "value"));  // key names are at most 255 long
-    const platform::StoreError error = s.store->lastError();
+    // Key names are at most 255 long.
+    EXPECT_TRUE(!s.registry->writeValue(s.app(), std::string(300, 'k'), "key", "value"));
+    const platform::StoreError error = s.registry->lastError();
     EXPECT_TRUE(error.number != 0);
     EXPECT_TRUE(!error.text.empty());
 }
@@ -206,7 +160,9 @@ TEST(PlatformWin32, text_files_round_trip_in_the_ansi_code_page) {
     const platform::TextFileContents read = files->readLines(book);
     EXPECT_TRUE(read.outcome == platform::ReadOutcome::Read);
     EXPECT_EQ(read.lines, lines);
-    if (GetACP() == 1252) { EXPECT_EQ(folder.bytes("AddressBook.txt"), "pc1\xAC" "first floor\r\n\r\ncaf\xE9\xACx\r\n"); }
+    if (GetACP() == 1252) {
+        EXPECT_EQ(folder.bytes("AddressBook.txt"), "pc1\xAC" "first floor\r\n\r\ncaf\xE9\xACx\r\n");
+    }
     EXPECT_TRUE(files->appendLines(book, {"more"}));
     EXPECT_EQ(files->readLines(book).lines.back(), "more");
     ASSERT_TRUE(files->replaceLines(book, {}));
