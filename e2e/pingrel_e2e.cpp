@@ -39,18 +39,6 @@ void installSystemNetRecorder() {
   clearNetLog(systemDir());
 }
 
-std::string fileBytes(const std::wstring& path) {
-  std::string bytes;
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                            0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return "<missing>";
-  char buffer[4096];
-  DWORD got = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got) bytes.append(buffer, got);
-  CloseHandle(file);
-  return bytes;
-}
-
 std::wstring networkPath() { return programDir() + L"\\network.txt"; }
 
 bool setClipboard(const std::wstring& text) {
@@ -62,17 +50,6 @@ bool setClipboard(const std::wstring& text) {
   const bool set = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
   CloseClipboard();
   return set;
-}
-
-std::vector<std::wstring> listItems(HWND list) {
-  std::vector<std::wstring> items;
-  const int count = static_cast<int>(sendBounded(list, LB_GETCOUNT));
-  for (int i = 0; i < count; ++i) {
-    std::wstring item(static_cast<size_t>(sendBounded(list, LB_GETTEXTLEN, i)) + 1, L'\0');
-    item.resize(static_cast<size_t>(sendBounded(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&item[0]))));
-    items.push_back(item);
-  }
-  return items;
 }
 
 // Answers the message box that opens next with OK, after checking it.

@@ -37,18 +37,6 @@ struct PingrelGui : RunningProgram {
 
 std::wstring bookPath() { return programDir() + L"\\AddressBook.txt"; }
 
-std::string fileBytes(const std::wstring& path) {
-  std::string bytes;
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                            0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return "<missing>";
-  char buffer[4096];
-  DWORD got = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got) bytes.append(buffer, got);
-  CloseHandle(file);
-  return bytes;
-}
-
 // Answers the input box that opens next: checks its caption and default,
 // types the answer over the default and presses OK.
 void answerInputBox(PingrelGui& app, const std::wstring& title, const std::wstring& defaultText,

@@ -23,19 +23,6 @@ namespace {
 constexpr int kRounds = 24;
 constexpr int kEntries = 4000;  // of about 250 bytes each: a store of about 1 MB
 
-std::string fileBytes(const std::wstring& path) {
-  std::string bytes;
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                            nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return "<missing>";
-  std::vector<char> buffer(1 << 16);
-  DWORD got = 0;
-  while (ReadFile(file, buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr) && got)
-    bytes.append(buffer.data(), got);
-  CloseHandle(file);
-  return bytes;
-}
-
 void writeBytes(const std::wstring& path, const std::string& bytes) {
   HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   require(file != INVALID_HANDLE_VALUE, "creating " + narrow(path));

@@ -80,20 +80,6 @@ inline MessageBoxView expectBox(DWORD pid) {
 
 // ---- List boxes (the editors' lists) ----------------------------------------
 
-// List-box messages are marshalled across processes: sendBounded suffices.
-inline std::vector<std::wstring> listItems(HWND list) {
-  std::vector<std::wstring> items;
-  const int n = static_cast<int>(sendBounded(list, LB_GETCOUNT));
-  for (int i = 0; i < n; ++i) {
-    const auto length = sendBounded(list, LB_GETTEXTLEN, i);
-    std::wstring buffer(static_cast<size_t>(std::max<LRESULT>(0, length)) + 1, L'\0');
-    const auto got = sendBounded(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&buffer[0]));
-    buffer.resize(static_cast<size_t>(std::max<LRESULT>(0, got)));
-    items.push_back(buffer);
-  }
-  return items;
-}
-
 inline int listSelection(HWND list) { return static_cast<int>(sendBounded(list, LB_GETCURSEL)); }
 
 // Clicks (or double-clicks) a list-box item with the left mouse button at the

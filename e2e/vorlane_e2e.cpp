@@ -50,17 +50,6 @@ void preferNativeNetApi() {
   RegCloseKey(key);
 }
 
-std::vector<std::wstring> listItems(HWND list) {
-  std::vector<std::wstring> items;
-  const int count = static_cast<int>(sendBounded(list, LB_GETCOUNT));
-  for (int i = 0; i < count; ++i) {
-    std::wstring item(static_cast<size_t>(sendBounded(list, LB_GETTEXTLEN, i)) + 1, L'\0');
-    item.resize(static_cast<size_t>(sendBounded(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&item[0]))));
-    items.push_back(item);
-  }
-  return items;
-}
-
 void pickListItem(HWND list, int index) {
   sendBounded(list, LB_SETCURSEL, index);
   SendNotifyMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
