@@ -27,26 +27,16 @@ std::wstring systemDir() {
 // The recorder stands in for the system's net.exe: Wine runs it only when the
 // prefix prefers a native net.exe to its builtin one.
 void installSystemNetRecorder() {
-  REQUIRE(CopyFileW((driverDir() + L"\\net.exe").c_str(), (systemDir() + L"\\net.exe").c_str(), FALSE));
+  require(CopyFileW((driverDir() + L"\\net.exe").c_str(), (systemDir() + L"\\net.exe").c_str(), FALSE),
+          "copying net.exe into the system folder");
   HKEY key;
-  REQUIRE(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\DllOverrides", 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                          &key, nullptr) == ERROR_SUCCESS);
+  require(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\DllOverrides", 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                          &key, nullptr) == ERROR_SUCCESS,
+          "opening Wine's DllOverrides");
   const wchar_t value[] = L"native";
   RegSetValueExW(key, L"net.exe", 0, REG_SZ, reinterpret_cast<const BYTE*>(value), sizeof value);
   RegCloseKey(key);
   clearNetLog(systemDir());
-}
-
-std::string fileBytes(const std::wstring& path) {
-  std::string bytes;
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                            0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return "<missing>";
-  char buffer[4096];
-  DWORD got = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got) bytes.append(buffer, got);
-  CloseHandle(file);
-  return bytes;
 }
 
 std::wstring networkPath() { return programDir() + L"\\network.txt"; }
@@ -62,26 +52,15 @@ bool setClipboard(const std::wstring& text) {
   return set;
 }
 
-std::vector<std::wstring> listItems(HWND list) {
-  std::vector<std::wstring> items;
-  const int count = static_cast<int>(sendBounded(list, LB_GETCOUNT));
-  for (int i = 0; i < count; ++i) {
-    std::wstring item(static_cast<size_t>(sendBounded(list, LB_GETTEXTLEN, i)) + 1, L'\0');
-    item.resize(static_cast<size_t>(sendBounded(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&item[0]))));
-    items.push_back(item);
-  }
-  return items;
-}
-
 // Answers the message box that opens next with OK, after checking it.
 void expectBox(DWORD pid, const std::wstring& caption, const std::wstring& text, BoxIcon icon) {
   HWND box = waitForMessageBox(pid);
-  REQUIRE(box != nullptr);
+  require(box != nullptr, "waiting for the message box " + narrow(caption));
   const MessageBoxView view = readMessageBox(box);
-  CHECK_EQ(view.caption, caption);
-  CHECK_EQ(view.text, text);
-  CHECK_EQ(view.icon, icon);
-  CHECK(pressBoxButton(box, IDOK));
+  EXPECT_EQ(view.caption, caption);
+  EXPECT_EQ(view.text, text);
+  EXPECT_EQ(view.icon, icon);
+  EXPECT_TRUE(pressBoxButton(box, IDOK));
 }
 
 struct Pingrel : RunningProgram {
@@ -89,7 +68,8 @@ struct Pingrel : RunningProgram {
   Pingrel() {
     start(programUnderTest(), L"MDIPingrel");
     // The frame shows itself, then the main window inside it.
-    REQUIRE(waitUntil([&] { return (main = findControl(form, L"frmMain")) != nullptr && isVisible(main); }));
+    require(waitUntil([&] { return (main = findControl(form, L"frmMain")) != nullptr && isVisible(main); }),
+            "waiting for frmMain");
   }
   ~Pingrel() {
     if (form && IsWindow(form)) closeWindow(form);
@@ -103,52 +83,52 @@ struct Pingrel : RunningProgram {
     enterRecipient(name);
     click(in(L"cmdSaveC"));
     HWND box = waitForMessageBox(pid());
-    REQUIRE(box != nullptr);
-    CHECK_EQ(caption(box), L"Computer Description");
+    require(box != nullptr, "waiting for the input box Computer Description");
+    EXPECT_EQ(caption(box), L"Computer Description");
     if (!description.empty()) typeText(GetDlgItem(box, kInputEdit), description);
-    REQUIRE(pressBoxButton(box, IDOK));
+    require(pressBoxButton(box, IDOK), "pressing OK in Computer Description");
     expectBox(pid(), L"Succesful", L"Recipient added", BoxIcon::None);
   }
 };
 
 }  // namespace
 
-TEST(sends_to_two_recipients_from_the_system_folder_and_truncates_a_paste) {
+TEST(Pingrel, sends_to_two_recipients_from_the_system_folder_and_truncates_a_paste) {
   installSystemNetRecorder();
   Pingrel app;
-  CHECK_EQ(caption(app.form), L"Pingrel GUI");
-  CHECK(IsZoomed(app.form));
-  CHECK_EQ(caption(app.main), L"Main");
+  EXPECT_EQ(caption(app.form), L"Pingrel GUI");
+  EXPECT_TRUE(IsZoomed(app.form));
+  EXPECT_EQ(caption(app.main), L"Main");
   RECT outer{};
   GetWindowRect(app.main, &outer);
-  check::note("frmMain outer size " + std::to_string(outer.right - outer.left) + "x" +
-              std::to_string(outer.bottom - outer.top));
-  CHECK_EQ(outer.right - outer.left, 650L);
-  CHECK_EQ(outer.bottom - outer.top, 507L);
+  testing::note("frmMain outer size " + std::to_string(outer.right - outer.left) + "x" +
+                std::to_string(outer.bottom - outer.top));
+  EXPECT_EQ(outer.right - outer.left, 650L);
+  EXPECT_EQ(outer.bottom - outer.top, 507L);
   keepScreenshot(app.form, L"pingrel-frame");
 
   // The shell's computer picker, owned by the frame, with its title; Cancel empties the entry.
   click(app.in(L"cmdBrowse"));
   HWND picker = nullptr;
-  REQUIRE(waitUntil([&] {
+  ASSERT_TRUE(waitUntil([&] {
     for (HWND w : topLevelWindows(app.pid()))
       if (className(w) == L"#32770" && isVisible(w)) picker = w;
     return picker != nullptr;
   }));
-  CHECK(GetWindow(picker, GW_OWNER) == app.form);
+  EXPECT_TRUE(GetWindow(picker, GW_OWNER) == app.form);
   bool titled = false;
   for (HWND child = FindWindowExW(picker, nullptr, nullptr, nullptr); child;
        child = FindWindowExW(picker, child, nullptr, nullptr))
     titled = titled || text(child) == L"Select a network computer.";
-  CHECK(titled);
+  EXPECT_TRUE(titled);
   SendNotifyMessageW(GetDlgItem(picker, IDCANCEL), BM_CLICK, 0, 0);
-  CHECK(waitUntil([&] { return text(app.in(L"txtRecipient")).empty(); }));
+  EXPECT_TRUE(waitUntil([&] { return text(app.in(L"txtRecipient")).empty(); }));
 
   app.enterRecipient(L"PC7");
   click(app.in(L"cmdAdd"));
   app.enterRecipient(L"PC8");
   click(app.in(L"cmdAdd"));
-  CHECK_EQ(listItems(app.in(L"lstRecipients")), (std::vector<std::wstring>{L"PC7", L"PC8"}));
+  EXPECT_EQ(listItems(app.in(L"lstRecipients")), (std::vector<std::wstring>{L"PC7", L"PC8"}));
   HWND message = app.in(L"rtfMessage");
   sendBounded(message, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
   typeText(message, L"Hi there");
@@ -157,46 +137,46 @@ TEST(sends_to_two_recipients_from_the_system_folder_and_truncates_a_paste) {
   // The recorders run side by side: their records may come in either order.
   std::vector<std::string> sent = waitForNetRecords(systemDir(), 2);
   std::sort(sent.begin(), sent.end());
-  CHECK_EQ(sent, (std::vector<std::string>{prefix + "PC7 Hi there", prefix + "PC8 Hi there"}));
+  EXPECT_EQ(sent, (std::vector<std::string>{prefix + "PC7 Hi there", prefix + "PC8 Hi there"}));
 
   pressCtrlKey(message, 'S');
   sent = waitForNetRecords(systemDir(), 4);
   std::sort(sent.begin(), sent.end());
-  CHECK_EQ(sent, (std::vector<std::string>{prefix + "PC7 Hi there", prefix + "PC7 Hi there", prefix + "PC8 Hi there",
-                                           prefix + "PC8 Hi there"}));
-  CHECK(noMessageBox(app.pid()));
+  EXPECT_EQ(sent, (std::vector<std::string>{prefix + "PC7 Hi there", prefix + "PC7 Hi there", prefix + "PC8 Hi there",
+                                            prefix + "PC8 Hi there"}));
+  EXPECT_TRUE(noMessageBox(app.pid()));
 
   // A paste past the limit: the box, then the first 255 characters.
-  REQUIRE(setClipboard(std::wstring(300, L'x')));
+  ASSERT_TRUE(setClipboard(std::wstring(300, L'x')));
   pressCtrlKey(message, 'V');
   expectBox(app.pid(), L"Truncating", L"Can only accept 255 characters", BoxIcon::None);
-  CHECK(waitUntil([&] { return text(message).size() == 255u; }));
-  CHECK_EQ(text(message).substr(0, 8), L"Hi there");
+  EXPECT_TRUE(waitUntil([&] { return text(message).size() == 255u; }));
+  EXPECT_EQ(text(message).substr(0, 8), L"Hi there");
 }
 
-TEST(a_save_and_a_delete_through_the_store_window) {
+TEST(Pingrel, a_save_and_a_delete_through_the_store_window) {
   DeleteFileW(networkPath().c_str());
   Pingrel app;
   app.saveRecipient(L"PC7", L"Ann, desk 4");
   app.saveRecipient(L"PC8", L"");
-  CHECK_EQ(fileBytes(networkPath()), "PC7\t\tAnn, desk 4\r\nPC8\t\t\r\n");
+  EXPECT_EQ(fileBytes(networkPath()), "PC7\t\tAnn, desk 4\r\nPC8\t\t\r\n");
 
   click(app.in(L"cmdOpenStore"));
   HWND store = nullptr;
-  CHECK(waitUntil([&] { return (store = findControl(app.form, L"frmStore")) != nullptr && isVisible(store); }));
-  REQUIRE(store != nullptr);
-  CHECK_EQ(caption(store), L"Pingrel Store");
+  EXPECT_TRUE(waitUntil([&] { return (store = findControl(app.form, L"frmStore")) != nullptr && isVisible(store); }));
+  ASSERT_TRUE(store != nullptr);
+  EXPECT_EQ(caption(store), L"Pingrel Store");
   HWND computers = control(store, L"lstComputers");
-  CHECK_EQ(listItems(computers), (std::vector<std::wstring>{L"PC7\t\tAnn, desk 4", L"PC8\t\t"}));
+  EXPECT_EQ(listItems(computers), (std::vector<std::wstring>{L"PC7\t\tAnn, desk 4", L"PC8\t\t"}));
   keepScreenshot(app.form, L"pingrel-store");
 
   sendBounded(computers, LB_SETCURSEL, 0);
   SendNotifyMessageW(GetParent(computers), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(computers), LBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(computers));
   pressKey(computers, VK_DELETE);
-  CHECK(waitUntil([&] { return fileBytes(networkPath()) == "PC8\t\t\r\n"; }));
-  CHECK_EQ(listItems(computers), (std::vector<std::wstring>{L"PC8\t\t"}));
-  CHECK(holdsNoTemporaryFile(programDir()));
+  EXPECT_TRUE(waitUntil([&] { return fileBytes(networkPath()) == "PC8\t\t\r\n"; }));
+  EXPECT_EQ(listItems(computers), (std::vector<std::wstring>{L"PC8\t\t"}));
+  EXPECT_TRUE(holdsNoTemporaryFile(programDir()));
 }
 
 // Real faults of the disk, on small file systems that run-fault-e2e.sh makes
@@ -204,33 +184,31 @@ TEST(a_save_and_a_delete_through_the_store_window) {
 // read-only), each holding a copy of the program and a one-line
 // network.txt. Save Recipient must leave the store byte for byte and say
 // which file and why.
-TEST(a_save_on_a_full_disk_or_in_a_read_only_folder_keeps_the_store) {
+TEST(Pingrel, a_save_on_a_full_disk_or_in_a_read_only_folder_keeps_the_store) {
   for (const auto& [dir, kind] : faultFolders()) {
     const std::wstring store = dir + L"\\network.txt";
     const std::string before = fileBytes(store);
     ProgramInFolder app(dir + L"\\pingrel.exe", L"MDIPingrel");
     HWND main = nullptr;
-    REQUIRE(waitUntil([&] { return (main = findControl(app.form, L"frmMain")) != nullptr && isVisible(main); }));
+    ASSERT_TRUE(waitUntil([&] { return (main = findControl(app.form, L"frmMain")) != nullptr && isVisible(main); }));
     sendBounded(control(main, L"txtRecipient"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"PC9"));
     click(control(main, L"cmdSaveC"));
     HWND prompt = waitForMessageBox(app.pid());
-    REQUIRE(prompt != nullptr);
+    ASSERT_TRUE(prompt != nullptr);
     typeText(GetDlgItem(prompt, kInputEdit), L"new desk");
-    REQUIRE(pressBoxButton(prompt, IDOK));
+    ASSERT_TRUE(pressBoxButton(prompt, IDOK));
     HWND box = waitForMessageBox(app.pid());
-    REQUIRE(box != nullptr);
+    ASSERT_TRUE(box != nullptr);
     const MessageBoxView view = readMessageBox(box);
-    check::note(kind + " said: " + narrow(view.text));
+    testing::note(kind + " said: " + narrow(view.text));
     keepScreenshot(app.form, kind == "full" ? L"pingrel-disk-full" : L"pingrel-read-only-folder");
-    CHECK_EQ(view.caption, L"Pingrel");
+    EXPECT_EQ(view.caption, L"Pingrel");
     const std::wstring head = L"Could not write network.txt.\r\n";
-    CHECK_EQ(view.text.substr(0, head.size()), head);
-    CHECK(view.text.size() > head.size());  // the system's reason
-    CHECK_EQ(view.icon, BoxIcon::Warning);
-    CHECK(pressBoxButton(box, IDOK));
-    CHECK_EQ(fileBytes(store), before);
-    CHECK(holdsNoTemporaryFile(dir));
+    EXPECT_EQ(view.text.substr(0, head.size()), head);
+    EXPECT_TRUE(view.text.size() > head.size());  // the system's reason
+    EXPECT_EQ(view.icon, BoxIcon::Warning);
+    EXPECT_TRUE(pressBoxButton(box, IDOK));
+    EXPECT_EQ(fileBytes(store), before);
+    EXPECT_TRUE(holdsNoTemporaryFile(dir));
   }
 }
-
-int main(int argc, char** argv) { return check::main(argc, argv); }

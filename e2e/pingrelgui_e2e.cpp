@@ -37,31 +37,19 @@ struct PingrelGui : RunningProgram {
 
 std::wstring bookPath() { return programDir() + L"\\AddressBook.txt"; }
 
-std::string fileBytes(const std::wstring& path) {
-  std::string bytes;
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                            0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return "<missing>";
-  char buffer[4096];
-  DWORD got = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got) bytes.append(buffer, got);
-  CloseHandle(file);
-  return bytes;
-}
-
 // Answers the input box that opens next: checks its caption and default,
 // types the answer over the default and presses OK.
 void answerInputBox(PingrelGui& app, const std::wstring& title, const std::wstring& defaultText,
                     const std::wstring& answer) {
   HWND box = waitForMessageBox(app.pid());
-  REQUIRE(box != nullptr);
-  CHECK_EQ(caption(box), title);
+  require(box != nullptr, "waiting for the input box " + narrow(title));
+  EXPECT_EQ(caption(box), title);
   HWND edit = GetDlgItem(box, kInputEdit);
-  REQUIRE(edit != nullptr);
-  CHECK_EQ(text(edit), defaultText);
+  require(edit != nullptr, "the input box has no text box");
+  EXPECT_EQ(text(edit), defaultText);
   typeText(edit, answer);  // the default is selected: typing replaces it
-  CHECK_EQ(text(edit), answer);
-  REQUIRE(pressBoxButton(box, IDOK));
+  EXPECT_EQ(text(edit), answer);
+  require(pressBoxButton(box, IDOK), "pressing OK in " + narrow(title));
 }
 
 void addEntry(PingrelGui& app, const std::wstring& defaultName, const std::wstring& name,
@@ -69,37 +57,37 @@ void addEntry(PingrelGui& app, const std::wstring& defaultName, const std::wstri
   click(app[L"cmdAdd"]);
   answerInputBox(app, L"Add Entry: Name", defaultName, name);
   answerInputBox(app, L"Add Entry: Name -> Description", L"New item", description);
-  CHECK(waitUntil([&] { return app.status() == kSaved; }));
+  EXPECT_TRUE(waitUntil([&] { return app.status() == kSaved; }));
 }
 
 }  // namespace
 
-TEST(sorted_book_survives_a_restart_and_a_send_reaches_net) {
+TEST(PingrelGUI, sorted_book_survives_a_restart_and_a_send_reaches_net) {
   DeleteFileW(bookPath().c_str());
   {
     PingrelGui app;
-    CHECK_EQ(caption(app.form), L"Pingrel GUI v0.1" + std::wstring(42, L' ') + L"- Drabline -");
-    CHECK_EQ(app.status(), kFirstStatus);
-    CHECK_EQ(focusedName(app.form), L"txtMsg");
-    CHECK_EQ(fileBytes(bookPath()), "<missing>");  // a first start writes nothing
+    EXPECT_EQ(caption(app.form), L"Pingrel GUI v0.1" + std::wstring(42, L' ') + L"- Drabline -");
+    EXPECT_EQ(app.status(), kFirstStatus);
+    EXPECT_EQ(focusedName(app.form), L"txtMsg");
+    EXPECT_EQ(fileBytes(bookPath()), "<missing>");  // a first start writes nothing
 
     addEntry(app, L"New User 0", L"zeta", L"Room 2");
     addEntry(app, L"New User 1", L"alpha", L"Room 1");
-    CHECK_EQ(app.column(0), (std::vector<std::wstring>{L"zeta", L"alpha"}));
+    EXPECT_EQ(app.column(0), (std::vector<std::wstring>{L"zeta", L"alpha"}));
     keepScreenshot(app.form, L"pingrelgui-main");
 
     // Sort by Description: alpha (Room 1) comes first, and the file follows.
     clickListViewColumn(app[L"lvwAddressBook"], 1);
-    CHECK(waitUntil([&] { return app.column(0) == std::vector<std::wstring>{L"alpha", L"zeta"}; }));
-    CHECK_EQ(app.column(1), (std::vector<std::wstring>{L"Room 1", L"Room 2"}));
+    EXPECT_TRUE(waitUntil([&] { return app.column(0) == std::vector<std::wstring>{L"alpha", L"zeta"}; }));
+    EXPECT_EQ(app.column(1), (std::vector<std::wstring>{L"Room 1", L"Room 2"}));
   }
-  check::note("ANSI code page " + std::to_string(GetACP()));
-  if (GetACP() == 1252) CHECK_EQ(fileBytes(bookPath()), "alpha\xACRoom 1\r\nzeta\xACRoom 2\r\n");
+  testing::note("ANSI code page " + std::to_string(GetACP()));
+  if (GetACP() == 1252) { EXPECT_EQ(fileBytes(bookPath()), "alpha\xACRoom 1\r\nzeta\xACRoom 2\r\n"); }
 
   PingrelGui app;
-  CHECK_EQ(app.column(0), (std::vector<std::wstring>{L"alpha", L"zeta"}));
-  CHECK_EQ(app.column(1), (std::vector<std::wstring>{L"Room 1", L"Room 2"}));
-  CHECK_EQ(listViewSelection(app[L"lvwAddressBook"]), 0);
+  EXPECT_EQ(app.column(0), (std::vector<std::wstring>{L"alpha", L"zeta"}));
+  EXPECT_EQ(app.column(1), (std::vector<std::wstring>{L"Room 1", L"Room 2"}));
+  EXPECT_EQ(listViewSelection(app[L"lvwAddressBook"]), 0);
 
   // The start-up text is selected: typing replaces it. The shell finds the
   // recording net.exe in the program's own folder before the system's.
@@ -107,23 +95,23 @@ TEST(sorted_book_survives_a_restart_and_a_send_reaches_net) {
   typeText(app[L"txtMsg"], L"Lunch at one");
   click(app[L"cmdSend"]);
   const std::vector<std::string> sent = waitForNetRecords(programDir(), 1);
-  REQUIRE_EQ(sent.size(), 1u);
+  ASSERT_EQ(sent.size(), 1u);
   const std::string tail = " SEND \"alpha\" Lunch at one";
-  CHECK(sent[0].size() > tail.size() && sent[0].compare(sent[0].size() - tail.size(), tail.size(), tail) == 0);
-  check::note("net.exe was started as: " + sent[0]);
-  CHECK(waitUntil([&] { return app.status() == L"Message sent to alpha."; }));
+  EXPECT_TRUE(sent[0].size() > tail.size() && sent[0].compare(sent[0].size() - tail.size(), tail.size(), tail) == 0);
+  testing::note("net.exe was started as: " + sent[0]);
+  EXPECT_TRUE(waitUntil([&] { return app.status() == L"Message sent to alpha."; }));
 
   // A status text too long for the bar is read whole in a box.
   const LPARAM at = MAKELPARAM(5, 5);
   SendNotifyMessageW(app[L"stbStatus"], WM_LBUTTONDBLCLK, MK_LBUTTON, at);
   SendNotifyMessageW(app[L"stbStatus"], WM_LBUTTONUP, 0, at);
   HWND box = waitForMessageBox(app.pid());
-  REQUIRE(box != nullptr);
+  ASSERT_TRUE(box != nullptr);
   const MessageBoxView view = readMessageBox(box);
-  CHECK_EQ(view.caption, L"Status bar..");
-  CHECK_EQ(view.text, L"Message sent to alpha.");
-  CHECK_EQ(view.icon, BoxIcon::Information);
-  CHECK(pressBoxButton(box, IDOK));
+  EXPECT_EQ(view.caption, L"Status bar..");
+  EXPECT_EQ(view.text, L"Message sent to alpha.");
+  EXPECT_EQ(view.icon, BoxIcon::Information);
+  EXPECT_TRUE(pressBoxButton(box, IDOK));
 }
 
 // Real faults of the disk, on small file systems that run-fault-e2e.sh makes
@@ -131,38 +119,36 @@ TEST(sorted_book_survives_a_restart_and_a_send_reaches_net) {
 // --read-only=<folder>: one mounted read-only), each holding a copy of the
 // program and a book. A change must leave the book byte for byte, say which
 // file and why, and show what the file holds.
-TEST(a_save_on_a_full_disk_or_in_a_read_only_folder_keeps_the_book) {
+TEST(PingrelGUI, a_save_on_a_full_disk_or_in_a_read_only_folder_keeps_the_book) {
   for (const auto& [dir, kind] : faultFolders()) {
     const std::wstring book = dir + L"\\AddressBook.txt";
     const std::string before = fileBytes(book);
     ProgramInFolder app(dir + L"\\pingrelgui.exe", L"wMain");
     HWND list = app[L"lvwAddressBook"];
-    REQUIRE_EQ(listViewItemCount(list), 1);
+    ASSERT_EQ(listViewItemCount(list), 1);
 
     click(app[L"cmdAdd"]);
     for (const wchar_t* answer : {L"new entry", L"new room"}) {
       HWND box = waitForMessageBox(app.pid());
-      REQUIRE(box != nullptr);
+      ASSERT_TRUE(box != nullptr);
       typeText(GetDlgItem(box, kInputEdit), answer);
-      REQUIRE(pressBoxButton(box, IDOK));
+      ASSERT_TRUE(pressBoxButton(box, IDOK));
     }
     HWND box = waitForMessageBox(app.pid());
-    REQUIRE(box != nullptr);
+    ASSERT_TRUE(box != nullptr);
     const MessageBoxView view = readMessageBox(box);
-    check::note(kind + " said: " + narrow(view.text));
+    testing::note(kind + " said: " + narrow(view.text));
     keepScreenshot(box, kind == "full" ? L"pingrelgui-disk-full" : L"pingrelgui-read-only-folder");
     const std::wstring head = L"There was an error saving the address book: \r\n    ";
-    CHECK_EQ(view.text.substr(0, head.size()), head);
+    EXPECT_EQ(view.text.substr(0, head.size()), head);
     const std::wstring::size_type at = view.text.find(L"\r\n    " + book + L"\r\n");
-    REQUIRE(at != std::wstring::npos && at >= head.size());
-    CHECK(at > head.size());  // the system's reason stands before the file
-    CHECK_EQ(view.icon, BoxIcon::Warning);
-    CHECK(pressBoxButton(box, IDOK));
-    CHECK_EQ(listViewItemCount(list), 1);
-    CHECK_EQ(listViewItemText(list, 0), L"old");
-    CHECK_EQ(fileBytes(book), before);
-    CHECK(holdsNoTemporaryFile(dir));  // nothing but the program, the book and what filled the disk
+    ASSERT_TRUE(at != std::wstring::npos && at >= head.size());
+    EXPECT_TRUE(at > head.size());  // the system's reason stands before the file
+    EXPECT_EQ(view.icon, BoxIcon::Warning);
+    EXPECT_TRUE(pressBoxButton(box, IDOK));
+    EXPECT_EQ(listViewItemCount(list), 1);
+    EXPECT_EQ(listViewItemText(list, 0), L"old");
+    EXPECT_EQ(fileBytes(book), before);
+    EXPECT_TRUE(holdsNoTemporaryFile(dir));  // nothing but the program, the book and what filled the disk
   }
 }
-
-int main(int argc, char** argv) { return check::main(argc, argv); }

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "automation.hpp"
-#include "check.hpp"
+#include "gtest/gtest.h"
 
 namespace e2e {
 
@@ -17,7 +17,7 @@ namespace e2e {
 // none (the first call decides, as there is one program per driver run).
 inline const std::wstring& programUnderTest(const std::wstring& fallback = {}) {
   static const std::wstring staged = [&] {
-    const std::string given = check::option("program");
+    const std::string given = testing::option("program");
     if (given.empty() && fallback.empty()) throw std::runtime_error("no --program=<path of the program> given");
     return stageProgram(given.empty() ? fallback : fromArgument(given));
   }();
@@ -40,7 +40,7 @@ struct RunningProgram {
     process = Process::start(exe);
     // The first start in a fresh prefix loads more libraries: allow longer.
     form = waitForWindow(process.id(), formName, 20000);
-    REQUIRE(form != nullptr);
+    require(form != nullptr, "waiting for the window " + narrow(formName));
   }
 };
 
@@ -61,10 +61,10 @@ struct ProgramInFolder : RunningProgram {
 inline std::vector<std::pair<std::wstring, std::string>> faultFolders() {
   std::vector<std::pair<std::wstring, std::string>> folders;
   for (const char* kind : {"full", "read-only"}) {
-    const std::string folder = check::option(kind);
+    const std::string folder = testing::option(kind);
     if (!folder.empty()) folders.emplace_back(fromArgument(folder), kind);
   }
-  if (folders.empty()) check::note("skipped here: run-fault-e2e.sh runs it on file systems made for it");
+  if (folders.empty()) testing::note("skipped here: run-fault-e2e.sh runs it on file systems made for it");
   return folders;
 }
 
@@ -79,15 +79,15 @@ inline bool holdsNoTemporaryFile(const std::wstring& dir) {
 
 // <screenshots>\<name>.bmp; run-e2e.sh turns it into a PNG.
 inline std::wstring screenshotPath(const std::wstring& name) {
-  const std::string dir = check::option("screenshots");
+  const std::string dir = testing::option("screenshots");
   return (dir.empty() ? driverDir() : fromArgument(dir)) + L"\\" + name + L".bmp";
 }
 
 // Photographs a window as <name>.bmp and names it in the test output.
 inline bool keepScreenshot(HWND hwnd, const std::wstring& name) {
   const bool saved = saveScreenshot(hwnd, screenshotPath(name));
-  CHECK(saved);
-  if (saved) check::note("saved " + narrow(name) + ".bmp");
+  EXPECT_TRUE(saved);
+  if (saved) testing::note("saved " + narrow(name) + ".bmp");
   return saved;
 }
 

@@ -23,24 +23,12 @@ namespace {
 constexpr int kRounds = 24;
 constexpr int kEntries = 4000;  // of about 250 bytes each: a store of about 1 MB
 
-std::string fileBytes(const std::wstring& path) {
-  std::string bytes;
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                            nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return "<missing>";
-  std::vector<char> buffer(1 << 16);
-  DWORD got = 0;
-  while (ReadFile(file, buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr) && got)
-    bytes.append(buffer.data(), got);
-  CloseHandle(file);
-  return bytes;
-}
-
 void writeBytes(const std::wstring& path, const std::string& bytes) {
   HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  REQUIRE(file != INVALID_HANDLE_VALUE);
+  require(file != INVALID_HANDLE_VALUE, "creating " + narrow(path));
   DWORD written = 0;
-  REQUIRE(WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr));
+  require(WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr),
+          "writing " + narrow(path));
   CloseHandle(file);
 }
 
@@ -128,29 +116,29 @@ void killRounds(const Flow& flow, const std::string& before, const std::string& 
     writeBytes(store, before);
     Process process = Process::start(exe);
     HWND form = waitForWindow(process.id(), flow.formName, 20000);
-    REQUIRE(form != nullptr);
+    ASSERT_TRUE(form != nullptr);
     flow.prepare(form);
     const double start = nowMs();
     if (round == 0) {
       flow.setOff(form);
-      REQUIRE(waitUntil([&] { return fileSize(store) == static_cast<long long>(after.size()); }, 20000, 1));
+      ASSERT_TRUE(waitUntil([&] { return fileSize(store) == static_cast<long long>(after.size()); }, 20000, 1));
       took = nowMs() - start;
-      CHECK_EQ(fileBytes(store), after);
+      EXPECT_EQ(fileBytes(store), after);
       process.kill();
-      check::note("the change took " + std::to_string(static_cast<int>(took)) + " ms unhindered");
+      testing::note("the change took " + std::to_string(static_cast<int>(took)) + " ms unhindered");
       continue;
     }
     flow.setOff(form);
     spinUntil(start + took * 1.5 * (round - 1) / (kRounds - 1));
     process.kill();
-    REQUIRE(!process.running());
+    ASSERT_TRUE(!process.running());
 
     const std::string found = fileBytes(store);
     const bool whole = found == before || found == after;
-    CHECK(whole);
-    if (!whole) check::note("round " + std::to_string(round) + ": the store holds " + std::to_string(found.size()) +
-                            " bytes, neither " + std::to_string(before.size()) + " nor " +
-                            std::to_string(after.size()));
+    EXPECT_TRUE(whole);
+    if (!whole) testing::note("round " + std::to_string(round) + ": the store holds " + std::to_string(found.size()) +
+                              " bytes, neither " + std::to_string(before.size()) + " nor " +
+                              std::to_string(after.size()));
     asBefore += found == before;
     asAfter += found == after;
     caughtWriting += !strayFiles(dir, flow.store).empty();
@@ -158,20 +146,20 @@ void killRounds(const Flow& flow, const std::string& before, const std::string& 
     // The next start: nothing but the store beside the program, and the store as found.
     Process next = Process::start(exe);
     HWND nextForm = waitForWindow(next.id(), flow.formName, 20000);
-    REQUIRE(nextForm != nullptr);
-    CHECK(waitUntil([&] { return flow.showsStore(nextForm, found); }, 10000));
+    ASSERT_TRUE(nextForm != nullptr);
+    EXPECT_TRUE(waitUntil([&] { return flow.showsStore(nextForm, found); }, 10000));
     const std::vector<std::wstring> stray = strayFiles(dir, flow.store);
-    CHECK(stray.empty());
-    for (const std::wstring& name : stray) check::note("left after the next start: " + narrow(name));
+    EXPECT_TRUE(stray.empty());
+    for (const std::wstring& name : stray) testing::note("left after the next start: " + narrow(name));
     next.kill();
   }
-  check::note(std::to_string(kRounds) + " kills: the store as before " + std::to_string(asBefore) + ", as after " +
-              std::to_string(asAfter) + "; killed while the temporary file was being written: " +
-              std::to_string(caughtWriting));
-  CHECK_EQ(asBefore + asAfter, kRounds);
+  testing::note(std::to_string(kRounds) + " kills: the store as before " + std::to_string(asBefore) + ", as after " +
+                std::to_string(asAfter) + "; killed while the temporary file was being written: " +
+                std::to_string(caughtWriting));
+  EXPECT_EQ(asBefore + asAfter, kRounds);
   // The moments spread over the change: some kills came before it, some after.
-  CHECK(asBefore > 0);
-  CHECK(asAfter > 0);
+  EXPECT_TRUE(asBefore > 0);
+  EXPECT_TRUE(asAfter > 0);
 }
 
 int listBoxCount(HWND list) { return static_cast<int>(sendBounded(list, LB_GETCOUNT)); }
@@ -182,9 +170,9 @@ int lineCount(const std::string& bytes) {
 
 }  // namespace
 
-TEST(pingrel_killed_while_deleting_from_a_large_store_keeps_it_whole) {
+TEST(StoreCrash, pingrel_killed_while_deleting_from_a_large_store_keeps_it_whole) {
   if (lowerFileName(programUnderTest()) != L"pingrel.exe") {
-    check::note("skipped: this run is for " + narrow(lowerFileName(programUnderTest())));
+    testing::note("skipped: this run is for " + narrow(lowerFileName(programUnderTest())));
     return;
   }
   const std::vector<std::string> lines = storeLines([](int i) {
@@ -198,11 +186,13 @@ TEST(pingrel_killed_while_deleting_from_a_large_store_keeps_it_whole) {
   // The store window lists the store; the second entry is selected.
   flow.prepare = [](HWND frame) {
     HWND main = nullptr;
-    REQUIRE(waitUntil([&] { return (main = findControl(frame, L"frmMain")) != nullptr && isVisible(main); }, 10000));
+    require(waitUntil([&] { return (main = findControl(frame, L"frmMain")) != nullptr && isVisible(main); }, 10000),
+            "waiting for frmMain");
     click(control(main, L"cmdOpenStore"));
     HWND list = nullptr;
-    REQUIRE(waitUntil([&] { return (list = findControl(frame, L"lstComputers")) != nullptr; }, 10000));
-    REQUIRE(waitUntil([&] { return listBoxCount(list) == kEntries; }, 10000));
+    require(waitUntil([&] { return (list = findControl(frame, L"lstComputers")) != nullptr; }, 10000),
+            "waiting for lstComputers");
+    require(waitUntil([&] { return listBoxCount(list) == kEntries; }, 10000), "waiting for the store's entries");
     sendBounded(list, LB_SETCURSEL, 1);
     sendBounded(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
                 reinterpret_cast<LPARAM>(list));
@@ -218,14 +208,14 @@ TEST(pingrel_killed_while_deleting_from_a_large_store_keeps_it_whole) {
   killRounds(flow, joined(lines), joined(lines, 1));
 }
 
-TEST(pingrelgui_killed_while_saving_a_large_book_keeps_it_whole) {
+TEST(StoreCrash, pingrelgui_killed_while_saving_a_large_book_keeps_it_whole) {
   if (lowerFileName(programUnderTest()) != L"pingrelgui.exe") {
-    check::note("skipped: this run is for " + narrow(lowerFileName(programUnderTest())));
+    testing::note("skipped: this run is for " + narrow(lowerFileName(programUnderTest())));
     return;
   }
   // The book's separator "¬" is the byte 0xAC in code page 1252.
-  check::note("ANSI code page " + std::to_string(GetACP()));
-  REQUIRE(GetACP() == 1252);
+  testing::note("ANSI code page " + std::to_string(GetACP()));
+  ASSERT_TRUE(GetACP() == 1252);
   const std::vector<std::string> lines = storeLines([](int i) {
     return "user" + std::to_string(i) + "\xAC" + "room " + std::to_string(i) + " " + std::string(230, 'a' + i % 26);
   });
@@ -233,7 +223,8 @@ TEST(pingrelgui_killed_while_saving_a_large_book_keeps_it_whole) {
   flow.formName = L"wMain";
   flow.store = L"AddressBook.txt";
   flow.prepare = [](HWND form) {
-    REQUIRE(waitUntil([&] { return listViewItemCount(control(form, L"lvwAddressBook")) == kEntries; }, 10000));
+    require(waitUntil([&] { return listViewItemCount(control(form, L"lvwAddressBook")) == kEntries; }, 10000),
+            "waiting for the book's entries");
   };
   // Remove takes the selected entry, the first after a start, and saves the book.
   flow.setOff = [](HWND form) { click(control(form, L"cmdRemove")); };
@@ -242,5 +233,3 @@ TEST(pingrelgui_killed_while_saving_a_large_book_keeps_it_whole) {
   };
   killRounds(flow, joined(lines), joined(lines, 0));
 }
-
-int main(int argc, char** argv) { return check::main(argc, argv); }

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "automation.hpp"
-#include "check.hpp"
+#include "gtest/gtest.h"
 #include "program_fixture.hpp"
 
 namespace tarrow_e2e {
@@ -25,7 +25,7 @@ inline void freshNetLog() { clearNetLog(programDir()); }
 // milliseconds in a warm prefix).
 inline bool nothingStartedWithin(DWORD ms) {
   const auto records = waitForNetRecords(programDir(), 1, ms);
-  if (!records.empty()) check::note("unexpected net.exe start: " + check::show(records));
+  if (!records.empty()) testing::note("unexpected net.exe start: " + testing::PrintToString(records));
   return records.empty();
 }
 
@@ -136,7 +136,7 @@ std::vector<std::wstring> stampsBetween(SYSTEMTIME from, const SYSTEMTIME& to, F
 inline bool oneOf(const std::wstring& seen, const std::vector<std::wstring>& allowed) {
   for (const auto& a : allowed)
     if (a == seen) return true;
-  check::note("got " + check::show(seen) + ", expected one of " + check::show(allowed));
+  testing::note("got " + testing::PrintToString(seen) + ", expected one of " + testing::PrintToString(allowed));
   return false;
 }
 

@@ -25,100 +25,100 @@ void storeTwoOfEach() {
 // notification area (minimised, then hidden).
 void sendAndWaitHidden(Velnote& v) {
   click(v[L"Command1"]);
-  CHECK(waitUntil([&] { return !isVisible(v.form); }));
+  EXPECT_TRUE(waitUntil([&] { return !isVisible(v.form); }));
 }
 
 // A left click on the icon: the main window comes back, not minimised.
 void restoreFromIcon(Velnote& v) {
   clickTrayIcon(v.icon);
-  REQUIRE(waitUntil([&] { return isVisible(v.form); }));
-  CHECK(waitUntil([&] { return sync(v.form) && !IsIconic(v.form); }));
+  require(waitUntil([&] { return isVisible(v.form); }), "waiting for Form1 to show again");
+  EXPECT_TRUE(waitUntil([&] { return sync(v.form) && !IsIconic(v.form); }));
 }
 
 }  // namespace
 
-TEST(start_up_shows_caption_and_stored_lists) {
+TEST(Velnote, start_up_shows_caption_and_stored_lists) {
   storeTwoOfEach();
   Velnote v;
-  CHECK_EQ(caption(v.form), L"Velnote ");
-  CHECK_EQ(text(v[L"StatusBar1"]), L"Ready");
-  CHECK_EQ(text(v[L"Text1"]), L"");
-  CHECK_EQ(text(v[L"Text4"]), L"");
-  CHECK_EQ(text(v[L"Text3"]), L"0");
-  CHECK_EQ(text(v[L"Command1"]), L"Send Now !!!");
-  CHECK_EQ(trayIconTip(v.icon), kTrayTip);
+  EXPECT_EQ(caption(v.form), L"Velnote ");
+  EXPECT_EQ(text(v[L"StatusBar1"]), L"Ready");
+  EXPECT_EQ(text(v[L"Text1"]), L"");
+  EXPECT_EQ(text(v[L"Text4"]), L"");
+  EXPECT_EQ(text(v[L"Text3"]), L"0");
+  EXPECT_EQ(text(v[L"Command1"]), L"Send Now !!!");
+  EXPECT_EQ(trayIconTip(v.icon), kTrayTip);
 
   // Machines: the stored names, then the marker, selected.
   const auto machines = comboItems(v[L"Combo3"]);
-  REQUIRE_EQ(machines.size(), 3u);
-  CHECK_EQ(sorted({machines[0], machines[1]}), (std::vector<std::wstring>{L"LAB-2", L"PC9"}));
-  CHECK_EQ(machines[2], kSelectMachine);
-  CHECK_EQ(comboSelection(v[L"Combo3"]), 2);
-  CHECK(isVisible(v[L"Combo3"]));
-  CHECK_EQ(text(v[L"Label1"]), L"       or");
-  CHECK(isVisible(v[L"Label1"]));
+  ASSERT_EQ(machines.size(), 3u);
+  EXPECT_EQ(sorted({machines[0], machines[1]}), (std::vector<std::wstring>{L"LAB-2", L"PC9"}));
+  EXPECT_EQ(machines[2], kSelectMachine);
+  EXPECT_EQ(comboSelection(v[L"Combo3"]), 2);
+  EXPECT_TRUE(isVisible(v[L"Combo3"]));
+  EXPECT_EQ(text(v[L"Label1"]), L"       or");
+  EXPECT_TRUE(isVisible(v[L"Label1"]));
 
   // Messages: the six samples, "-Please select-", the stored messages, then
   // "- Select Message -", selected.
   const auto messages = comboItems(v[L"combo2"]);
-  REQUIRE_EQ(messages.size(), 10u);
-  CHECK_EQ(std::vector<std::wstring>(messages.begin(), messages.begin() + 6), kSampleMessages);
-  CHECK_EQ(messages[6], kPleaseSelect);
-  CHECK_EQ(sorted({messages[7], messages[8]}), (std::vector<std::wstring>{L"Call me back", L"Lunch at one"}));
-  CHECK_EQ(messages[9], kSelectMessage);
-  CHECK_EQ(comboSelection(v[L"combo2"]), 9);
+  ASSERT_EQ(messages.size(), 10u);
+  EXPECT_EQ(std::vector<std::wstring>(messages.begin(), messages.begin() + 6), kSampleMessages);
+  EXPECT_EQ(messages[6], kPleaseSelect);
+  EXPECT_EQ(sorted({messages[7], messages[8]}), (std::vector<std::wstring>{L"Call me back", L"Lunch at one"}));
+  EXPECT_EQ(messages[9], kSelectMessage);
+  EXPECT_EQ(comboSelection(v[L"combo2"]), 9);
   // Selecting the last marker at start-up moved the focus to the send button.
-  CHECK_EQ(focusedName(v.form), L"Command1");
-  CHECK(keepScreenshot(v.form, L"velnote-main"));
+  EXPECT_EQ(focusedName(v.form), L"Command1");
+  EXPECT_TRUE(keepScreenshot(v.form, L"velnote-main"));
 }
 
-TEST(first_run_lists_hold_only_their_markers) {
+TEST(Velnote, first_run_lists_hold_only_their_markers) {
   freshStore();
   Velnote v;
-  CHECK_EQ(comboItems(v[L"Combo3"]), (std::vector<std::wstring>{kSelectMachine}));
-  CHECK_EQ(comboSelection(v[L"Combo3"]), 0);
+  EXPECT_EQ(comboItems(v[L"Combo3"]), (std::vector<std::wstring>{kSelectMachine}));
+  EXPECT_EQ(comboSelection(v[L"Combo3"]), 0);
   std::vector<std::wstring> expected = kSampleMessages;
   expected.push_back(kPleaseSelect);
   expected.push_back(kSelectMessage);
-  CHECK_EQ(comboItems(v[L"combo2"]), expected);
-  CHECK_EQ(comboSelectedText(v[L"combo2"]), kSelectMessage);
+  EXPECT_EQ(comboItems(v[L"combo2"]), expected);
+  EXPECT_EQ(comboSelectedText(v[L"combo2"]), kSelectMessage);
 }
 
-TEST(sends_typed_message_then_hides_and_icon_brings_it_back) {
+TEST(Velnote, sends_typed_message_then_hides_and_icon_brings_it_back) {
   freshStore();
   Velnote v;
   typeText(v[L"Text4"], L"PC7");
   typeText(v[L"Text1"], L"Hi");
-  CHECK_EQ(text(v[L"Text3"]), L"2");  // one per key
+  EXPECT_EQ(text(v[L"Text3"]), L"2");  // one per key
   sendAndWaitHidden(v);
   const auto sent = waitForNetRecords(programDir(), 1);
-  REQUIRE_EQ(sent.size(), 1u);
-  CHECK_EQ(sent[0], "net send PC7 Hi");
-  CHECK_EQ(text(v[L"Text1"]), L"");
-  CHECK_EQ(text(v[L"Text3"]), L"0");
-  CHECK(noMessageBox(v.pid()));
+  ASSERT_EQ(sent.size(), 1u);
+  EXPECT_EQ(sent[0], "net send PC7 Hi");
+  EXPECT_EQ(text(v[L"Text1"]), L"");
+  EXPECT_EQ(text(v[L"Text3"]), L"0");
+  EXPECT_TRUE(noMessageBox(v.pid()));
 
   // The mouse over the icon, its middle button and the buttons going down
   // leave the window where it is (the shell relays each to the program).
   trayMouse(v.icon, {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN, WM_MBUTTONUP});
-  CHECK(sync(v.form));
-  CHECK(!isVisible(v.form));
-  CHECK(noMessageBox(v.pid()));
+  EXPECT_TRUE(sync(v.form));
+  EXPECT_TRUE(!isVisible(v.form));
+  EXPECT_TRUE(noMessageBox(v.pid()));
 
   restoreFromIcon(v);
   // The typed name stays for the next message; the message is gone.
-  CHECK_EQ(text(v[L"Text4"]), L"PC7");
-  CHECK_EQ(text(v[L"Text1"]), L"");
-  CHECK(keepScreenshot(v.form, L"velnote-main-restored"));
+  EXPECT_EQ(text(v[L"Text4"]), L"PC7");
+  EXPECT_EQ(text(v[L"Text1"]), L"");
+  EXPECT_TRUE(keepScreenshot(v.form, L"velnote-main-restored"));
 
   // A second message to the same machine, then nothing else was started.
   typeText(v[L"Text1"], L"Bye now");
   sendAndWaitHidden(v);
   const auto both = waitForNetRecords(programDir(), 2);
-  CHECK_EQ(both, (std::vector<std::string>{"net send PC7 Hi", "net send PC7 Bye now"}));
+  EXPECT_EQ(both, (std::vector<std::string>{"net send PC7 Hi", "net send PC7 Bye now"}));
 }
 
-TEST(sends_to_picked_machine_and_typing_a_name_returns_the_list_to_its_marker) {
+TEST(Velnote, sends_to_picked_machine_and_typing_a_name_returns_the_list_to_its_marker) {
   storeTwoOfEach();
   Velnote v;
   HWND machines = v[L"Combo3"];
@@ -126,39 +126,39 @@ TEST(sends_to_picked_machine_and_typing_a_name_returns_the_list_to_its_marker) {
   typeText(v[L"Text1"], L"Lunch now");
   sendAndWaitHidden(v);
   auto sent = waitForNetRecords(programDir(), 1);
-  REQUIRE_EQ(sent.size(), 1u);
-  CHECK_EQ(sent[0], "net send PC9 Lunch now");
+  ASSERT_EQ(sent.size(), 1u);
+  EXPECT_EQ(sent[0], "net send PC9 Lunch now");
 
   restoreFromIcon(v);
-  CHECK_EQ(comboSelectedText(machines), L"PC9");  // the pick stays after a send
+  EXPECT_EQ(comboSelectedText(machines), L"PC9");  // the pick stays after a send
   // Typing a name while a machine is picked puts the list back on its
   // marker: a user cannot have both at once, so the send goes to the name.
   typeText(v[L"Text4"], L"PC7");
-  CHECK_EQ(comboSelectedText(machines), kSelectMachine);
+  EXPECT_EQ(comboSelectedText(machines), kSelectMachine);
   typeText(v[L"Text1"], L"Hi");
   sendAndWaitHidden(v);
   sent = waitForNetRecords(programDir(), 2);
-  CHECK_EQ(sent, (std::vector<std::string>{"net send PC9 Lunch now", "net send PC7 Hi"}));
-  CHECK(noMessageBox(v.pid()));
+  EXPECT_EQ(sent, (std::vector<std::string>{"net send PC9 Lunch now", "net send PC7 Hi"}));
+  EXPECT_TRUE(noMessageBox(v.pid()));
 
   // Picking a machine empties the typed name.
   restoreFromIcon(v);
   pickComboItem(machines, L"LAB-2");
-  CHECK_EQ(text(v[L"Text4"]), L"");
+  EXPECT_EQ(text(v[L"Text4"]), L"");
 }
 
-TEST(picked_message_fills_the_message_box_and_count) {
+TEST(Velnote, picked_message_fills_the_message_box_and_count) {
   storeTwoOfEach();
   Velnote v;
   typeText(v[L"Text4"], L"PC7");
   pickComboItem(v[L"combo2"], L"Meeting is at ");
-  CHECK_EQ(text(v[L"Text1"]), L"Meeting is at ");
-  CHECK_EQ(text(v[L"Text3"]), L"14");
-  CHECK_EQ(text(v[L"Text4"]), L"");  // a picked message empties the typed name
-  CHECK_EQ(focusedName(v.form), L"Command1");
+  EXPECT_EQ(text(v[L"Text1"]), L"Meeting is at ");
+  EXPECT_EQ(text(v[L"Text3"]), L"14");
+  EXPECT_EQ(text(v[L"Text4"]), L"");  // a picked message empties the typed name
+  EXPECT_EQ(focusedName(v.form), L"Command1");
   pickComboItem(v[L"combo2"], kPleaseSelect);
-  CHECK_EQ(text(v[L"Text1"]), L"");
-  CHECK_EQ(text(v[L"Text3"]), L"0");
+  EXPECT_EQ(text(v[L"Text1"]), L"");
+  EXPECT_EQ(text(v[L"Text3"]), L"0");
 }
 
 // The third check before a send, "Please select only one machine name",
@@ -168,75 +168,75 @@ TEST(picked_message_fills_the_message_box_and_count) {
 // name box; the test above drives exactly that. The box itself is checked by
 // the native test MainWindow.PickedAndTypedMachineTogetherAreRefused, which
 // sets both by code.
-TEST(validation_boxes_before_a_send) {
+TEST(Velnote, validation_boxes_before_a_send) {
   freshStore();
   Velnote v;
   // Nothing typed or picked: the machine check comes first.
   click(v[L"Command1"]);
   MessageBoxView box = expectBox(v.pid());
-  CHECK_EQ(box.text, L"Please enter machine name");
-  CHECK_EQ(box.caption, L"Velnote - Machine Name Error ");
-  CHECK_EQ(box.icon, BoxIcon::Error);
-  CHECK_EQ(box.buttonIds(), (std::vector<int>{IDOK}));
-  CHECK(keepScreenshot(box.hwnd, L"velnote-box-machine-name"));
-  REQUIRE(pressBoxButton(box.hwnd, IDOK));
-  CHECK(waitUntil([&] { return focusedName(v.form) == L"Text4"; }));
-  CHECK_EQ(focusedName(v.form), L"Text4");
+  EXPECT_EQ(box.text, L"Please enter machine name");
+  EXPECT_EQ(box.caption, L"Velnote - Machine Name Error ");
+  EXPECT_EQ(box.icon, BoxIcon::Error);
+  EXPECT_EQ(box.buttonIds(), (std::vector<int>{IDOK}));
+  EXPECT_TRUE(keepScreenshot(box.hwnd, L"velnote-box-machine-name"));
+  ASSERT_TRUE(pressBoxButton(box.hwnd, IDOK));
+  EXPECT_TRUE(waitUntil([&] { return focusedName(v.form) == L"Text4"; }));
+  EXPECT_EQ(focusedName(v.form), L"Text4");
 
   // A machine but no message.
   typeText(v[L"Text4"], L"PC7");
   click(v[L"Command1"]);
   box = expectBox(v.pid());
-  CHECK_EQ(box.text, L"Please enter some message");
-  CHECK_EQ(box.caption, L"Velnote-Message Error ");
-  CHECK_EQ(box.icon, BoxIcon::Error);
-  CHECK_EQ(box.buttonIds(), (std::vector<int>{IDOK}));
-  REQUIRE(pressBoxButton(box.hwnd, IDOK));
-  CHECK(waitUntil([&] { return focusedName(v.form) == L"Text1"; }));
-  CHECK_EQ(focusedName(v.form), L"Text1");
+  EXPECT_EQ(box.text, L"Please enter some message");
+  EXPECT_EQ(box.caption, L"Velnote-Message Error ");
+  EXPECT_EQ(box.icon, BoxIcon::Error);
+  EXPECT_EQ(box.buttonIds(), (std::vector<int>{IDOK}));
+  ASSERT_TRUE(pressBoxButton(box.hwnd, IDOK));
+  EXPECT_TRUE(waitUntil([&] { return focusedName(v.form) == L"Text1"; }));
+  EXPECT_EQ(focusedName(v.form), L"Text1");
 
-  CHECK(isVisible(v.form));
-  CHECK(noMessageBox(v.pid()));
+  EXPECT_TRUE(isVisible(v.form));
+  EXPECT_TRUE(noMessageBox(v.pid()));
   // Nothing was started: a recorder started by mistake has a second to write.
-  CHECK(waitForNetRecords(programDir(), 1, 1000).empty());
+  EXPECT_TRUE(waitForNetRecords(programDir(), 1, 1000).empty());
 }
 
-TEST(exit_menu_says_farewell_and_ends) {
+TEST(Velnote, exit_menu_says_farewell_and_ends) {
   freshStore();
   Velnote v;
   menuKeys(v.form, L"e");  // Alt+E: "&Exit"
   const MessageBoxView box = expectBox(v.pid());
-  CHECK_EQ(box.text, kFarewellText);
-  CHECK_EQ(box.caption, kFarewellTitle);
-  CHECK_EQ(box.icon, BoxIcon::Information);
-  CHECK_EQ(box.buttonIds(), (std::vector<int>{IDOK}));
-  CHECK(keepScreenshot(box.hwnd, L"velnote-box-farewell"));
-  CHECK(v.process.running());  // the program ends only after the box
-  CHECK(trayIconShown(v.icon));  // and its icon goes only with it
-  REQUIRE(pressBoxButton(box.hwnd, IDOK));
-  REQUIRE(v.process.waitForExit());
-  CHECK_EQ(v.process.exitCode(), std::optional<DWORD>(0));
-  CHECK(waitForTrayIconGone(v.icon));
+  EXPECT_EQ(box.text, kFarewellText);
+  EXPECT_EQ(box.caption, kFarewellTitle);
+  EXPECT_EQ(box.icon, BoxIcon::Information);
+  EXPECT_EQ(box.buttonIds(), (std::vector<int>{IDOK}));
+  EXPECT_TRUE(keepScreenshot(box.hwnd, L"velnote-box-farewell"));
+  EXPECT_TRUE(v.process.running());  // the program ends only after the box
+  EXPECT_TRUE(trayIconShown(v.icon));  // and its icon goes only with it
+  ASSERT_TRUE(pressBoxButton(box.hwnd, IDOK));
+  ASSERT_TRUE(v.process.waitForExit());
+  EXPECT_EQ(v.process.exitCode(), std::optional<DWORD>(0));
+  EXPECT_TRUE(waitForTrayIconGone(v.icon));
 }
 
 // The close box hides the window and removes the icon before the farewell;
 // the shell drops the icon while the program still runs, so the program
 // removed it itself (the shell also drops the icons of a window that is gone).
-TEST(close_box_removes_the_icon_before_the_farewell) {
+TEST(Velnote, close_box_removes_the_icon_before_the_farewell) {
   freshStore();
   Velnote v;
   closeWindow(v.form);
   const MessageBoxView box = expectBox(v.pid());
-  CHECK_EQ(box.text, kFarewellText);
-  CHECK(!isVisible(v.form));
-  CHECK(waitForTrayIconGone(v.icon));
-  CHECK(v.process.running());
-  REQUIRE(pressBoxButton(box.hwnd, IDOK));
-  REQUIRE(v.process.waitForExit());
-  CHECK_EQ(v.process.exitCode(), std::optional<DWORD>(0));
+  EXPECT_EQ(box.text, kFarewellText);
+  EXPECT_TRUE(!isVisible(v.form));
+  EXPECT_TRUE(waitForTrayIconGone(v.icon));
+  EXPECT_TRUE(v.process.running());
+  ASSERT_TRUE(pressBoxButton(box.hwnd, IDOK));
+  ASSERT_TRUE(v.process.waitForExit());
+  EXPECT_EQ(v.process.exitCode(), std::optional<DWORD>(0));
 }
 
-TEST(icon_menu_restores_and_exits) {
+TEST(Velnote, icon_menu_restores_and_exits) {
   freshStore();
   Velnote v;
   typeText(v[L"Text4"], L"PC7");
@@ -247,31 +247,29 @@ TEST(icon_menu_restores_and_exits) {
   // the hidden window back.
   rightClickTrayIcon(v.icon);
   HWND menu = waitForPopupMenu(v.pid());
-  REQUIRE(menu != nullptr);
-  CHECK(!isVisible(v.form));  // the menu opens over the hidden window
-  REQUIRE(pickPopupItem(menu, 0));
-  CHECK(waitUntil([&] { return isVisible(v.form); }));
-  CHECK(waitUntil([&] { return sync(v.form) && !IsIconic(v.form); }));
+  ASSERT_TRUE(menu != nullptr);
+  EXPECT_TRUE(!isVisible(v.form));  // the menu opens over the hidden window
+  ASSERT_TRUE(pickPopupItem(menu, 0));
+  EXPECT_TRUE(waitUntil([&] { return isVisible(v.form); }));
+  EXPECT_TRUE(waitUntil([&] { return sync(v.form) && !IsIconic(v.form); }));
 
   // Back in the notification area after another send, the menu's third
   // item, "&Exit Velnote 1.1.5": the farewell, then the end.
   typeText(v[L"Text1"], L"Again");
   sendAndWaitHidden(v);
-  CHECK_EQ(waitForNetRecords(programDir(), 2),
-           (std::vector<std::string>{"net send PC7 Hi", "net send PC7 Again"}));
+  EXPECT_EQ(waitForNetRecords(programDir(), 2),
+            (std::vector<std::string>{"net send PC7 Hi", "net send PC7 Again"}));
   rightClickTrayIcon(v.icon);
   menu = waitForPopupMenu(v.pid());
-  REQUIRE(menu != nullptr);
-  REQUIRE(pickPopupItem(menu, 2));
+  ASSERT_TRUE(menu != nullptr);
+  ASSERT_TRUE(pickPopupItem(menu, 2));
   const MessageBoxView box = expectBox(v.pid());
-  CHECK_EQ(box.text, kFarewellText);
-  CHECK_EQ(box.caption, kFarewellTitle);
-  CHECK_EQ(box.icon, BoxIcon::Information);
-  CHECK_EQ(box.buttonIds(), (std::vector<int>{IDOK}));
-  REQUIRE(pressBoxButton(box.hwnd, IDOK));
-  REQUIRE(v.process.waitForExit());
-  CHECK_EQ(v.process.exitCode(), std::optional<DWORD>(0));
-  CHECK(waitForTrayIconGone(v.icon));
+  EXPECT_EQ(box.text, kFarewellText);
+  EXPECT_EQ(box.caption, kFarewellTitle);
+  EXPECT_EQ(box.icon, BoxIcon::Information);
+  EXPECT_EQ(box.buttonIds(), (std::vector<int>{IDOK}));
+  ASSERT_TRUE(pressBoxButton(box.hwnd, IDOK));
+  ASSERT_TRUE(v.process.waitForExit());
+  EXPECT_EQ(v.process.exitCode(), std::optional<DWORD>(0));
+  EXPECT_TRUE(waitForTrayIconGone(v.icon));
 }
-
-int main(int argc, char** argv) { return check::main(argc, argv); }

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "automation.hpp"
-#include "check.hpp"
+#include "gtest/gtest.h"
 #include "program_fixture.hpp"
 
 namespace velnote_e2e {
@@ -54,13 +54,11 @@ struct Velnote : RunningProgram {
     process.waitForIdle(20000);
     HWND messages = control(form, L"combo2");
     const bool ready = waitUntil([&] { return comboSelectedText(messages) == kSelectMessage; }, 20000);
-    if (!ready) check::note("start-up did not end with \"- Select Message -\" selected in combo2");
-    REQUIRE(ready);
-    REQUIRE(sync(form));
+    require(ready, "start-up did not end with \"- Select Message -\" selected in combo2");
+    require(sync(form), "Form1 does not answer");
     // Start-up added the icon: the shell shows a new one.
     icon = waitForNewTrayIcon(iconsBefore);
-    if (!icon) check::note("no new icon appeared in the notification area");
-    REQUIRE(icon != nullptr);
+    require(icon != nullptr, "no new icon appeared in the notification area");
   }
 };
 
@@ -76,28 +74,11 @@ inline std::vector<std::wstring> sorted(std::vector<std::wstring> items) {
 // The message box that pid shows now (waited for, bounded), read whole.
 inline MessageBoxView expectBox(DWORD pid) {
   HWND box = waitForMessageBox(pid);
-  if (!box) {
-    check::fail(__FILE__, __LINE__, "no message box appeared");
-    throw check::Abort{};
-  }
+  require(box != nullptr, "no message box appeared");
   return readMessageBox(box);
 }
 
 // ---- List boxes (the editors' lists) ----------------------------------------
-
-// List-box messages are marshalled across processes: sendBounded suffices.
-inline std::vector<std::wstring> listItems(HWND list) {
-  std::vector<std::wstring> items;
-  const int n = static_cast<int>(sendBounded(list, LB_GETCOUNT));
-  for (int i = 0; i < n; ++i) {
-    const auto length = sendBounded(list, LB_GETTEXTLEN, i);
-    std::wstring buffer(static_cast<size_t>(std::max<LRESULT>(0, length)) + 1, L'\0');
-    const auto got = sendBounded(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&buffer[0]));
-    buffer.resize(static_cast<size_t>(std::max<LRESULT>(0, got)));
-    items.push_back(buffer);
-  }
-  return items;
-}
 
 inline int listSelection(HWND list) { return static_cast<int>(sendBounded(list, LB_GETCURSEL)); }
 

@@ -42,22 +42,12 @@ std::vector<std::string> calls() {
 // Wine loads a netapi32.dll beside the program only when the prefix says so for it.
 void preferNativeNetApi() {
   HKEY key;
-  REQUIRE(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\AppDefaults\\vorlane.exe\\DllOverrides", 0,
-                          nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) == ERROR_SUCCESS);
+  require(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\AppDefaults\\vorlane.exe\\DllOverrides", 0,
+                          nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) == ERROR_SUCCESS,
+          "opening vorlane.exe's DllOverrides");
   const wchar_t value[] = L"native,builtin";
   RegSetValueExW(key, L"netapi32", 0, REG_SZ, reinterpret_cast<const BYTE*>(value), sizeof value);
   RegCloseKey(key);
-}
-
-std::vector<std::wstring> listItems(HWND list) {
-  std::vector<std::wstring> items;
-  const int count = static_cast<int>(sendBounded(list, LB_GETCOUNT));
-  for (int i = 0; i < count; ++i) {
-    std::wstring item(static_cast<size_t>(sendBounded(list, LB_GETTEXTLEN, i)) + 1, L'\0');
-    item.resize(static_cast<size_t>(sendBounded(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&item[0]))));
-    items.push_back(item);
-  }
-  return items;
 }
 
 void pickListItem(HWND list, int index) {
@@ -71,7 +61,7 @@ struct Vorlane : RunningProgram {
   std::wstring msg() const { return statusPartText((*this)[L"StatusBar1"], 0); }
   bool waitForMsg(const std::wstring& expected) {
     const bool arrived = waitUntil([&] { return msg() == expected; });
-    if (!arrived) check::note("msg panel: " + narrow(msg()));
+    if (!arrived) testing::note("msg panel: " + narrow(msg()));
     return arrived;
   }
   // Chooses a system type in the type box and leaves it for the list.
@@ -84,105 +74,103 @@ struct Vorlane : RunningProgram {
 
 }  // namespace
 
-TEST(browses_the_list_and_sends_through_lan_manager) {
+TEST(Vorlane, browses_the_list_and_sends_through_lan_manager) {
   const std::wstring dll = driverDir() + L"\\netapi-standin\\netapi32.dll";
-  REQUIRE(CopyFileW(dll.c_str(), (programDir() + L"\\netapi32.dll").c_str(), FALSE));
+  ASSERT_TRUE(CopyFileW(dll.c_str(), (programDir() + L"\\netapi32.dll").c_str(), FALSE));
   DeleteFileW(standInLog().c_str());
   preferNativeNetApi();
 
   Vorlane v;
   HWND domains = v[L"Combo2"], list = v[L"List1"], message = v[L"Text1"];
-  CHECK_EQ(caption(v.form), L"Scanlet (Beta)");
-  CHECK_EQ(comboItems(domains), (std::vector<std::wstring>{L"WORKGROUP", L"\u00C9QUIPE-\u03A9"}));
-  CHECK_EQ(focusedName(v.form), L"Combo2");
-  CHECK_EQ(statusPartCount(v[L"StatusBar1"]), 3);
-  CHECK_EQ(v.msg(), L"System messages will display here");
+  EXPECT_EQ(caption(v.form), L"Scanlet (Beta)");
+  EXPECT_EQ(comboItems(domains), (std::vector<std::wstring>{L"WORKGROUP", L"\u00C9QUIPE-\u03A9"}));
+  EXPECT_EQ(focusedName(v.form), L"Combo2");
+  EXPECT_EQ(statusPartCount(v[L"StatusBar1"]), 3);
+  EXPECT_EQ(v.msg(), L"System messages will display here");
 
   // Windows NT machines of the second domain, its name passed back in UTF-16.
   pickComboItem(domains, 1);
   v.chooseType(L"Windows NT (S&W)");
-  CHECK(waitUntil([&] { return listItems(list).size() == 1; }));
-  CHECK_EQ(listItems(list), (std::vector<std::wstring>{L"\u041F\u041A-7"}));
+  EXPECT_TRUE(waitUntil([&] { return listItems(list).size() == 1; }));
+  EXPECT_EQ(listItems(list), (std::vector<std::wstring>{L"\u041F\u041A-7"}));
 
   // All types of the first domain: the stand-in gives one of two entries, with ERROR_MORE_DATA.
   pickComboItem(domains, 0);
   v.chooseType(L"All Server Types");
-  CHECK(v.waitForMsg(L"Error 234 when trying to obtain server list 2"));
-  CHECK_EQ(listItems(list), (std::vector<std::wstring>{L"PC1"}));
+  EXPECT_TRUE(v.waitForMsg(L"Error 234 when trying to obtain server list 2"));
+  EXPECT_EQ(listItems(list), (std::vector<std::wstring>{L"PC1"}));
 
   // A send that the recipient's Messenger refuses keeps the message.
   pickListItem(list, 0);
   typeText(message, L"Hi");
   click(v[L"Command1"]);
-  CHECK(v.waitForMsg(L"Error - Return code: 2273"));
-  CHECK_EQ(text(message), L"Hi");
+  EXPECT_TRUE(v.waitForMsg(L"Error - Return code: 2273"));
+  EXPECT_EQ(text(message), L"Hi");
 
   // A two-line message outside Latin-1 to the one reachable machine.
   pickComboItem(domains, 1);
   v.chooseType(L"LAN Manager Workstations");
-  CHECK(waitUntil([&] { return listItems(list).size() == 1; }));
+  EXPECT_TRUE(waitUntil([&] { return listItems(list).size() == 1; }));
   pickListItem(list, 0);
   sendBounded(message, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
   typeText(message, L"\u041F\u0440\u0438\u0432\u0435\u0442, Gr\u00FC\u00DFe\nline 2");
   click(v[L"Command1"]);
-  CHECK(v.waitForMsg(kSent));
-  CHECK_EQ(text(message), L"");
+  EXPECT_TRUE(v.waitForMsg(kSent));
+  EXPECT_EQ(text(message), L"");
   keepScreenshot(v.form, L"vorlane_main");
 
   const std::string second = "\xC3\x89QUIPE-\xCE\xA9";
-  CHECK_EQ(calls(), (std::vector<std::string>{
-                        "enum server=(null) level=101 mask=80000000 domain=(null)",
-                        "enum server=(null) level=101 mask=00001000 domain=" + second,
-                        "enum server=(null) level=101 mask=FFFFFFFF domain=WORKGROUP",
-                        "wksta server=(null) level=100",
-                        "send server=(null) to=PC1 from=H\xC3\x94TE length=4 message=Hi",
-                        "enum server=(null) level=101 mask=00000001 domain=" + second,
-                        "wksta server=(null) level=100",
-                        "send server=(null) to=\xD0\x9F\xD0\x9A-7 from=H\xC3\x94TE length=42 "
-                        "message=\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82, Gr\xC3\xBC\xC3\x9F" "e\\r\\nline 2",
-                    }));
+  EXPECT_EQ(calls(), (std::vector<std::string>{
+                         "enum server=(null) level=101 mask=80000000 domain=(null)",
+                         "enum server=(null) level=101 mask=00001000 domain=" + second,
+                         "enum server=(null) level=101 mask=FFFFFFFF domain=WORKGROUP",
+                         "wksta server=(null) level=100",
+                         "send server=(null) to=PC1 from=H\xC3\x94TE length=4 message=Hi",
+                         "enum server=(null) level=101 mask=00000001 domain=" + second,
+                         "wksta server=(null) level=100",
+                         "send server=(null) to=\xD0\x9F\xD0\x9A-7 from=H\xC3\x94TE length=42 "
+                         "message=\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82, Gr\xC3\xBC\xC3\x9F" "e\\r\\nline 2",
+                     }));
   // Every buffer handed out was freed, ERROR_MORE_DATA's included.
   const auto log = readStandInLog();
-  CHECK_EQ(std::count(log.begin(), log.end(), "alloc"), std::count(log.begin(), log.end(), "free"));
-  CHECK_EQ(std::count(log.begin(), log.end(), "alloc"), 6);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "alloc"), std::count(log.begin(), log.end(), "free"));
+  EXPECT_EQ(std::count(log.begin(), log.end(), "alloc"), 6);
 
   click(v[L"Command2"]);
-  CHECK(v.process.waitForExit(5000));
+  EXPECT_TRUE(v.process.waitForExit(5000));
 }
 
 // Wine's own NetMessageBufferSend raises an exception: Vorlane reports code 50
 // and goes on, the message kept.
-TEST(a_call_that_raises_ends_in_an_error_code) {
+TEST(Vorlane, a_call_that_raises_ends_in_an_error_code) {
   if (!GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version")) {
-    check::note("not under Wine: skipped");
+    testing::note("not under Wine: skipped");
     return;
   }
   DeleteFileW((programDir() + L"\\netapi32.dll").c_str());
   Vorlane v;
-  CHECK(v.waitForMsg(L"Error 6118 when trying to obtain server list 0"));  // no browse list under Wine
+  EXPECT_TRUE(v.waitForMsg(L"Error 6118 when trying to obtain server list 0"));  // no browse list under Wine
   typeText(v[L"Text1"], L"Hi");
   click(v[L"Command1"]);
-  CHECK(v.waitForMsg(L"Error - Return code: 50"));
-  CHECK_EQ(text(v[L"Text1"]), L"Hi");
-  CHECK(v.process.running());
+  EXPECT_TRUE(v.waitForMsg(L"Error - Return code: 50"));
+  EXPECT_EQ(text(v[L"Text1"]), L"Hi");
+  EXPECT_TRUE(v.process.running());
 
   // The About window: the version from the program's resource, centred, no taskbar button; Esc closes it.
   click(v[L"Command3"]);
   HWND about = waitForWindow(v.pid(), L"frmAbout");
-  REQUIRE(about != nullptr);
-  CHECK_EQ(caption(about), L"Scanlet (Beta)");
-  CHECK_EQ(text(control(about, L"lblVersion")), L"Version 1.0.0");
-  CHECK(GetWindow(about, GW_OWNER) == v.form);  // owned by the main window, no taskbar button
+  ASSERT_TRUE(about != nullptr);
+  EXPECT_EQ(caption(about), L"Scanlet (Beta)");
+  EXPECT_EQ(text(control(about, L"lblVersion")), L"Version 1.0.0");
+  EXPECT_TRUE(GetWindow(about, GW_OWNER) == v.form);  // owned by the main window, no taskbar button
   RECT r;
   GetWindowRect(about, &r);
-  CHECK(std::abs((r.left + r.right) / 2 - GetSystemMetrics(SM_CXSCREEN) / 2) <= 2);
-  CHECK(std::abs((r.top + r.bottom) / 2 - GetSystemMetrics(SM_CYSCREEN) / 2) <= 2);
+  EXPECT_TRUE(std::abs((r.left + r.right) / 2 - GetSystemMetrics(SM_CXSCREEN) / 2) <= 2);
+  EXPECT_TRUE(std::abs((r.top + r.bottom) / 2 - GetSystemMetrics(SM_CYSCREEN) / 2) <= 2);
   keepScreenshot(about, L"vorlane_about");
   pressKey(control(about, L"cmdSysInfo"), VK_ESCAPE);
-  CHECK(waitUntil([&] { return !IsWindow(about); }));
+  EXPECT_TRUE(waitUntil([&] { return !IsWindow(about); }));
 
   closeWindow(v.form);
-  CHECK(v.process.waitForExit(5000));
+  EXPECT_TRUE(v.process.waitForExit(5000));
 }
-
-int main(int argc, char** argv) { return check::main(argc, argv); }

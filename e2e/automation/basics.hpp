@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 namespace e2e {
@@ -27,6 +28,13 @@ bool waitUntil(Cond cond, DWORD timeoutMs = kTimeoutMs, DWORD intervalMs = 10) {
     if (GetTickCount() - start >= timeoutMs) return cond();
     Sleep(intervalMs);
   }
+}
+
+// Ends the current test unless `ok`: throws std::runtime_error saying `what`
+// failed. For the steps of a helper (a start, a box that must come) that the
+// rest of the test depends on.
+inline void require(bool ok, const std::string& what) {
+  if (!ok) throw std::runtime_error(what);
 }
 
 // SendMessage bounded in time (SendMessageTimeoutW): the target's answer,

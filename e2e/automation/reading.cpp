@@ -55,6 +55,19 @@ std::vector<std::wstring> comboItems(HWND combo) {
   return items;
 }
 
+std::vector<std::wstring> listItems(HWND list) {
+  std::vector<std::wstring> items;
+  const int n = static_cast<int>(sendBounded(list, LB_GETCOUNT));
+  for (int i = 0; i < n; ++i) {
+    const auto length = sendBounded(list, LB_GETTEXTLEN, i);
+    std::wstring buffer(static_cast<size_t>(std::max<LRESULT>(0, length)) + 1, L'\0');
+    const auto got = sendBounded(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&buffer[0]));
+    buffer.resize(static_cast<size_t>(std::max<LRESULT>(0, got)));
+    items.push_back(buffer);
+  }
+  return items;
+}
+
 int comboSelection(HWND combo) { return static_cast<int>(sendBounded(combo, CB_GETCURSEL, 0, 0)); }
 
 std::wstring comboSelectedText(HWND combo) {

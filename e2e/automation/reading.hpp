@@ -26,6 +26,8 @@ std::wstring comboItem(HWND combo, int index);
 std::vector<std::wstring> comboItems(HWND combo);
 // Index of the selected item, -1 for none.
 int comboSelection(HWND combo);
+// The items of a list box (its messages are marshalled across processes).
+std::vector<std::wstring> listItems(HWND list);
 // Text of the selected item, "" for none.
 std::wstring comboSelectedText(HWND combo);
 

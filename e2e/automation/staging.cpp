@@ -9,18 +9,6 @@ namespace e2e {
 
 namespace {
 
-std::string readWholeFile(const std::wstring& path) {
-  HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                         nullptr, OPEN_EXISTING, 0, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return {};
-  std::string data;
-  char buffer[4096];
-  DWORD got = 0;
-  while (ReadFile(f, buffer, sizeof buffer, &got, nullptr) && got > 0) data.append(buffer, got);
-  CloseHandle(f);
-  return data;
-}
-
 // A file the previous test's processes still hold (a net.exe that is just
 // ending, say) is taken again once they let go of it.
 bool whileInUse(const std::function<bool()>& attempt) {
@@ -117,8 +105,22 @@ std::wstring stageProgram(const std::wstring& exePath) {
   return copy;
 }
 
+std::string fileBytes(const std::wstring& path) {
+  HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                         nullptr, OPEN_EXISTING, 0, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return "<missing>";
+  std::string data;
+  std::vector<char> buffer(1 << 16);
+  DWORD got = 0;
+  while (ReadFile(f, buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr) && got > 0)
+    data.append(buffer.data(), got);
+  CloseHandle(f);
+  return data;
+}
+
 std::vector<std::string> readNetLog(const std::wstring& programDir) {
-  const std::string data = readWholeFile(programDir + L"\\net-log.txt");
+  // A missing log ("<missing>", no NUL) holds no record.
+  const std::string data = fileBytes(programDir + L"\\net-log.txt");
   std::vector<std::string> records;
   size_t start = 0;
   for (size_t end; (end = data.find('\0', start)) != std::string::npos; start = end + 1)

@@ -18,6 +18,9 @@ namespace e2e {
 std::wstring driverDir();
 std::wstring folderOf(const std::wstring& path);
 
+// The bytes of a file, "<missing>" when it cannot be opened.
+std::string fileBytes(const std::wstring& path);
+
 // Copies the program into a folder of its own in the temporary folder
 // (%TEMP%\e2e\<name>\, emptied first), with net.exe beside it, and returns
 // the copy's path. Tests start that copy: whatever it writes beside itself,

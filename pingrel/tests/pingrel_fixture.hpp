@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "forms/headless/driver.hpp"
+#include "forms/headless/expect_box.hpp"
 #include "messenger/recording_runner.hpp"
 #include "platform/clock.hpp"
 #include "platform/shell.hpp"
@@ -65,14 +66,8 @@ struct Pingrel : ::testing::Test {
     void ok(int n = 1) {
         for (int i = 0; i < n; ++i) user.answer(MessageResult::Ok);
     }
-    // Exactly one box was shown since the last check, with these contents.
     void expectBox(const std::string& text, const std::string& title, MessageButtons buttons, MessageIcon icon) {
-        ASSERT_EQ(1u, user.boxes().size()) << "boxes shown";
-        EXPECT_EQ(text, user.boxes()[0].text);
-        EXPECT_EQ(title, user.boxes()[0].title);
-        EXPECT_EQ(buttons, user.boxes()[0].buttons);
-        EXPECT_EQ(icon, user.boxes()[0].icon);
-        user.clearBoxes();
+        forms::headless::expectBox(user, text, title, buttons, icon);
     }
     void expectFailureBox(const std::string& text) { expectBox(text, "Pingrel", MessageButtons::Ok, MessageIcon::Exclamation); }
 };

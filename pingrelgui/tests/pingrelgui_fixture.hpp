@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "forms/headless/driver.hpp"
+#include "forms/headless/expect_box.hpp"
 #include "messenger/target_launcher.hpp"
 #include "platform/memory_text_files.hpp"
 #include "program.hpp"
@@ -48,15 +49,9 @@ struct PingrelGui : ::testing::Test {
         user.answerInput(description);
         user.click(form.addButton);
     }
-    // Exactly one box was shown since the last check, with these contents.
     void expectBox(const std::string& text, const std::string& title, forms::MessageButtons buttons,
                    forms::MessageIcon icon) {
-        ASSERT_EQ(1u, user.boxes().size()) << "boxes shown";
-        EXPECT_EQ(text, user.boxes()[0].text);
-        EXPECT_EQ(title, user.boxes()[0].title);
-        EXPECT_EQ(buttons, user.boxes()[0].buttons);
-        EXPECT_EQ(icon, user.boxes()[0].icon);
-        user.clearBoxes();
+        forms::headless::expectBox(user, text, title, buttons, icon);
     }
 };
 

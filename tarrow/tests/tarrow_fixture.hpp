@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "forms/headless/driver.hpp"
+#include "forms/headless/expect_box.hpp"
 #include "messenger/recording_runner.hpp"
 #include "platform/memory_settings_store.hpp"
 #include "program.hpp"
@@ -60,16 +61,10 @@ struct Tarrow : ::testing::Test {
         for (const auto& started : runner.starts()) commands.push_back(started.commandLine);
         return commands;
     }
-    // Exactly one box was shown since the last check, with these contents.
     void expectBox(const std::string& text, const std::string& title,
                    forms::MessageButtons buttons = forms::MessageButtons::Ok,
                    forms::MessageIcon icon = forms::MessageIcon::None) {
-        ASSERT_EQ(1u, user.boxes().size()) << "boxes shown";
-        EXPECT_EQ(text, user.boxes()[0].text);
-        EXPECT_EQ(title, user.boxes()[0].title);
-        EXPECT_EQ(buttons, user.boxes()[0].buttons);
-        EXPECT_EQ(icon, user.boxes()[0].icon);
-        user.clearBoxes();
+        forms::headless::expectBox(user, text, title, buttons, icon);
     }
     // Presses Backspace in a box until it is empty, as a user clears it.
     void erase(forms::TextBox& box) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "forms/headless/driver.hpp"
+#include "forms/headless/expect_box.hpp"
 #include "messenger/recording_runner.hpp"
 #include "platform/memory_settings_store.hpp"
 #include "program.hpp"
@@ -27,16 +28,9 @@ struct VelnoteFixture : ::testing::Test {
     }
     std::string stored(const char* section, const std::string& key) { return store.readValue("Velnote", section, key); }
 
-    // Exactly one box was shown since the last check, this one; it is then forgotten.
     void expectBox(const std::string& text, const std::string& title, forms::MessageButtons buttons,
                    forms::MessageIcon icon) {
-        ASSERT_EQ(1u, user.boxes().size()) << "boxes shown";
-        const forms::MessageBoxRequest& box = user.boxes().back();
-        EXPECT_EQ(text, box.text);
-        EXPECT_EQ(title, box.title);
-        EXPECT_EQ(buttons, box.buttons);
-        EXPECT_EQ(icon, box.icon);
-        user.clearBoxes();
+        forms::headless::expectBox(user, text, title, buttons, icon);
     }
 };
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "check.hpp"
+#include "gtest/gtest.h"
 #include "messenger/command_lines.hpp"
 #include "messenger/win32_process_runner.hpp"
 #include "platform/win32_text.hpp"
@@ -82,13 +82,13 @@ void checkRunPassesCommandLineUnchanged(WindowStyle style, const char* expectedS
     const std::string commandLine = "\"" + platform::narrow(ownPath()) + "\" --echo \"" +
                                     platform::narrow(file) + "\" send PC7 " + kMessage;
     const StartResult result = messenger::makeWin32ProcessRunner()->run(commandLine, style);
-    CHECK(result.started);
-    CHECK_EQ(awaitEcho(file), std::string(expectedStartup) + "\n" + commandLine);
+    EXPECT_TRUE(result.started);
+    EXPECT_EQ(awaitEcho(file), std::string(expectedStartup) + "\n" + commandLine);
 }
 
 }  // namespace
 
-TEST(run_passes_command_line_and_window_style_unchanged) {
+TEST(Win32ProcessRunner, run_passes_command_line_and_window_style_unchanged) {
     checkRunPassesCommandLineUnchanged(WindowStyle::Hidden, "1 0");
     checkRunPassesCommandLineUnchanged(WindowStyle::MinimizedWithFocus, "1 2");
 }
@@ -96,22 +96,22 @@ TEST(run_passes_command_line_and_window_style_unchanged) {
 // A message of 32,000 characters with text outside every ANSI code page
 // arrives whole; a line over the system's limit is refused with error 206
 // before anything starts.
-TEST(run_passes_long_and_non_ansi_messages_and_refuses_longer_lines) {
+TEST(Win32ProcessRunner, run_passes_long_and_non_ansi_messages_and_refuses_longer_lines) {
     const std::wstring file = echoFile("long");
     const std::string head = "\"" + platform::narrow(ownPath()) + "\" --echo \"" + platform::narrow(file) +
                              "\" send PC7 ";
     const std::string message = std::string(32000 - 12, 'x') + " \xE7\x8C\xAB \xD0\xAF \xF0\x9F\x98\x80";
     auto runner = messenger::makeWin32ProcessRunner();
-    CHECK(runner->run(head + message, WindowStyle::Hidden).started);
-    CHECK_EQ(awaitEcho(file), "1 0\n" + head + message);
+    EXPECT_TRUE(runner->run(head + message, WindowStyle::Hidden).started);
+    EXPECT_EQ(awaitEcho(file), "1 0\n" + head + message);
 
     const std::string tooLong = head + std::string(messenger::kMaxCommandLine + 1 - head.size(), 'y');
     const StartResult refused = runner->run(tooLong, WindowStyle::Hidden);
-    CHECK(!refused.started);
-    CHECK_EQ(refused.errorNumber, 206u);
+    EXPECT_TRUE(!refused.started);
+    EXPECT_EQ(refused.errorNumber, 206u);
 }
 
-TEST(shell_execute_passes_parameters_unchanged) {
+TEST(Win32ProcessRunner, shell_execute_passes_parameters_unchanged) {
     auto runner = messenger::makeWin32ProcessRunner();
     const std::wstring file = echoFile("shell");
     messenger::ShellExecuteRequest request;
@@ -120,34 +120,34 @@ TEST(shell_execute_passes_parameters_unchanged) {
     request.parameters = "--echo \"" + platform::narrow(file) + "\" SEND \"PC 7\" hello";
     request.showMode = 0;
     const StartResult result = runner->shellExecute(request);
-    CHECK(result.started);
+    EXPECT_TRUE(result.started);
     const std::string echoed = awaitEcho(file);
     // The shell puts the program's path in front; the parameters follow it unchanged.
-    CHECK_EQ(echoed.substr(0, 4), "1 0\n");
-    CHECK(echoed.size() > request.parameters.size() &&
-          echoed.compare(echoed.size() - request.parameters.size(), std::string::npos,
-                         request.parameters) == 0);
+    EXPECT_EQ(echoed.substr(0, 4), "1 0\n");
+    EXPECT_TRUE(echoed.size() > request.parameters.size() &&
+                echoed.compare(echoed.size() - request.parameters.size(), std::string::npos,
+                               request.parameters) == 0);
 }
 
-TEST(failed_starts_report_the_system_error) {
+TEST(Win32ProcessRunner, failed_starts_report_the_system_error) {
     auto runner = messenger::makeWin32ProcessRunner();
     const std::string missing = "no-such-program-" + std::to_string(GetCurrentProcessId()) + ".exe";
     StartResult result = runner->run(missing + " send PC7 hello", WindowStyle::Hidden);
-    CHECK(!result.started);
-    CHECK_EQ(result.errorNumber, kFileNotFound);
-    CHECK(!result.errorText.empty() && result.errorText.back() != '\n');
+    EXPECT_TRUE(!result.started);
+    EXPECT_EQ(result.errorNumber, kFileNotFound);
+    EXPECT_TRUE(!result.errorText.empty() && result.errorText.back() != '\n');
 
     messenger::ShellExecuteRequest request;
     request.verb = "open";
     request.file = missing;
     request.parameters = "SEND \"PC7\" hello";
     result = runner->shellExecute(request);
-    CHECK(!result.started);
-    CHECK_EQ(result.errorNumber, kFileNotFound);
-    CHECK(!result.errorText.empty());
+    EXPECT_TRUE(!result.started);
+    EXPECT_EQ(result.errorNumber, kFileNotFound);
+    EXPECT_TRUE(!result.errorText.empty());
 }
 
-TEST(launch_target_opens_hidden_with_parameters_unchanged) {
+TEST(Win32ProcessRunner, launch_target_opens_hidden_with_parameters_unchanged) {
     // Failures are not tried here: with no flags the shell shows its own
     // error box and waits for a user (the end-to-end tests answer it).
     wchar_t folder[MAX_PATH + 1];
@@ -158,17 +158,17 @@ TEST(launch_target_opens_hidden_with_parameters_unchanged) {
     request.parameters = "--echo \"" + platform::narrow(file) + "\" SEND \"PC 7\" " + kMessage;
     request.directory = platform::narrow(folder);
     const StartResult result = messenger::makeShellLauncher()->launchTarget(request);
-    CHECK(result.started);
+    EXPECT_TRUE(result.started);
     const std::string echoed = awaitEcho(file);
-    CHECK_EQ(echoed.substr(0, 4), "1 0\n");
-    CHECK(echoed.size() > request.parameters.size() &&
-          echoed.compare(echoed.size() - request.parameters.size(), std::string::npos,
-                         request.parameters) == 0);
+    EXPECT_EQ(echoed.substr(0, 4), "1 0\n");
+    EXPECT_TRUE(echoed.size() > request.parameters.size() &&
+                echoed.compare(echoed.size() - request.parameters.size(), std::string::npos,
+                               request.parameters) == 0);
 }
 
-TEST(starts_a_system_program_by_name) {
+TEST(Win32ProcessRunner, starts_a_system_program_by_name) {
     // A harmless program that every Windows has, found through the search path.
-    CHECK(messenger::makeWin32ProcessRunner()->run("cmd.exe /c exit 0", WindowStyle::Hidden).started);
+    EXPECT_TRUE(messenger::makeWin32ProcessRunner()->run("cmd.exe /c exit 0", WindowStyle::Hidden).started);
 }
 
 int main(int argc, char** argv) {
@@ -179,5 +179,5 @@ int main(int argc, char** argv) {
     const std::wstring echoTarget = echoMode ? wide[2] : L"";
     LocalFree(wide);
     if (echoMode) return echo(echoTarget);
-    return check::main(argc, argv);
+    return testing::RunAllTests(argc, argv);
 }

@@ -1,24 +1,18 @@
-// The registry store, the system clock and the program folder on a real (or Wine's)
-// Windows. Wine lists values sorted by name, so section order is not checked here.
+// The registry store (the settings store's contract, contract/, and what
+// only the registry does), the system clock and the program folder on a real
+// (or Wine's) Windows.
 #include <windows.h>
 
-#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "check.hpp"
+#include "contract/settings_store_contract.hpp"
+#include "gtest/gtest.h"
 #include "platform/win32_services.hpp"
 #include "platform/win32_text.hpp"
 
 namespace {
-
-using platform::KeyValue;
-
-std::vector<KeyValue> sorted(std::vector<KeyValue> pairs) {
-    std::sort(pairs.begin(), pairs.end());
-    return pairs;
-}
 
 void deleteKeyTree(HKEY parent, const std::wstring& name) {
     HKEY key;
@@ -31,87 +25,46 @@ void deleteKeyTree(HKEY parent, const std::wstring& name) {
     RegDeleteKeyW(parent, name.c_str());
 }
 
-// The registry store, used under an application key of this test's own
-// (HKCU\Software\PlatformWin32Check-<pid>), which is gone before and after.
-struct ScratchStore {
-    const std::string app = "PlatformWin32Check-" + std::to_string(GetCurrentProcessId());
-    const std::unique_ptr<platform::SettingsStore> store = platform::makeRegistrySettingsStore();
-    ScratchStore() { deleteKeyTree(HKEY_CURRENT_USER, key()); }
-    ~ScratchStore() { deleteKeyTree(HKEY_CURRENT_USER, key()); }
-    std::wstring key() const { return platform::widen("Software\\" + app); }
+// The registry store, used under application keys of this test's own
+// (HKCU\Software\PlatformWin32Check-<pid> and ...-other), gone before and after.
+struct ScratchStore : platform::contract::ScratchSettings {
+    const std::unique_ptr<platform::SettingsStore> registry = platform::makeRegistrySettingsStore();
+    ScratchStore() { clear(); }
+    ~ScratchStore() override { clear(); }
+    platform::SettingsStore& store() override { return *registry; }
+    std::string app() const override { return "PlatformWin32Check-" + std::to_string(GetCurrentProcessId()); }
+    std::string otherApp() const override { return app() + "-other"; }
+    std::wstring key() const { return platform::widen("Software\\" + app()); }
+    void clear() const {
+        deleteKeyTree(HKEY_CURRENT_USER, key());
+        deleteKeyTree(HKEY_CURRENT_USER, platform::widen("Software\\" + otherApp()));
+    }
 };
 
 }  // namespace
 
-TEST(absent_keys_read_empty) {
-    ScratchStore s;
-    CHECK_EQ(s.store->readValue(s.app, "Messages", "msgs"), "");
-    CHECK(s.store->readSection(s.app, "Messages").empty());
-    CHECK(s.store->removeValue(s.app, "Messages", "msgs"));  // absent counts as removed
+std::unique_ptr<platform::contract::ScratchSettings> platform::contract::makeScratchSettings() {
+    return std::make_unique<ScratchStore>();
 }
 
-TEST(write_read_replace_remove) {
-    ScratchStore s;
-    platform::SettingsStore& store = *s.store;
-    const std::string& app = s.app;
-    CHECK(store.writeValue(app, "Messages", "msgs", "1"));
-    CHECK(store.writeValue(app, "Messages", "message1", "Lunch now"));
-    CHECK(store.writeValue(app, "Messages", "msgs", "2"));  // replaced, not added
-    CHECK_EQ(store.readValue(app, "Messages", "msgs"), "2");
-    CHECK_EQ(store.readValue(app, "Messages", "message1"), "Lunch now");
-
-    // Sections and applications do not see each other's keys.
-    CHECK(store.writeValue(app, "Machine Names", "msgs", "7"));
-    CHECK_EQ(store.readValue(app, "Machine Names", "msgs"), "7");
-    CHECK_EQ(store.readValue(app, "Messages", "msgs"), "2");
-    CHECK_EQ(store.readValue(app + "-other", "Messages", "msgs"), "");
-
-    CHECK_EQ(sorted(store.readSection(app, "Messages")),
-             (std::vector<KeyValue>{{"message1", "Lunch now"}, {"msgs", "2"}}));
-
-    CHECK(store.removeValue(app, "Messages", "message1"));
-    CHECK_EQ(store.readValue(app, "Messages", "message1"), "");
-    CHECK_EQ(store.readSection(app, "Messages"), (std::vector<KeyValue>{{"msgs", "2"}}));
-}
-
-TEST(text_survives_unicode_long_and_empty) {
-    ScratchStore s;
-    platform::SettingsStore& store = *s.store;
-    const std::string& app = s.app;
-    // Non-ASCII letters and line breaks go through UTF-16 and back unchanged.
-    const std::string text = "Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC\r\nline two & 100% \"quoted\"";
-    CHECK(store.writeValue(app, "Text", "unicode", text));
-    CHECK_EQ(store.readValue(app, "Text", "unicode"), text);
-
-    // Far longer than any fixed buffer would be (CHECK: not printed whole).
-    std::string longText;
-    for (int i = 0; longText.size() < 100000; ++i) longText += std::to_string(i) + ' ';
-    CHECK(store.writeValue(app, "Text", "long", longText));
-    CHECK(store.readValue(app, "Text", "long") == longText);
-
-    CHECK(store.writeValue(app, "Text", "empty", ""));
-    const std::vector<KeyValue> expected = {{"empty", ""}, {"long", longText}, {"unicode", text}};
-    CHECK(sorted(store.readSection(app, "Text")) == expected);
-}
-
-TEST(non_string_value_reads_empty) {
+TEST(PlatformWin32, non_string_value_reads_empty) {
     ScratchStore s;
     HKEY key = nullptr;
     const std::wstring path = s.key() + L"\\Numbers";
-    REQUIRE(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                            nullptr) == ERROR_SUCCESS);
+    ASSERT_TRUE(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                                nullptr) == ERROR_SUCCESS);
     const DWORD number = 42;
-    CHECK(RegSetValueExW(key, L"count", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number) ==
-          ERROR_SUCCESS);
+    EXPECT_TRUE(RegSetValueExW(key, L"count", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number) ==
+                ERROR_SUCCESS);
     RegCloseKey(key);
-    CHECK_EQ(s.store->readValue(s.app, "Numbers", "count"), "");
-    CHECK_EQ(s.store->readSection(s.app, "Numbers"), (std::vector<KeyValue>{{"count", ""}}));
+    EXPECT_EQ(s.registry->readValue(s.app(), "Numbers", "count"), "");
+    EXPECT_EQ(s.registry->readSection(s.app(), "Numbers"), (std::vector<platform::KeyValue>{{"count", ""}}));
 }
 
-TEST(system_clock_now_and_user_formats) {
+TEST(PlatformWin32, system_clock_now_and_user_formats) {
     auto clock = platform::makeSystemClock();
     const platform::DateTime now = clock->now();
-    CHECK(now.year >= 2000 && now.month >= 1 && now.month <= 12 && now.day >= 1 && now.day <= 31);
+    EXPECT_TRUE(now.year >= 2000 && now.month >= 1 && now.month <= 12 && now.day >= 1 && now.day <= 31);
 
     platform::DateTime when;
     when.year = 2024;
@@ -122,34 +75,35 @@ TEST(system_clock_now_and_user_formats) {
     when.second = 9;
     // The user's formats vary; every one of them shows these pieces.
     const std::string date = clock->shortDate(when);
-    CHECK(date.find("11") != std::string::npos && date.find("23") != std::string::npos);
+    EXPECT_TRUE(date.find("11") != std::string::npos && date.find("23") != std::string::npos);
     const std::string time = clock->longTime(when);
-    CHECK(time.find("04") != std::string::npos && time.find("09") != std::string::npos);
+    EXPECT_TRUE(time.find("04") != std::string::npos && time.find("09") != std::string::npos);
 
     when.month = 13;
-    CHECK_EQ(clock->shortDate(when), "");
+    EXPECT_EQ(clock->shortDate(when), "");
 }
 
-TEST(system_case_mapping_knows_every_script) {
+TEST(PlatformWin32, system_case_mapping_knows_every_script) {
     auto cases = platform::makeSystemCaseMapping();
-    CHECK_EQ(cases->upper("zürich αθηνα москва 1"), "ZÜRICH ΑΘΗΝΑ МОСКВА 1");
-    CHECK_EQ(cases->upper(""), "");
+    EXPECT_EQ(cases->upper("zürich αθηνα москва 1"), "ZÜRICH ΑΘΗΝΑ МОСКВА 1");
+    EXPECT_EQ(cases->upper(""), "");
 }
 
 // A write the registry refuses tells why, with the system's number and text.
-TEST(refused_write_reports_the_system_reason) {
+TEST(PlatformWin32, refused_write_reports_the_system_reason) {
     ScratchStore s;
-    CHECK(!s.store->writeValue(s.app, std::string(300, 'k'), "key", "value"));  // key names are at most 255 long
-    const platform::StoreError error = s.store->lastError();
-    CHECK(error.number != 0);
-    CHECK(!error.text.empty());
+    // Key names are at most 255 long.
+    EXPECT_TRUE(!s.registry->writeValue(s.app(), std::string(300, 'k'), "key", "value"));
+    const platform::StoreError error = s.registry->lastError();
+    EXPECT_TRUE(error.number != 0);
+    EXPECT_TRUE(!error.text.empty());
 }
 
-TEST(program_folder_holds_the_exe) {
+TEST(PlatformWin32, program_folder_holds_the_exe) {
     const std::string folder = platform::programFolder();
-    CHECK(!folder.empty() && folder.back() != '\\');
+    EXPECT_TRUE(!folder.empty() && folder.back() != '\\');
     const std::wstring exe = platform::widen(folder + "\\platform_win32_check.exe");
-    CHECK(GetFileAttributesW(exe.c_str()) != INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(GetFileAttributesW(exe.c_str()) != INVALID_FILE_ATTRIBUTES);
 }
 
 // Text files in a folder of this test's own under the system's temporary folder.
@@ -194,52 +148,54 @@ struct ScratchFolder {
     }
 };
 
-TEST(text_files_round_trip_in_the_ansi_code_page) {
+TEST(PlatformWin32, text_files_round_trip_in_the_ansi_code_page) {
     ScratchFolder folder;
     auto files = platform::makeWin32TextFiles();
     const std::string book = folder.file("AddressBook.txt");
-    CHECK(files->readLines(book).outcome == platform::ReadOutcome::Missing);
-    CHECK(files->readLines(folder.file("no such folder\\x.txt")).outcome == platform::ReadOutcome::Missing);
+    EXPECT_TRUE(files->readLines(book).outcome == platform::ReadOutcome::Missing);
+    EXPECT_TRUE(files->readLines(folder.file("no such folder\\x.txt")).outcome == platform::ReadOutcome::Missing);
 
     const std::vector<std::string> lines = {"pc1\xC2\xAC" "first floor", "", "caf\xC3\xA9\xC2\xAC" "x"};
-    REQUIRE(files->replaceLines(book, lines));
+    ASSERT_TRUE(files->replaceLines(book, lines));
     const platform::TextFileContents read = files->readLines(book);
-    CHECK(read.outcome == platform::ReadOutcome::Read);
-    CHECK_EQ(read.lines, lines);
-    if (GetACP() == 1252) CHECK_EQ(folder.bytes("AddressBook.txt"), "pc1\xAC" "first floor\r\n\r\ncaf\xE9\xACx\r\n");
-    CHECK(files->appendLines(book, {"more"}));
-    CHECK_EQ(files->readLines(book).lines.back(), "more");
-    REQUIRE(files->replaceLines(book, {}));
-    CHECK_EQ(folder.bytes("AddressBook.txt"), "");
+    EXPECT_TRUE(read.outcome == platform::ReadOutcome::Read);
+    EXPECT_EQ(read.lines, lines);
+    if (GetACP() == 1252) {
+        EXPECT_EQ(folder.bytes("AddressBook.txt"), "pc1\xAC" "first floor\r\n\r\ncaf\xE9\xACx\r\n");
+    }
+    EXPECT_TRUE(files->appendLines(book, {"more"}));
+    EXPECT_EQ(files->readLines(book).lines.back(), "more");
+    ASSERT_TRUE(files->replaceLines(book, {}));
+    EXPECT_EQ(folder.bytes("AddressBook.txt"), "");
     // Nothing but the file itself is left in the folder.
-    CHECK_EQ(folder.names().size(), 1u);
+    EXPECT_EQ(folder.names().size(), 1u);
 }
 
-TEST(text_file_failures_keep_the_old_file_and_say_why) {
+TEST(PlatformWin32, text_file_failures_keep_the_old_file_and_say_why) {
     ScratchFolder folder;
     auto files = platform::makeWin32TextFiles();
     const std::string book = folder.file("AddressBook.txt");
-    REQUIRE(files->replaceLines(book, {"old"}));
+    ASSERT_TRUE(files->replaceLines(book, {"old"}));
 
     // A file another program holds open (without leave to delete it) is not
     // replaced, and no temporary file stays behind.
     HANDLE held = CreateFileW(platform::widen(book).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               0, nullptr);
-    REQUIRE(held != INVALID_HANDLE_VALUE);
-    CHECK(!files->replaceLines(book, {"new"}));
-    CHECK(files->lastError().number != 0 && !files->lastError().text.empty());
+    ASSERT_TRUE(held != INVALID_HANDLE_VALUE);
+    EXPECT_TRUE(!files->replaceLines(book, {"new"}));
+    EXPECT_TRUE(files->lastError().number != 0 && !files->lastError().text.empty());
     CloseHandle(held);
-    CHECK_EQ(folder.bytes("AddressBook.txt"), "old\r\n");
-    CHECK_EQ(folder.names().size(), 1u);
+    EXPECT_EQ(folder.bytes("AddressBook.txt"), "old\r\n");
+    EXPECT_EQ(folder.names().size(), 1u);
 
     // A folder that does not exist cannot take the file.
-    CHECK(!files->replaceLines(folder.file("missing\\AddressBook.txt"), {"x"}));
-    CHECK(files->lastError().number != 0);
+    EXPECT_TRUE(!files->replaceLines(folder.file("missing\\AddressBook.txt"), {"x"}));
+    EXPECT_TRUE(files->lastError().number != 0);
 
     // A path that exists but cannot be read as a file is unreadable, not missing.
     const platform::TextFileContents read = files->readLines(platform::narrow(folder.path));
-    CHECK(read.outcome == platform::ReadOutcome::Unreadable);
-    CHECK(read.error.number != 0 && !read.error.text.empty());
+    EXPECT_TRUE(read.outcome == platform::ReadOutcome::Unreadable);
+    EXPECT_TRUE(read.error.number != 0 && !read.error.text.empty());
 }
 
 // A file with text the ANSI code page cannot hold exactly (not even by a
@@ -248,35 +204,35 @@ TEST(text_file_failures_keep_the_old_file_and_say_why) {
 // text: by a replace, an append or a removed line. A removed line leaves the
 // other lines of a UTF-8 file byte for byte.
 TEST(text_the_code_page_lacks_goes_as_utf8_after_the_mark) {
-    check::note("ANSI code page " + std::to_string(GetACP()));
+    testing::note("ANSI code page " + std::to_string(GetACP()));
     if (GetACP() != 1252) return;  // the bytes below are code page 1252's
     ScratchFolder folder;
     auto files = platform::makeWin32TextFiles();
     const std::string book = folder.file("AddressBook.txt"), mark = "\xEF\xBB\xBF";
     const std::string cat = "\xE7\x8C\xAB", smile = "\xF0\x9F\x98\x80", infinity = "\xE2\x88\x9E";
     const auto expectFile = [&](const std::string& bytes, const std::vector<std::string>& lines) {
-        CHECK_EQ(folder.bytes("AddressBook.txt"), bytes);
-        CHECK_EQ(files->readLines(book).lines, lines);
+        EXPECT_EQ(folder.bytes("AddressBook.txt"), bytes);
+        EXPECT_EQ(files->readLines(book).lines, lines);
     };
     const std::string pc1 = "pc1\xC2\xAC" "caf\xC3\xA9", pc1Ansi = "pc1\xAC" "caf\xE9";
-    REQUIRE(files->replaceLines(book, {pc1, cat + " " + smile}));
+    ASSERT_TRUE(files->replaceLines(book, {pc1, cat + " " + smile}));
     expectFile(mark + pc1 + "\r\n" + cat + " " + smile + "\r\n", {pc1, cat + " " + smile});
-    REQUIRE(files->appendLines(book, {smile}));
+    ASSERT_TRUE(files->appendLines(book, {smile}));
     expectFile(mark + pc1 + "\r\n" + cat + " " + smile + "\r\n" + smile + "\r\n", {pc1, cat + " " + smile, smile});
-    CHECK(files->removeLine(book, cat + " " + smile, 1).outcome == platform::LineRemoval::Outcome::Removed);
+    EXPECT_TRUE(files->removeLine(book, cat + " " + smile, 1).outcome == platform::LineRemoval::Outcome::Removed);
     expectFile(mark + pc1 + "\r\n" + smile + "\r\n", {pc1, smile});
-    CHECK(files->removeLine(book, smile, 1).outcome == platform::LineRemoval::Outcome::Removed);
+    EXPECT_TRUE(files->removeLine(book, smile, 1).outcome == platform::LineRemoval::Outcome::Removed);
     expectFile(pc1Ansi + "\r\n", {pc1});
-    REQUIRE(files->appendLines(book, {cat}));
+    ASSERT_TRUE(files->appendLines(book, {cat}));
     expectFile(mark + pc1 + "\r\n" + cat + "\r\n", {pc1, cat});
-    REQUIRE(files->replaceLines(book, {pc1}));
+    ASSERT_TRUE(files->replaceLines(book, {pc1}));
     expectFile(pc1Ansi + "\r\n", {pc1});
     // "\u221E" has a look-alike ("8") in the code page, not the character.
-    REQUIRE(files->replaceLines(book, {infinity}));
+    ASSERT_TRUE(files->replaceLines(book, {infinity}));
     expectFile(mark + infinity + "\r\n", {infinity});
     // Text whose code page bytes would begin as the mark does goes as UTF-8 too.
     const std::string markAsAnsiText = "\xC3\xAF\xC2\xBB\xC2\xBF" "x";
-    REQUIRE(files->replaceLines(book, {markAsAnsiText}));
+    ASSERT_TRUE(files->replaceLines(book, {markAsAnsiText}));
     expectFile(mark + markAsAnsiText + "\r\n", {markAsAnsiText});
 
     // A UTF-8 file written by another program, with a lone LF: the removed
@@ -286,36 +242,36 @@ TEST(text_the_code_page_lacks_goes_as_utf8_after_the_mark) {
     DWORD done = 0;
     WriteFile(h, written.data(), static_cast<DWORD>(written.size()), &done, nullptr);
     CloseHandle(h);
-    CHECK(files->removeLine(book, "a", 0).outcome == platform::LineRemoval::Outcome::Removed);
-    CHECK_EQ(folder.bytes("AddressBook.txt"), mark + cat + "\r\n\xFF" + cat + "\r\n");
-    CHECK_EQ(folder.names().size(), 1u);
+    EXPECT_TRUE(files->removeLine(book, "a", 0).outcome == platform::LineRemoval::Outcome::Removed);
+    EXPECT_EQ(folder.bytes("AddressBook.txt"), mark + cat + "\r\n\xFF" + cat + "\r\n");
+    EXPECT_EQ(folder.names().size(), 1u);
 }
 
 // The Chinese code page 936 (as 932, 949, 950 and 874) has no "\xC2\xAC",
 // PingrelGUI's separator: a book with it is saved as UTF-8, and a book the
 // code page holds goes back to it. (ctest runs this under Wine in 936.)
 TEST(a_code_page_without_the_separator_saves_the_book_as_utf8) {
-    check::note("ANSI code page " + std::to_string(GetACP()));
+    testing::note("ANSI code page " + std::to_string(GetACP()));
     if (GetACP() != 936) return;
     ScratchFolder folder;
     auto files = platform::makeWin32TextFiles();
     const std::string book = folder.file("AddressBook.txt"), entry = "pc1\xC2\xAC\xE7\x8C\xAB";
-    REQUIRE(files->replaceLines(book, {entry}));
-    CHECK_EQ(folder.bytes("AddressBook.txt"), "\xEF\xBB\xBF" + entry + "\r\n");
-    CHECK_EQ(files->readLines(book).lines, std::vector<std::string>{entry});
-    REQUIRE(files->replaceLines(book, {"\xE7\x8C\xAB"}));
-    CHECK_EQ(folder.bytes("AddressBook.txt"), "\xC3\xA8\r\n");
+    ASSERT_TRUE(files->replaceLines(book, {entry}));
+    EXPECT_EQ(folder.bytes("AddressBook.txt"), "\xEF\xBB\xBF" + entry + "\r\n");
+    EXPECT_EQ(files->readLines(book).lines, std::vector<std::string>{entry});
+    ASSERT_TRUE(files->replaceLines(book, {"\xE7\x8C\xAB"}));
+    EXPECT_EQ(folder.bytes("AddressBook.txt"), "\xC3\xA8\r\n");
 }
 
 // A line is removed from the file's bytes: the one at the position when it
 // is that line, else the first; the others stay, each ended by CR LF.
-TEST(removing_a_line_keeps_the_others_byte_for_byte) {
+TEST(PlatformWin32, removing_a_line_keeps_the_others_byte_for_byte) {
     using Outcome = platform::LineRemoval::Outcome;
     ScratchFolder folder;
     auto files = platform::makeWin32TextFiles();
     const std::string store = folder.file("network.txt");
-    CHECK(files->removeLine(store, "x", 0).outcome == Outcome::NotStored);
-    CHECK(folder.names().empty());
+    EXPECT_TRUE(files->removeLine(store, "x", 0).outcome == Outcome::NotStored);
+    EXPECT_TRUE(folder.names().empty());
 
     const std::string cafe = GetACP() == 1252 ? "caf\xE9" : "cafe";
     const auto write = [&](const std::string& bytes) {
@@ -325,52 +281,50 @@ TEST(removing_a_line_keeps_the_others_byte_for_byte) {
         CloseHandle(h);
     };
     write("b\r\n" + cafe + "\nb\r\n\r\nc");
-    CHECK(files->removeLine(store, "b", 2).outcome == Outcome::Removed);  // the one at 2
-    CHECK_EQ(folder.bytes("network.txt"), "b\r\n" + cafe + "\r\n\r\nc\r\n");
-    CHECK(files->removeLine(store, "b", 1).outcome == Outcome::Removed);  // 1 is not "b": the first
-    CHECK_EQ(folder.bytes("network.txt"), cafe + "\r\n\r\nc\r\n");
-    CHECK(files->removeLine(store, GetACP() == 1252 ? "caf\xC3\xA9" : "cafe", 0).outcome == Outcome::Removed);
-    CHECK(files->removeLine(store, "", 0).outcome == Outcome::Removed);
-    CHECK_EQ(folder.bytes("network.txt"), "c\r\n");
-    CHECK(files->removeLine(store, "b", 0).outcome == Outcome::NotStored);
+    EXPECT_TRUE(files->removeLine(store, "b", 2).outcome == Outcome::Removed);  // the one at 2
+    EXPECT_EQ(folder.bytes("network.txt"), "b\r\n" + cafe + "\r\n\r\nc\r\n");
+    EXPECT_TRUE(files->removeLine(store, "b", 1).outcome == Outcome::Removed);  // 1 is not "b": the first
+    EXPECT_EQ(folder.bytes("network.txt"), cafe + "\r\n\r\nc\r\n");
+    EXPECT_TRUE(files->removeLine(store, GetACP() == 1252 ? "caf\xC3\xA9" : "cafe", 0).outcome == Outcome::Removed);
+    EXPECT_TRUE(files->removeLine(store, "", 0).outcome == Outcome::Removed);
+    EXPECT_EQ(folder.bytes("network.txt"), "c\r\n");
+    EXPECT_TRUE(files->removeLine(store, "b", 0).outcome == Outcome::NotStored);
 
     // A file another program holds open stays as it was, and the reason is given.
     HANDLE held = CreateFileW(platform::widen(store).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               0, nullptr);
-    REQUIRE(held != INVALID_HANDLE_VALUE);
+    ASSERT_TRUE(held != INVALID_HANDLE_VALUE);
     const platform::LineRemoval refused = files->removeLine(store, "c", 0);
     CloseHandle(held);
-    CHECK(refused.outcome == Outcome::Failed);
-    CHECK(refused.error.number != 0 && !refused.error.text.empty());
-    CHECK_EQ(folder.bytes("network.txt"), "c\r\n");
-    CHECK_EQ(folder.names().size(), 1u);
+    EXPECT_TRUE(refused.outcome == Outcome::Failed);
+    EXPECT_TRUE(refused.error.number != 0 && !refused.error.text.empty());
+    EXPECT_EQ(folder.bytes("network.txt"), "c\r\n");
+    EXPECT_EQ(folder.names().size(), 1u);
 }
 
 // What a replace cut short by a kill leaves (its temporary file, half
 // written) is never read as the file and goes at the next read or write.
-TEST(a_temporary_file_left_by_a_crash_is_never_read_and_goes) {
+TEST(PlatformWin32, a_temporary_file_left_by_a_crash_is_never_read_and_goes) {
     ScratchFolder folder;
     auto files = platform::makeWin32TextFiles();
     const std::string book = folder.file("AddressBook.txt");
-    REQUIRE(files->replaceLines(book, {"old"}));
+    ASSERT_TRUE(files->replaceLines(book, {"old"}));
     auto leaveHalfAReplace = [&] {
         HANDLE left = CreateFileW(platform::widen(book + ".tmp").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   0, nullptr);
         DWORD written = 0;
         WriteFile(left, "ne", 2, &written, nullptr);
         CloseHandle(left);
-        CHECK_EQ(folder.names().size(), 2u);
+        EXPECT_EQ(folder.names().size(), 2u);
     };
     leaveHalfAReplace();
-    CHECK_EQ(files->readLines(book).lines, (std::vector<std::string>{"old"}));
-    CHECK_EQ(folder.names().size(), 1u);
+    EXPECT_EQ(files->readLines(book).lines, (std::vector<std::string>{"old"}));
+    EXPECT_EQ(folder.names().size(), 1u);
     leaveHalfAReplace();
-    REQUIRE(files->replaceLines(book, {"new"}));
-    CHECK_EQ(folder.bytes("AddressBook.txt"), "new\r\n");
-    CHECK_EQ(folder.names().size(), 1u);
+    ASSERT_TRUE(files->replaceLines(book, {"new"}));
+    EXPECT_EQ(folder.bytes("AddressBook.txt"), "new\r\n");
+    EXPECT_EQ(folder.names().size(), 1u);
     leaveHalfAReplace();
     files->removeLeftovers(book);
-    CHECK_EQ(folder.names(), (std::vector<std::wstring>{L"AddressBook.txt"}));
+    EXPECT_EQ(folder.names(), (std::vector<std::wstring>{L"AddressBook.txt"}));
 }
-
-int main(int argc, char** argv) { return check::main(argc, argv); }

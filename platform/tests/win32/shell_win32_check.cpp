@@ -5,18 +5,16 @@
 #include <memory>
 #include <string>
 
-#include "check.hpp"
+#include "gtest/gtest.h"
 #include "platform/win32_shell.hpp"
 #include "platform/win32_text.hpp"
 
-TEST(system_folder_without_a_trailing_backslash) {
+TEST(Win32Shell, system_folder_without_a_trailing_backslash) {
     auto shell = platform::makeWin32Shell();
     const std::string folder = shell->specialFolder(platform::kSystemFolder);
     wchar_t expected[MAX_PATH] = {};
-    REQUIRE(GetSystemDirectoryW(expected, MAX_PATH) > 0);
-    CHECK_EQ(folder, platform::narrow(expected));
-    CHECK(!folder.empty() && folder.back() != '\\');
-    CHECK_EQ(shell->specialFolder(0x7F), "");  // no such folder
+    ASSERT_TRUE(GetSystemDirectoryW(expected, MAX_PATH) > 0);
+    EXPECT_EQ(folder, platform::narrow(expected));
+    EXPECT_TRUE(!folder.empty() && folder.back() != '\\');
+    EXPECT_EQ(shell->specialFolder(0x7F), "");  // no such folder
 }
-
-int main(int argc, char** argv) { return check::main(argc, argv); }

@@ -1,14 +1,27 @@
 #pragma once
-// A small stand-in for GoogleTest, for the Windows build of the model's tests
-// (our MinGW toolchains cannot build GoogleTest itself). It offers what those
-// tests use: TEST, TEST_F with SetUp/TearDown, EXPECT_/ASSERT_ EQ, NE, TRUE,
-// FALSE, STREQ, EXPECT_THROW, FAIL(), ADD_FAILURE(), messages streamed after a
-// check, and RunAllTests() for a main(). A mismatch prints both values where it
-// can.
+// A small stand-in for GoogleTest, for the Windows builds' tests (our MinGW
+// toolchains cannot build GoogleTest itself): the model's tests on real
+// windows, the console checks of the Win32 services and the end-to-end
+// drivers. It offers what those use: TEST, TEST_F with SetUp/TearDown,
+// EXPECT_/ASSERT_ EQ, NE, TRUE, FALSE, STREQ, EXPECT_THROW, FAIL(),
+// ADD_FAILURE(), messages streamed after a check, PrintToString, and
+// RunAllTests() for a main(). A mismatch prints both values: texts quoted,
+// control characters escaped, wide texts as UTF-8.
+//
+// As in GoogleTest, ASSERT_* and FAIL() return from the function they are
+// in; a helper that must end the whole test throws instead (an exception
+// fails the test). Beyond GoogleTest, for the drivers: options given as
+// --key=value on the command line (testing::option) and lines written into
+// the test's output (testing::note).
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <iostream>
+#include <map>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -40,11 +53,16 @@ public:
         out_ << value;
         return *this;
     }
+    Message& operator<<(const std::wstring& value);
     std::string str() const { return out_.str(); }
 
 private:
     std::ostringstream out_;
 };
+
+// A value as a failed check shows it.
+template <class T>
+std::string PrintToString(const T& value);
 
 namespace internal {
 
@@ -82,7 +100,9 @@ public:
     AssertHelper(const char* file, int line, std::string text, bool fatal)
         : file_(file), line_(line), text_(std::move(text)), fatal_(fatal) {}
     void operator=(const Message& message) const {
-        std::cout << file_ << ":" << line_ << ": Failure\n" << text_;
+        std::cout << file_;
+        if (line_) std::cout << ":" << line_;
+        std::cout << ": Failure\n" << text_;
         std::string extra = message.str();
         if (!extra.empty()) std::cout << "\n" << extra;
         std::cout << std::endl;
@@ -103,16 +123,62 @@ template <class T>
 struct Printable<T, std::void_t<decltype(std::declval<std::ostream&>() << std::declval<const T&>())>>
     : std::true_type {};
 
+// A UTF-8 text quoted, with line breaks, tabs and other control characters escaped.
+inline void printText(std::ostream& out, const std::string& utf8) {
+    out << '"';
+    for (unsigned char c : utf8) {
+        if (c == '\r') out << "\\r";
+        else if (c == '\n') out << "\\n";
+        else if (c == '\t') out << "\\t";
+        else if (c == '"' || c == '\\') out << '\\' << c;
+        else if (c < 0x20 || c == 0x7F) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", c);
+            out << hex;
+        } else out << c;
+    }
+    out << '"';
+}
+
+// UTF-16 (as wchar_t holds it on Windows) to UTF-8.
+inline std::string utf8(const std::wstring& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        std::uint32_t cp = static_cast<std::uint32_t>(text[i]);
+        if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < text.size()) {
+            const std::uint32_t low = static_cast<std::uint32_t>(text[i + 1]);
+            if (low >= 0xDC00 && low < 0xE000) {
+                cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
+                ++i;
+            }
+        }
+        static const unsigned lead[] = {0x00, 0xC0, 0xE0, 0xF0};
+        const int extra = cp < 0x80 ? 0 : cp < 0x800 ? 1 : cp < 0x10000 ? 2 : 3;
+        out += static_cast<char>(lead[extra] | (cp >> (6 * extra)));
+        for (int k = extra - 1; k >= 0; --k) out += static_cast<char>(0x80 | ((cp >> (6 * k)) & 0x3F));
+    }
+    return out;
+}
+
 template <class T> void print(std::ostream& out, const T& value);
 template <class A, class B> void print(std::ostream& out, const std::pair<A, B>& value);
 template <class T> void print(std::ostream& out, const std::vector<T>& value);
-inline void print(std::ostream& out, const std::string& value) { out << '"' << value << '"'; }
+template <class T> void print(std::ostream& out, const std::optional<T>& value);
+inline void print(std::ostream& out, const std::string& value) { printText(out, value); }
+inline void print(std::ostream& out, const std::wstring& value) { printText(out, utf8(value)); }
 
 template <class T>
 void print(std::ostream& out, const T& value) {
     if constexpr (std::is_same_v<T, bool>) out << (value ? "true" : "false");
-    else if constexpr (std::is_convertible_v<const T&, const char*>) print(out, std::string(value));
-    else if constexpr (std::is_enum_v<T>) out << static_cast<long long>(value);
+    else if constexpr (std::is_convertible_v<const T&, const char*>) {
+        const char* text = value;
+        if (text) print(out, std::string(text));
+        else out << "null";
+    } else if constexpr (std::is_convertible_v<const T&, const wchar_t*>) {
+        const wchar_t* text = value;
+        if (text) print(out, std::wstring(text));
+        else out << "null";
+    } else if constexpr (std::is_enum_v<T>) out << static_cast<long long>(value);
     else if constexpr (std::is_pointer_v<T> || std::is_null_pointer_v<T>) out << static_cast<const void*>(value);
     else if constexpr (Printable<T>::value) out << value;
     else out << "(an unprintable " << sizeof(T) << "-byte value)";
@@ -135,26 +201,24 @@ void print(std::ostream& out, const std::vector<T>& value) {
     }
     out << " }";
 }
-
 template <class T>
-std::string printed(const T& value) {
-    std::ostringstream out;
-    print(out, value);
-    return out.str();
+void print(std::ostream& out, const std::optional<T>& value) {
+    if (value) print(out, *value);
+    else out << "nullopt";
 }
 
 template <class A, class B>
 Result checkEq(const char* a, const char* b, const A& valueA, const B& valueB, bool equal) {
     if ((valueA == valueB) == equal) return {true, {}};
     return {false, std::string("Expected: (") + a + ") " + (equal ? "==" : "!=") + " (" + b + ")\n  " + a +
-                       " is " + printed(valueA) + "\n  " + b + " is " + printed(valueB)};
+                       " is " + ::testing::PrintToString(valueA) + "\n  " + b + " is " + ::testing::PrintToString(valueB)};
 }
 inline Result checkStrEq(const char* a, const char* b, const char* valueA, const char* valueB) {
     bool same = valueA && valueB ? std::strcmp(valueA, valueB) == 0 : valueA == valueB;
     if (same) return {true, {}};
     return {false, std::string("Expected equal strings: ") + a + " and " + b + "\n  " +
-                       printed(valueA ? std::string(valueA) : "(null)") + "\n  " +
-                       printed(valueB ? std::string(valueB) : "(null)")};
+                       ::testing::PrintToString(valueA ? std::string(valueA) : "(null)") + "\n  " +
+                       ::testing::PrintToString(valueB ? std::string(valueB) : "(null)")};
 }
 inline Result checkBool(const char* text, bool value, bool expected) {
     if (value == expected) return {true, {}};
@@ -188,15 +252,62 @@ inline bool matches(const char* pattern, const char* name) {
 
 }  // namespace internal
 
+template <class T>
+std::string PrintToString(const T& value) {
+    std::ostringstream out;
+    internal::print(out, value);
+    return out.str();
+}
+
+inline Message& Message::operator<<(const std::wstring& value) {
+    out_ << internal::utf8(value);
+    return *this;
+}
+
+namespace internal {
+
+inline std::map<std::string, std::string>& options() {
+    static std::map<std::string, std::string> all;
+    return all;
+}
+
+// Whether the test chosen by `pattern`: its full name Suite.name, or (for a
+// pattern without a dot) its name alone, so that a driver runs one test by
+// the name it has in its file.
+inline bool chosen(const std::string& pattern, const std::string& fullName) {
+    if (matches(pattern.c_str(), fullName.c_str())) return true;
+    const size_t dot = fullName.find('.');
+    return pattern.find('.') == std::string::npos && matches(pattern.c_str(), fullName.c_str() + dot + 1);
+}
+
+}  // namespace internal
+
+// The value of --key=value on the command line, or `fallback`.
+inline std::string option(const std::string& key, const std::string& fallback = "") {
+    const auto found = internal::options().find(key);
+    return found == internal::options().end() ? fallback : found->second;
+}
+
+// Writes a line into the test's output: what a driver saw, where a file went.
+inline void note(const std::string& line) { std::cout << "  " << line << std::endl; }
+
 // --gtest_filter=P or --filter=P (patterns separated by ':') or plain
-// arguments choose tests; other --options are ignored. Returns 1 on a failure.
+// arguments choose tests; --gtest_list_tests (or --list) lists them; any
+// other --key=value is an option for the tests. Returns 1 on a failure.
 inline int RunAllTests(int argc, char** argv) {
     std::vector<std::string> patterns;
+    bool list = false;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i], value;
-        if (arg.rfind("--gtest_filter=", 0) == 0) value = arg.substr(15);
+        if (arg == "--gtest_list_tests" || arg == "--list") list = true;
+        else if (arg.rfind("--gtest_filter=", 0) == 0) value = arg.substr(15);
         else if (arg.rfind("--filter=", 0) == 0) value = arg.substr(9);
         else if (arg.rfind("--", 0) != 0) value = arg;
+        else {
+            const size_t equals = arg.find('=');
+            internal::options()[arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2)] =
+                equals == std::string::npos ? "" : arg.substr(equals + 1);
+        }
         for (size_t start = 0; !value.empty() && start <= value.size();) {
             size_t end = value.find(':', start);
             if (end == std::string::npos) end = value.size();
@@ -208,22 +319,27 @@ inline int RunAllTests(int argc, char** argv) {
     std::vector<std::string> failed, leftOut;
     for (const auto& test : internal::registry()) {
         bool chosen = patterns.empty();
-        for (const auto& pattern : patterns) chosen = chosen || internal::matches(pattern.c_str(), test.name.c_str());
+        for (const auto& pattern : patterns) chosen = chosen || internal::chosen(pattern, test.name);
         if (!chosen) continue;
+        if (list) {
+            std::cout << test.name << std::endl;
+            continue;
+        }
         ++ran;
         internal::outcome() = {};
         std::string skipped;
         std::cout << "[ RUN      ] " << test.name << std::endl;
+        const auto start = std::chrono::steady_clock::now();
         auto guarded = [&](const std::function<void()>& step) {
             try {
                 step();
             } catch (const Skipped& reason) {
                 skipped = reason.what();
             } catch (const std::exception& error) {
-                internal::AssertHelper(__FILE__, __LINE__, std::string("Uncaught exception: ") + error.what(), true) =
+                internal::AssertHelper(test.name.c_str(), 0, std::string("Uncaught exception: ") + error.what(), true) =
                     Message();
             } catch (...) {
-                internal::AssertHelper(__FILE__, __LINE__, "Uncaught exception of unknown type", true) = Message();
+                internal::AssertHelper(test.name.c_str(), 0, "Uncaught exception of unknown type", true) = Message();
             }
         };
         std::unique_ptr<Test> instance;
@@ -234,16 +350,21 @@ inline int RunAllTests(int argc, char** argv) {
             guarded([&] { instance->TearDown(); });
             guarded([&] { instance.reset(); });
         }
+        const std::string took = " (" + std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                                          std::chrono::steady_clock::now() - start)
+                                                          .count()) +
+                                 " ms)";
         if (internal::outcome().failures) {
             failed.push_back(test.name);
-            std::cout << "[  FAILED  ] " << test.name << std::endl;
+            std::cout << "[  FAILED  ] " << test.name << took << std::endl;
         } else if (!skipped.empty()) {
             leftOut.push_back(test.name + ": the rest left out, " + skipped);
             std::cout << "[ SKIPPED  ] " << test.name << " (the rest left out: " << skipped << ")" << std::endl;
         } else {
-            std::cout << "[       OK ] " << test.name << std::endl;
+            std::cout << "[       OK ] " << test.name << took << std::endl;
         }
     }
+    if (list) return 0;
     std::cout << "[==========] " << ran << " tests ran, " << failed.size() << " failed, " << leftOut.size()
               << " partly left out." << std::endl;
     for (const auto& name : leftOut) std::cout << "[ SKIPPED  ] " << name << std::endl;
