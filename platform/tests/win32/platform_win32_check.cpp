@@ -203,7 +203,7 @@ TEST(PlatformWin32, text_file_failures_keep_the_old_file_and_say_why) {
 // UTF-8 for its mark, and written in the code page again once it holds the
 // text: by a replace, an append or a removed line. A removed line leaves the
 // other lines of a UTF-8 file byte for byte.
-TEST(text_the_code_page_lacks_goes_as_utf8_after_the_mark) {
+TEST(PlatformWin32, text_the_code_page_lacks_goes_as_utf8_after_the_mark) {
     testing::note("ANSI code page " + std::to_string(GetACP()));
     if (GetACP() != 1252) return;  // the bytes below are code page 1252's
     ScratchFolder folder;
@@ -250,7 +250,7 @@ TEST(text_the_code_page_lacks_goes_as_utf8_after_the_mark) {
 // The Chinese code page 936 (as 932, 949, 950 and 874) has no "\xC2\xAC",
 // PingrelGUI's separator: a book with it is saved as UTF-8, and a book the
 // code page holds goes back to it. (ctest runs this under Wine in 936.)
-TEST(a_code_page_without_the_separator_saves_the_book_as_utf8) {
+TEST(PlatformWin32, a_code_page_without_the_separator_saves_the_book_as_utf8) {
     testing::note("ANSI code page " + std::to_string(GetACP()));
     if (GetACP() != 936) return;
     ScratchFolder folder;
