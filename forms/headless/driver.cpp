@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "forms/mdi_frame.hpp"
+#include "platform/unicode.hpp"
 
 namespace forms::headless {
 
@@ -49,7 +50,7 @@ void Driver::replaceTyped(TextBox& box, const std::string& with, bool deletingBa
     std::size_t from = byteOffset(text, selection.start);
     std::size_t to = byteOffset(text, selection.start + selection.length);
     std::string next = text.substr(0, from) + with + text.substr(to);
-    if (box.maxLength() > 0 && !deletingBack && utf16Length(next) > static_cast<size_t>(box.maxLength())) return;
+    if (box.maxLength() > 0 && !deletingBack && platform::utf16Length(next) > static_cast<size_t>(box.maxLength())) return;
     box.userEdited(next, selection.start + characterCount(with));
 }
 

@@ -155,12 +155,4 @@ TEST_F(Events, HandlerThatUnloadsItsWindowStopsTheRestOfTheKey) {
     EXPECT_EQ("", window.single.text());
 }
 
-TEST(Utf16Length, CountsWhatTheSystemCounts) {
-    EXPECT_EQ(0u, forms::utf16Length(""));
-    EXPECT_EQ(14u, forms::utf16Length("Meeting is at "));
-    EXPECT_EQ(2u, forms::utf16Length("\xC3\xA9\xE2\x82\xAC"));  // é€
-    EXPECT_EQ(2u, forms::utf16Length("\xF0\x9F\x98\x80"));      // one emoji: a surrogate pair
-    EXPECT_EQ(2u, forms::utf16Length("\r\n"));
-}
-
 }  // namespace

@@ -1,5 +1,7 @@
 #include "messenger/command_lines.hpp"
 
+#include "platform/unicode.hpp"
+
 namespace messenger {
 
 namespace {
@@ -35,17 +37,7 @@ std::string recipientWord(const std::string& recipient) {
     return recipient.substr(0, begin) + oneWord(recipient.substr(begin, end - begin)) + recipient.substr(end);
 }
 
-// Each UTF-8 lead byte is one UTF-16 character; a four-byte one is two.
-std::size_t utf16Length(const std::string& utf8) {
-    std::size_t length = 0;
-    for (unsigned char c : utf8) {
-        if ((c & 0xC0) != 0x80) ++length;
-        if (c >= 0xF0) ++length;
-    }
-    return length;
-}
-
-bool fitsCommandLine(const std::string& commandLine) { return utf16Length(commandLine) <= kMaxCommandLine; }
+bool fitsCommandLine(const std::string& commandLine) { return platform::utf16Length(commandLine) <= kMaxCommandLine; }
 
 std::string shortenRequest(std::size_t over) {
     return "Please shorten it by " + std::to_string(over) + (over == 1 ? " character." : " characters.");

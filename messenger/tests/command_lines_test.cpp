@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "messenger/recording_runner.hpp"
+#include "platform/unicode.hpp"
 
 namespace messenger {
 namespace {
@@ -69,7 +70,7 @@ TEST(CommandLines, LongAndNonAsciiMessagesAndTheCommandLineLimit) {
     EXPECT_EQ(velnoteCommand("PC7", longMessage), "net send PC7 " + longMessage);
     const std::string mixed = "caf\xC3\xA9 \xE2\x82\xAC \xE7\x8C\xAB \xF0\x9F\x98\x80";  // café € 猫 😀
     EXPECT_EQ(velnoteCommand("PC7", mixed), "net send PC7 " + mixed);
-    EXPECT_EQ(11u, utf16Length(mixed));
+    EXPECT_EQ(11u, platform::utf16Length(mixed));
 
     EXPECT_TRUE(fitsCommandLine(std::string(kMaxCommandLine, 'x')));
     EXPECT_FALSE(fitsCommandLine(std::string(kMaxCommandLine + 1, 'x')));

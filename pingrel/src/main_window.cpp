@@ -5,6 +5,7 @@
 #include "messenger/command_lines.hpp"
 #include "program.hpp"
 #include "resource_ids.h"
+#include "platform/unicode.hpp"
 
 namespace pingrel {
 
@@ -22,16 +23,7 @@ bool blank(const std::string& text) {
 // characters (CR LF two); a line break or a character that would be split
 // in two is left out whole.
 std::string firstUnits(const std::string& text, int limit) {
-    std::size_t at = 0;
-    int units = 0;
-    while (at < text.size()) {
-        const unsigned char lead = static_cast<unsigned char>(text[at]);
-        const std::size_t bytes = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        const int width = bytes == 4 ? 2 : 1;
-        if (units + width > limit) break;
-        units += width;
-        at += bytes;
-    }
+    std::size_t at = platform::firstUtf16Units(text, static_cast<std::size_t>(limit)).size();
     if (at > 0 && at < text.size() && text[at - 1] == '\r' && text[at] == '\n') --at;
     return text.substr(0, at);
 }
@@ -152,7 +144,7 @@ void MainWindow::pickComputer() {
 // cut (which raises this again, then within the limit).
 void MainWindow::limitMessage() {
     const std::string text = message.text();
-    if (forms::utf16Length(text) <= static_cast<std::size_t>(kMessageLimit)) return;
+    if (platform::utf16Length(text) <= static_cast<std::size_t>(kMessageLimit)) return;
     context_.app.messageBox("Can only accept 255 characters", "Truncating", forms::MessageButtons::Ok,
                             forms::MessageIcon::None);
     message.setText(firstUnits(text, kMessageLimit));

@@ -4,6 +4,7 @@
 
 #include "address_book.hpp"
 #include "messenger/command_lines.hpp"
+#include "platform/unicode.hpp"
 
 namespace pingrelgui {
 
@@ -280,7 +281,7 @@ void MainWindow::sendMessage() {
         return;
     }
     const std::string parameters = messenger::pingrelGuiRequest(name, message.text()).parameters;
-    const std::size_t length = messenger::utf16Length(parameters);
+    const std::size_t length = platform::utf16Length(parameters);
     if (length > messenger::kMaxShellParameters) {
         const std::size_t over = length - messenger::kMaxShellParameters;
         context_.app.messageBox("The message is too long to send: the shell takes at most " +

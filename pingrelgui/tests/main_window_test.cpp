@@ -3,6 +3,7 @@
 
 #include "messenger/command_lines.hpp"
 #include "pingrelgui_fixture.hpp"
+#include "platform/unicode.hpp"
 
 namespace pingrelgui::testing {
 namespace {
@@ -374,7 +375,7 @@ TEST_F(PingrelGui, NamesWithADoubleQuoteAreRefusedAtAddEditAndSend) {
 TEST_F(PingrelGui, LongAndUnusualMessagesGoUnchangedOrAreRefusedWhole) {
     startWith("pc1" + kNot + "x\r\n");
     const std::string unusual = "& | < > ^ % \" ' ` $( ) %PATH% caf\xC3\xA9 \xE7\x8C\xAB \xF0\x9F\x98\x80 ";
-    const std::string fits = unusual + std::string(2000 - 11 - messenger::utf16Length(unusual), 'x');  // SEND "pc1" is 11
+    const std::string fits = unusual + std::string(2000 - 11 - platform::utf16Length(unusual), 'x');  // SEND "pc1" is 11
     form.message.setText(fits);
     user.click(form.sendButton);
     EXPECT_EQ("SEND \"pc1\" " + fits, launcher.launches().at(0).parameters);

@@ -1,6 +1,6 @@
 #include "platform/case_mapping.hpp"
 
-#include "platform/utf8.hpp"
+#include "platform/unicode.hpp"
 
 namespace platform {
 
@@ -23,16 +23,10 @@ std::string SimpleCaseMapping::upper(const std::string& text) const {
     std::string out;
     out.reserve(text.size());
     for (size_t i = 0; i < text.size();) {
-        unsigned char lead = static_cast<unsigned char>(text[i]);
-        size_t length = lead < 0x80 ? 1 : lead >> 5 == 6 ? 2 : lead >> 4 == 14 ? 3 : lead >> 3 == 30 ? 4 : 0;
-        if (length == 0 || i + length > text.size()) {  // not UTF-8: kept byte for byte
-            out += text[i++];
-            continue;
-        }
-        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-        for (size_t k = 1; k < length; ++k) c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        appendUtf8(out, upperOf(c));
-        i += length;
+        const DecodedCharacter d = decodeUtf8(text, i);
+        if (d.valid) appendUtf8(out, upperOf(d.value));
+        else out.append(text, i, d.length);  // not UTF-8: kept byte for byte
+        i += d.length;
     }
     return out;
 }

@@ -1,5 +1,7 @@
 #include "platform/memory_text_files.hpp"
 
+#include "platform/unicode.hpp"
+
 namespace platform {
 
 namespace {
@@ -149,20 +151,10 @@ void MemoryFileSteps::clearFailures() {
 // byte through the system's conversions either.
 std::optional<std::string> LimitedCodePage::encode(const std::string& text) const {
     if (!highest) return text;
-    static const char32_t lowest[] = {0, 0x80, 0x800, 0x10000};  // below these: an overlong form
-    for (std::size_t i = 0; i < text.size();) {
-        const unsigned char lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead < 0xC0 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF8 ? 4 : 0;
-        if (length == 0 || i + length > text.size()) return std::nullopt;
-        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-        for (std::size_t k = 1; k < length; ++k) {
-            const unsigned char next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) return std::nullopt;
-            c = (c << 6) | (next & 0x3F);
-        }
-        if (c < lowest[length - 1] || (c >= 0xD800 && c < 0xE000) || c > 0x10FFFF || c > *highest)
-            return std::nullopt;
-        i += length;
+    for (std::size_t at = 0; at < text.size();) {
+        const DecodedCharacter d = decodeUtf8(text, at);
+        if (!d.valid || d.value > *highest) return std::nullopt;
+        at += d.length;
     }
     return text;
 }

@@ -3,6 +3,7 @@
 #include "messenger/command_lines.hpp"
 #include "program.hpp"
 #include "store.hpp"
+#include "platform/unicode.hpp"
 
 namespace tarrow {
 
@@ -45,7 +46,7 @@ void formError(Context& context, const std::string& text) {
 // anything is asked, stored or started; the message stays in its box.
 bool fits(Context& context, const std::string& commandLine) {
     if (messenger::fitsCommandLine(commandLine)) return true;
-    const std::size_t over = messenger::utf16Length(commandLine) - messenger::kMaxCommandLine;
+    const std::size_t over = platform::utf16Length(commandLine) - messenger::kMaxCommandLine;
     formError(context, "The message is too long: a command line holds at most " +
                            std::to_string(messenger::kMaxCommandLine) + " characters. " +
                            messenger::shortenRequest(over));

@@ -7,6 +7,7 @@
 #include "messenger/command_lines.hpp"
 #include "saved_list.hpp"
 #include "program.hpp"
+#include "platform/unicode.hpp"
 
 namespace velnote {
 
@@ -164,7 +165,7 @@ void MainWindow::pickMessage() {
         setCount(0);
     } else {
         messageText.setText(picked);
-        setCount(static_cast<int>(std::min<size_t>(forms::utf16Length(picked), kMaxCount)));
+        setCount(static_cast<int>(std::min<size_t>(platform::utf16Length(picked), kMaxCount)));
     }
     if (picked != kSelectMessage) machineName.setText("");
     sendButton.setFocus();
@@ -235,7 +236,7 @@ void MainWindow::sendMessage() {
     }
     const std::string command = messenger::velnoteCommand(machine, message);
     if (!messenger::fitsCommandLine(command)) {
-        const std::size_t over = messenger::utf16Length(command) - messenger::kMaxCommandLine;
+        const std::size_t over = platform::utf16Length(command) - messenger::kMaxCommandLine;
         app.messageBox("The message is too long to send: a command line holds at most " +
                            std::to_string(messenger::kMaxCommandLine) + " characters.\r\n\r\n" +
                            messenger::shortenRequest(over),

@@ -103,8 +103,6 @@ struct MessageBoxRequest {
     MessageIcon icon = MessageIcon::None;
 };
 
-// Length of a UTF-8 text in UTF-16 units: what the system counts as characters.
-std::size_t utf16Length(const std::string& text);
 
 // Order of texts in sorted lists: compared letter by letter without regard
 // to case, as the system's lists sort.

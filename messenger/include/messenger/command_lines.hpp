@@ -29,8 +29,6 @@ std::string recipientWord(const std::string& recipient);
 // The longest command line CreateProcess takes: 32,767 UTF-16 characters with
 // the closing null, so 32,766 of text.
 constexpr std::size_t kMaxCommandLine = 32766;
-// A text's length in UTF-16 characters, as the system counts it.
-std::size_t utf16Length(const std::string& utf8);
 // Whether a command line fits (kMaxCommandLine).
 bool fitsCommandLine(const std::string& commandLine);
 // What every sender asks of the user when it refuses a text `over` characters

@@ -44,9 +44,6 @@ public:
                                       const std::string& message) = 0;
 };
 
-// The number of UTF-16 units that carry a UTF-8 text (the send's length is twice it).
-std::size_t utf16Length(const std::string& utf8);
-
 // A name as an enumeration returns it: UTF-16 up to its closing zero, read no
 // further than `limit` units, as UTF-8. A surrogate without its partner
 // (which no valid name holds) becomes U+FFFD, so the text is always valid.
