@@ -1,5 +1,7 @@
 #include "window_peer.hpp"
 
+#include "busy_hook.hpp"
+
 #include "forms/app.hpp"
 #include "forms/control.hpp"
 #include "forms/menu.hpp"
@@ -385,105 +387,119 @@ LRESULT CALLBACK WindowPeerImpl::windowProc(HWND hwnd, UINT message, WPARAM wPar
     return guarded([&] { return peer->handle(message, wParam, lParam); });
 }
 
+// Each family of messages has its handler; a handler that takes a message
+// whole says so and sets its result, otherwise the system's handling follows.
 LRESULT WindowPeerImpl::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (fromControl(message, wParam, lParam, result) || fromMenu(message, wParam, lParam) ||
+        ofWindow(message, wParam, lParam, result) || ofActivation(message, wParam, lParam))
+        return result;
+    return defaultProc(message, wParam, lParam);
+}
+
+// A control's notification, reflected to its peer (and the tray icon's).
+bool WindowPeerImpl::fromControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
-        case WM_COMMAND: {
-            if (lParam) {  // a child's notification, reflected to its peer
-                if (auto* child = ControlPeerBase::fromHwnd(reinterpret_cast<HWND>(lParam)))
-                    if (child->onCommand(HIWORD(wParam))) return 0;
-                break;
-            }
-            UINT id = LOWORD(wParam);
-            const auto& items = window_.menuItems();
-            if (HIWORD(wParam) <= 1 && id >= kFirstMenuId && id < kFirstMenuId + items.size()) {
-                MenuItem* item = items[id - kFirstMenuId];
-                // A shortcut (1) picks its item as the model says it may.
-                if (HIWORD(wParam) == 0 || findShortcut(window_, item->shortcut()) == item) item->click();
-                return 0;
-            }
-            break;
-        }
+        case WM_COMMAND:
+            if (!lParam) return false;
+            if (auto* child = ControlPeerBase::fromHwnd(reinterpret_cast<HWND>(lParam)))
+                return child->onCommand(HIWORD(wParam));
+            return false;
         case WM_NOTIFY: {
             auto* header = reinterpret_cast<NMHDR*>(lParam);
-            LRESULT result = 0;
-            if (auto* child = ControlPeerBase::fromHwnd(header->hwndFrom))
-                if (child->onNotify(header, result)) return result;
-            break;
+            auto* child = ControlPeerBase::fromHwnd(header->hwndFrom);
+            return child && child->onNotify(header, result);
         }
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX:
         case WM_CTLCOLORBTN:
             if (auto* child = ControlPeerBase::fromHwnd(reinterpret_cast<HWND>(lParam)))
-                if (HBRUSH brush = child->onCtlColor(reinterpret_cast<HDC>(wParam)))
-                    return reinterpret_cast<LRESULT>(brush);
-            break;
+                if (HBRUSH brush = child->onCtlColor(reinterpret_cast<HDC>(wParam))) {
+                    result = reinterpret_cast<LRESULT>(brush);
+                    return true;
+                }
+            return false;
         case WM_DRAWITEM: {
             auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
-            if (item->CtlType != ODT_MENU)
-                if (auto* child = ControlPeerBase::fromHwnd(item->hwndItem))
-                    if (child->onDrawItem(*item)) return TRUE;
-            break;
+            if (item->CtlType == ODT_MENU) return false;
+            auto* child = ControlPeerBase::fromHwnd(item->hwndItem);
+            result = TRUE;
+            return child && child->onDrawItem(*item);
         }
         case WM_VSCROLL:
         case WM_HSCROLL:
-            if (lParam)
-                if (auto* child = ControlPeerBase::fromHwnd(reinterpret_cast<HWND>(lParam)))
-                    if (child->onScroll(LOWORD(wParam), static_cast<short>(HIWORD(wParam)))) return 0;
-            break;
-        case kTrayCallbackMessage: {
-            LRESULT result = 0;
-            if (offerToControls(message, wParam, lParam, result)) return result;
-            break;
-        }
+            if (!lParam) return false;
+            if (auto* child = ControlPeerBase::fromHwnd(reinterpret_cast<HWND>(lParam)))
+                return child->onScroll(LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
+            return false;
+        case kTrayCallbackMessage: return offerToControls(message, wParam, lParam, result);
+        default: return false;
+    }
+}
+
+// A menu item picked, or its shortcut pressed (which picks it as the model
+// says it may).
+bool WindowPeerImpl::fromMenu(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_COMMAND || lParam || HIWORD(wParam) > 1) return false;
+    const UINT id = LOWORD(wParam);
+    const auto& items = window_.menuItems();
+    if (id < kFirstMenuId || id >= kFirstMenuId + items.size()) return false;
+    MenuItem* item = items[id - kFirstMenuId];
+    if (HIWORD(wParam) == 0 || findShortcut(window_, item->shortcut()) == item) item->click();
+    return true;
+}
+
+// The window's own background, cursor, closing and size.
+bool WindowPeerImpl::ofWindow(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
         case WM_ERASEBKGND: {
             RECT client;
             GetClientRect(hwnd_, &client);
             FillRect(reinterpret_cast<HDC>(wParam), &client, background_.get(window_.backColor()));
-            return 1;
+            result = 1;
+            return true;
         }
         case WM_SETCURSOR:  // the wait cursor while code blocks
-            if (window_.busy()) {
-                SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_WAIT)));
-                return TRUE;
-            }
-            break;
+            if (!window_.busy()) return false;
+            SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_WAIT)));
+            result = TRUE;
+            return true;
         // The close box, the system menu's Close, Ctrl+F4, or another program:
         // the model decides whether the window goes.
-        case WM_CLOSE:
-            window_.userClose();
-            return 0;
-        case WM_SIZE:
+        case WM_CLOSE: window_.userClose(); return true;
+        case WM_SIZE: {
             if (wParam == SIZE_MINIMIZED) window_.userSetWindowState(WindowState::Minimized);
             else if (wParam == SIZE_MAXIMIZED) window_.userSetWindowState(WindowState::Maximized);
             else if (wParam == SIZE_RESTORED) window_.userSetWindowState(WindowState::Normal);
-            {
-                LRESULT result = 0;
-                offerToControls(message, wParam, lParam, result);
-            }
-            break;
+            LRESULT ignored = 0;
+            offerToControls(message, wParam, lParam, ignored);
+            return false;
+        }
+        default: return false;
+    }
+}
+
+// Activation and focus: the focus goes back where the model has it.
+bool WindowPeerImpl::ofActivation(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
         case WM_MDIACTIVATE:  // to the child being deactivated and the one being activated
             if (frameClient_ && reinterpret_cast<HWND>(lParam) == hwnd_)
                 if (MdiFrame* frame = window_.mdiParent()) frame->childActivated(window_);
-            break;
+            return false;
         case WM_SETFOCUS:
             // An MDI child gets the focus as it is activated: on to its control.
-            if (frameClient_ && window_.focused()) {
-                defaultProc(message, wParam, lParam);
-                restoreFocus();
-                return 0;
-            }
-            break;
+            if (!frameClient_ || !window_.focused()) return false;
+            defaultProc(message, wParam, lParam);
+            restoreFocus();
+            return true;
         case WM_ACTIVATE:
             // Coming back to the window puts the focus where the model has it.
-            if (LOWORD(wParam) != WA_INACTIVE && window_.focused()) {
-                restoreFocus();
-                return 0;
-            }
-            break;
-        default: break;
+            if (LOWORD(wParam) == WA_INACTIVE || !window_.focused()) return false;
+            restoreFocus();
+            return true;
+        default: return false;
     }
-    return defaultProc(message, wParam, lParam);
 }
 
 }  // namespace forms::win32

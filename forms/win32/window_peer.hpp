@@ -24,10 +24,6 @@ bool translateShortcut(MSG& message);
 // The command id of a menu item: this plus its index among the window's items.
 constexpr UINT kFirstMenuId = 1000;
 
-// Told of each window as it turns to the wait cursor, so that a test driver
-// can count the busy spells a user would have seen (none is set in a program).
-extern void (*busyShown)(const Window& window);
-
 class WindowPeerImpl : public WindowPeer {
 public:
     explicit WindowPeerImpl(Window& window);
@@ -53,6 +49,10 @@ public:
 private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    bool fromControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool fromMenu(UINT message, WPARAM wParam, LPARAM lParam);
+    bool ofWindow(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool ofActivation(UINT message, WPARAM wParam, LPARAM lParam);
     void buildMenuBar();
     HMENU buildPopup(const MenuItem& parent);
     bool hasMenuBar() const;

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "app_peer.hpp"
+#include "busy_hook.hpp"
 #include "forms/win32/automation_tags.hpp"
 #include "forms/mdi_frame.hpp"
 #include "platform/win32_text.hpp"
