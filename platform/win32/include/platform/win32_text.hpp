@@ -1,27 +1,24 @@
 #pragma once
-// UTF-8 inside the code, UTF-16 at the Win32 boundary. Windows builds only.
+// UTF-8 inside the code, UTF-16 at the Win32 boundary, and the system's
+// error texts. Windows builds only.
 #include <windows.h>
 
 #include <string>
 
+#include "platform/unicode.hpp"
+
 namespace platform {
 
+// Through the one codec (unicode.hpp); wchar_t is a UTF-16 unit on Windows.
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "wchar_t holds UTF-16");
+
 inline std::wstring widen(const std::string& text) {
-    if (text.empty()) return {};
-    int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring out(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], n);
-    return out;
+    const std::u16string units = utf8ToUtf16(text);
+    return std::wstring(units.begin(), units.end());
 }
 
 inline std::string narrow(const std::wstring& text) {
-    if (text.empty()) return {};
-    int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                nullptr, nullptr);
-    std::string out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], n, nullptr,
-                        nullptr);
-    return out;
+    return utf16ToUtf8(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
 }
 
 // The system's text for an error number, without the trailing line break.
