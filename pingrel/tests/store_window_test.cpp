@@ -174,7 +174,7 @@ TEST_P(StoreFaults, KeepTheOldBytesAndSayWhichFileAndWhy) {
     const std::size_t leftovers = fault == static_cast<int>(platform::FileStep::Delete) ? 1 : 0;
     EXPECT_EQ(3 + leftovers, files.paths().size());
     forms::App nextApp{"Pingrel"};
-    Context next{nextApp, files, runner, clock, shell, system, kFolder, nullptr};
+    Context next{nextApp, files, runner, clock, shell, system, kFolder};
     Program again{next};
     again.start();
     EXPECT_EQ(3u, files.paths().size());
