@@ -145,8 +145,8 @@ TEST(failed_starts_report_the_system_error) {
 }
 
 TEST(shell_execute_letting_the_shell_report_failures_passes_parameters_unchanged) {
-    // Failures are not tried here: the shell shows its own error box and
-    // waits for a user (the end-to-end tests answer it).
+    // Failures are not tried here: the shell would show its own error box
+    // and wait for a user, and no test answers it.
     const std::wstring file = echoFile("launch");
     messenger::ShellExecuteRequest request;
     request.file = platform::narrow(ownPath());
