@@ -31,7 +31,7 @@ struct Session {
     platform::FixedClock clock{{2026, 12, 9, 10, 30, 0}};
     platform::FakeShell shell;
     platform::FakeSystemInfo system;
-    Context context{app, files, runner, clock, shell, system, folder, nullptr};
+    Context context{app, files, runner, clock, shell, system, folder};
     Program program{context};
     bool answerWaiting = false;
 

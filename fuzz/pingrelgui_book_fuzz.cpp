@@ -7,7 +7,7 @@
 #include "fuzz_input.hpp"
 #include "address_book.hpp"
 #include "forms/headless/driver.hpp"
-#include "messenger/target_launcher.hpp"
+#include "messenger/recording_runner.hpp"
 #include "platform/memory_text_files.hpp"
 #include "program.hpp"
 
@@ -33,8 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     files.setContents(path, text);
     forms::App app{"PingrelGUI"};
     forms::headless::Driver user{app};
-    messenger::RecordingLauncher launcher;
-    Context context{app, files, launcher, folder, nullptr};
+    messenger::RecordingRunner runner;
+    Context context{app, files, runner, folder};
     Program program{context};
     program.start();
     forms::ListView& list = program.mainWindow.addressBook;

@@ -4,6 +4,10 @@
 
 #include <stdexcept>
 
+#ifdef FORMS_TESTS_ON_WIN32
+#include <windows.h>
+#endif
+
 #include "test_driver.hpp"
 #include "test_window.hpp"
 
@@ -131,6 +135,25 @@ TEST_F(Services, ReplaceSelectionIsTheUsersEditAndSelectAllAtStartUpMeetsTheFirs
     start.show();
     driver.type(start.multi, "H");
     EXPECT_EQ("H", start.multi.text());
+}
+
+// What a system service takes as the owner of its dialog: the real window
+// while there is one; none before the load, after the unload, and headless.
+TEST_F(Services, ANativeHandleIsTheRealWindowWhileItIsLoaded) {
+    TestWindow dialog{app, "Dialog"};
+    EXPECT_FALSE(dialog.nativeHandle());
+    dialog.load();
+    dialog.setCaption("Owner");
+#ifdef FORMS_TESTS_ON_WIN32
+    wchar_t caption[16] = {};
+    GetWindowTextW(reinterpret_cast<HWND>(dialog.nativeHandle().value), caption, 16);
+    EXPECT_EQ(std::wstring(L"Owner"), caption);
+    EXPECT_TRUE(window.nativeHandle() != dialog.nativeHandle());
+#else
+    EXPECT_FALSE(dialog.nativeHandle());
+#endif
+    dialog.unload();
+    EXPECT_FALSE(dialog.nativeHandle());
 }
 
 TEST(TextUnits, PositionsMapToUtf16UnitsOfPlainAndRichEditsAndBack) {

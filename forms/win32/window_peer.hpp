@@ -39,6 +39,7 @@ public:
     void bringToFront() override;
     void popupMenu(MenuItem& menu) override;
     void runModal() override;
+    NativeHandle nativeHandle() const override { return {reinterpret_cast<std::uintptr_t>(hwnd_)}; }
 
     // Tool tips of the window's controls (an inner window shares its control's tip).
     void setToolTip(HWND control, HWND inner, const std::string& text);

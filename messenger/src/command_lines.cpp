@@ -75,12 +75,26 @@ std::string pingrelCommand(const std::string& systemFolder, const std::string& r
     return systemFolder + "\\net send " + recipientWord(recipient) + " " + message;
 }
 
-ShellExecuteRequest pingrelGuiRequest(const std::string& name, const std::string& message) {
+ShellExecuteRequest tarrowLinkRequest(const std::string& target) {
     ShellExecuteRequest request;
-    request.verb = "open";
-    request.file = "NET";
+    request.file = target;
+    request.show = WindowStyle::Normal;
+    return request;
+}
+
+ShellExecuteRequest pingrelGuiLinkRequest(const std::string& target, forms::NativeHandle owner) {
+    ShellExecuteRequest request;
+    request.file = target;
+    request.show = WindowStyle::Hidden;
+    request.owner = owner;
+    request.shellReportsFailure = true;
+    return request;
+}
+
+ShellExecuteRequest pingrelGuiRequest(const std::string& name, const std::string& message,
+                                      forms::NativeHandle owner) {
+    ShellExecuteRequest request = pingrelGuiLinkRequest("NET", owner);
     request.parameters = "SEND \"" + name + "\" " + message;
-    request.showMode = 0;
     return request;
 }
 

@@ -87,14 +87,15 @@ TEST(CommandLines, ARefusalForLengthAsksForTheCharactersOverTheLimit) {
     EXPECT_EQ("Please shorten it by 2 characters.", shortenRequest(2));
 }
 
-TEST(CommandLines, PingrelGuiQuotesTheNameOnly) {
-    const ShellExecuteRequest request = pingrelGuiRequest("Front Desk", "Visitor waiting");
-    EXPECT_EQ(request.verb, "open");
+TEST(CommandLines, PingrelGuiQuotesTheNameOnlyAndLetsTheShellReportAFailure) {
+    const ShellExecuteRequest request = pingrelGuiRequest("Front Desk", "Visitor waiting", {0x1234});
     EXPECT_EQ(request.file, "NET");
     EXPECT_EQ(request.parameters, "SEND \"Front Desk\" Visitor waiting");
-    EXPECT_EQ(request.showMode, 0);
+    EXPECT_EQ(request.show, WindowStyle::Hidden);
+    EXPECT_EQ(request.owner.value, 0x1234u);
+    EXPECT_TRUE(request.shellReportsFailure);
 
-    EXPECT_EQ(pingrelGuiRequest("PC7", kAwkwardMessage).parameters,
+    EXPECT_EQ(pingrelGuiRequest("PC7", kAwkwardMessage, {}).parameters,
               "SEND \"PC7\" " + kAwkwardMessage);
 }
 

@@ -10,7 +10,7 @@ namespace {
 TEST(RecordingRunner, RecordsEveryStartInOrder) {
     RecordingRunner runner;
     EXPECT_TRUE(runner.run("net send PC7 Hi", WindowStyle::MinimizedWithFocus).started);
-    EXPECT_TRUE(runner.shellExecute(pingrelGuiRequest("PC8", "Yo")).started);
+    EXPECT_TRUE(runner.shellExecute(pingrelGuiRequest("PC8", "Yo", {})).started);
     EXPECT_TRUE(runner.run("\\net send PC9 Bye", WindowStyle::Hidden).started);
 
     const std::vector<RecordedStart>& starts = runner.starts();
@@ -21,7 +21,6 @@ TEST(RecordingRunner, RecordsEveryStartInOrder) {
 
     EXPECT_TRUE(starts[1].viaShell);
     EXPECT_EQ(starts[1].commandLine, "");
-    EXPECT_EQ(starts[1].request.verb, "open");
     EXPECT_EQ(starts[1].request.file, "NET");
     EXPECT_EQ(starts[1].request.parameters, "SEND \"PC8\" Yo");
 
@@ -40,7 +39,7 @@ TEST(RecordingRunner, FailureIsReportedUntilLifted) {
     EXPECT_EQ(result.errorNumber, 5u);
     EXPECT_EQ(result.errorText, "Access is denied.");
 
-    result = runner.shellExecute(pingrelGuiRequest("PC7", "Hi"));
+    result = runner.shellExecute(pingrelGuiRequest("PC7", "Hi", {}));
     EXPECT_FALSE(result.started);
     EXPECT_EQ(result.errorNumber, 5u);
 

@@ -7,7 +7,6 @@
 
 #include "messenger/command_lines.hpp"
 #include "platform/win32_text.hpp"
-#include "shell_error.hpp"
 
 namespace messenger {
 
@@ -18,6 +17,30 @@ StartResult failed(DWORD error) {
     result.errorNumber = error;
     result.errorText = platform::systemErrorText(error);
     return result;
+}
+
+// ShellExecuteEx normally sets the thread's last error; when it leaves 0 there
+// (Wine does after the shell has shown its own error box), its SE_ERR_* code
+// in hInstApp is turned into the matching system error. A code below 32 that
+// is no SE_ERR_* value is a system error itself (11: not a valid program).
+DWORD shellError(const SHELLEXECUTEINFOW& info) {
+    DWORD error = GetLastError();
+    if (error != ERROR_SUCCESS) return error;
+    INT_PTR code = reinterpret_cast<INT_PTR>(info.hInstApp);
+    switch (code) {
+    case SE_ERR_FNF: return ERROR_FILE_NOT_FOUND;
+    case SE_ERR_PNF: return ERROR_PATH_NOT_FOUND;
+    case SE_ERR_ACCESSDENIED: return ERROR_ACCESS_DENIED;
+    case SE_ERR_OOM: return ERROR_NOT_ENOUGH_MEMORY;
+    case SE_ERR_SHARE: return ERROR_SHARING_VIOLATION;
+    case SE_ERR_DLLNOTFOUND: return ERROR_DLL_NOT_FOUND;
+    case SE_ERR_ASSOCINCOMPLETE:
+    case SE_ERR_NOASSOC: return ERROR_NO_ASSOCIATION;
+    case SE_ERR_DDETIMEOUT:
+    case SE_ERR_DDEFAIL:
+    case SE_ERR_DDEBUSY: return ERROR_DDE_FAIL;
+    default: return code > 0 && code < 32 ? static_cast<DWORD>(code) : ERROR_BAD_FORMAT;
+    }
 }
 
 class Win32ProcessRunner : public ProcessRunner {
@@ -49,17 +72,19 @@ public:
     }
 
     StartResult shellExecute(const ShellExecuteRequest& request) override {
-        std::wstring verb = platform::widen(request.verb);
-        std::wstring file = platform::widen(request.file);
-        std::wstring parameters = platform::widen(request.parameters);
+        const std::wstring file = platform::widen(request.file);
+        const std::wstring parameters = platform::widen(request.parameters);
 
+        // No process handle is asked for. Without SEE_MASK_FLAG_NO_UI the shell
+        // shows its own error box, owned by the owner window, before it fails.
         SHELLEXECUTEINFOW info = {};
         info.cbSize = sizeof info;
-        info.fMask = SEE_MASK_FLAG_NO_UI;  // the caller reports failures; no process handle
-        info.lpVerb = verb.empty() ? nullptr : verb.c_str();
+        info.fMask = request.shellReportsFailure ? 0 : SEE_MASK_FLAG_NO_UI;
+        info.hwnd = reinterpret_cast<HWND>(request.owner.value);
+        info.lpVerb = L"open";
         info.lpFile = file.c_str();
         info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
-        info.nShow = request.showMode;
+        info.nShow = static_cast<int>(request.show);
         SetLastError(ERROR_SUCCESS);
         if (!ShellExecuteExW(&info)) return failed(shellError(info));
         StartResult result;

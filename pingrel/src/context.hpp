@@ -1,10 +1,8 @@
 #pragma once
 // Everything Pingrel needs from outside its windows, made once in WinMain (or a test).
-#include <functional>
 #include <string>
 
 #include "forms/app.hpp"
-#include "forms/window.hpp"
 #include "messenger/process_runner.hpp"
 #include "platform/clock.hpp"
 #include "platform/shell.hpp"
@@ -22,8 +20,6 @@ struct Context {
     platform::SystemInfo& system;
     // The folder that holds the program (where its store files live).
     std::string programFolder;
-    // The real window behind a window, as the owner of what the shell shows.
-    std::function<platform::ShellOwner(const forms::Window&)> ownerOf;
 };
 
 }  // namespace pingrel

@@ -3,21 +3,11 @@
 
 #include "context.hpp"
 #include "forms/app.hpp"
-#include "forms/win32/named_window.hpp"
 #include "messenger/win32_process_runner.hpp"
 #include "platform/win32_lan_services.hpp"
 #include "platform/win32_services.hpp"
 #include "platform/win32_shell.hpp"
 #include "program.hpp"
-
-namespace {
-
-// The top-level window of this thread that carries the form's name.
-platform::ShellOwner realWindowOf(const forms::Window& window) {
-    return reinterpret_cast<platform::ShellOwner>(forms::win32::threadWindowNamed(window.name()));
-}
-
-}  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     auto files = platform::makeWin32TextFiles();
@@ -26,8 +16,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     auto shell = platform::makeWin32Shell();
     auto system = platform::makeWin32SystemInfo();
     forms::App app("Pingrel");
-    pingrel::Context context{app,    *files, *runner, *clock, *shell, *system, platform::programFolder(),
-                             realWindowOf};
+    pingrel::Context context{app, *files, *runner, *clock, *shell, *system, platform::programFolder()};
     pingrel::Program program(context);
     program.start();
     return app.run();

@@ -136,8 +136,7 @@ void MainWindow::removeSelectedRecipient() {
 
 // A cancelled picker gives the empty text, which replaces the entry too.
 void MainWindow::pickComputer() {
-    const platform::ShellOwner owner = context_.ownerOf ? context_.ownerOf(program_.frame) : 0;
-    recipientEntry.setText(context_.shell.pickNetworkComputer(owner));
+    recipientEntry.setText(context_.shell.pickNetworkComputer(program_.frame.nativeHandle()));
 }
 
 // Typed, pasted or appended: past the limit the box says so and the text is

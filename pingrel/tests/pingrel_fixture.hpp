@@ -27,7 +27,6 @@ const std::string kNetwork = kFolder + "\\network.txt";
 const std::string kMessages = kFolder + "\\messages.txt";
 const std::string kSig = kFolder + "\\sig.txt";
 const std::string kSystem32 = "C:\\WINDOWS\\system32";
-constexpr platform::ShellOwner kFrameHandle = 0x4321;
 
 struct Pingrel : ::testing::Test {
     platform::MemoryTextFiles files;
@@ -36,10 +35,7 @@ struct Pingrel : ::testing::Test {
     platform::FakeShell shell;
     platform::FakeSystemInfo system;
     forms::App app{"Pingrel"};
-    Context context{app, files, runner, clock, shell, system, kFolder,
-                    [](const forms::Window& window) {
-                        return window.name() == "MDIPingrel" ? kFrameHandle : platform::ShellOwner{0};
-                    }};
+    Context context{app, files, runner, clock, shell, system, kFolder};
     Program program{context};
     FrameWindow& frame = program.frame;
     MainWindow& form = program.mainWindow;

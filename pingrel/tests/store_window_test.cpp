@@ -174,7 +174,7 @@ TEST_P(StoreFaults, KeepTheOldBytesAndSayWhichFileAndWhy) {
     expectListsShowTheFiles();
 
     forms::App nextApp{"Pingrel"};
-    Context next{nextApp, files, runner, clock, shell, system, kFolder, nullptr};
+    Context next{nextApp, files, runner, clock, shell, system, kFolder};
     Program again{next};
     again.start();
     EXPECT_EQ(3u, files.paths().size());

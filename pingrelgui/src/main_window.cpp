@@ -280,8 +280,8 @@ void MainWindow::sendMessage() {
         setStatus("The name " + name + " holds a double quote, which net send cannot take: edit it first.");
         return;
     }
-    const std::string parameters = messenger::pingrelGuiRequest(name, message.text()).parameters;
-    const std::size_t length = platform::utf16Length(parameters);
+    const messenger::ShellExecuteRequest request = messenger::pingrelGuiRequest(name, message.text(), nativeHandle());
+    const std::size_t length = platform::utf16Length(request.parameters);
     if (length > messenger::kMaxShellParameters) {
         const std::size_t over = length - messenger::kMaxShellParameters;
         context_.app.messageBox("The message is too long to send: the shell takes at most " +
@@ -292,21 +292,13 @@ void MainWindow::sendMessage() {
         return;
     }
     setStatus("Sending message to " + name + " ...");
-    const messenger::StartResult result = launch("NET", parameters);
+    const messenger::StartResult result = context_.runner.shellExecute(request);
     if (result.started) {
         setStatus("Message sent to " + name + ".");
         return;
     }
     setStatus("Message not sent to " + name + ": " + result.errorText);
     reportNoProgram(result);
-}
-
-messenger::StartResult MainWindow::launch(const std::string& file, const std::string& parameters) {
-    messenger::LaunchRequest request;
-    request.file = file;
-    request.parameters = parameters;
-    request.owner = context_.ownerOf ? context_.ownerOf(*this) : 0;
-    return context_.launcher.launchTarget(request);
 }
 
 // The box speaks of a browser whatever the target: it is the shell's failure
@@ -333,7 +325,7 @@ void MainWindow::about() {
     if (context_.app.messageBox(text, forms::MessageButtons::YesNo, forms::MessageIcon::Information) !=
         forms::MessageResult::Yes)
         return;
-    reportNoProgram(launch(kHomePage, ""));
+    reportNoProgram(context_.runner.shellExecute(messenger::pingrelGuiLinkRequest(kHomePage, nativeHandle())));
 }
 
 }  // namespace pingrelgui

@@ -78,8 +78,6 @@ private:
     void clearMessage();
     void showStatusWhole();
     void about();
-    // Asks the shell to open a target (verb "open", hidden, this window as owner).
-    messenger::StartResult launch(const std::string& file, const std::string& parameters);
     void reportNoProgram(const messenger::StartResult& result);
 
     Context& context_;

@@ -205,7 +205,7 @@ TEST_F(PingrelGui, TheSelectedEntryStaysSelectedThroughASortAndAClickBesideTheRo
     user.click(form.clearButton);
     user.type(form.message, "Hi");
     user.click(form.sendButton);
-    EXPECT_EQ("SEND \"kilo\" Hi", launcher.launches().at(0).parameters);
+    EXPECT_EQ("SEND \"kilo\" Hi", launches().at(0).parameters);
     user.answerInput("kilo2");
     user.answerInput("gamma");
     user.click(form.editButton);
@@ -298,19 +298,19 @@ TEST_F(PingrelGui, SendChecksTheBookThenTheMessage) {
     add("PC 7", "x");
     user.click(form.sendButton);
     EXPECT_EQ("Enter a message to send first!", status());
-    EXPECT_TRUE(launcher.launches().empty());
+    EXPECT_TRUE(launches().empty());
 }
 
 TEST_F(PingrelGui, SendQuotesTheNameAndPassesTheMessageAsTyped) {
     startWith("PC 7" + kNot + "x\r\n");
     user.type(form.message, "Lunch at 1");
     user.click(form.sendButton);
-    ASSERT_EQ(1u, launcher.launches().size());
-    const messenger::LaunchRequest& sent = launcher.launches()[0];
+    ASSERT_EQ(1u, launches().size());
+    const messenger::ShellExecuteRequest sent = launches()[0];
     EXPECT_EQ("NET", sent.file);
     EXPECT_EQ("SEND \"PC 7\" Lunch at 1", sent.parameters);
-    EXPECT_EQ("", sent.directory);
-    EXPECT_EQ(0x1234u, sent.owner);
+    EXPECT_EQ(messenger::WindowStyle::Hidden, sent.show);
+    EXPECT_TRUE(sent.shellReportsFailure);
     EXPECT_EQ("Message sent to PC 7.", status());
     EXPECT_TRUE(user.boxes().empty());
 }
@@ -318,13 +318,13 @@ TEST_F(PingrelGui, SendQuotesTheNameAndPassesTheMessageAsTyped) {
 TEST_F(PingrelGui, FailedSendSaysWhyAndOnlyAMissingProgramShowsTheBox) {
     startWith("pc1" + kNot + "x\r\n");
     user.type(form.message, "Hi");
-    launcher.setFailure(true, 2, "The system cannot find the file specified.");
+    runner.setFailure(true, 2, "The system cannot find the file specified.");
     user.answer(MessageResult::Ok);
     user.click(form.sendButton);
     EXPECT_EQ("Message not sent to pc1: The system cannot find the file specified.", status());
     expectBox(kNoBrowser, "Error visiting link...", MessageButtons::Ok, MessageIcon::Exclamation);
 
-    launcher.setFailure(true, 11, "An attempt was made to load a program with an incorrect format.");
+    runner.setFailure(true, 11, "An attempt was made to load a program with an incorrect format.");
     user.click(form.sendButton);
     EXPECT_EQ("Message not sent to pc1: An attempt was made to load a program with an incorrect format.", status());
     EXPECT_TRUE(user.boxes().empty());
@@ -334,7 +334,7 @@ TEST_F(PingrelGui, SendStartsNothingForABlankName) {
     startWith("  " + kNot + "blank\r\n");
     user.type(form.message, "Hi");
     user.click(form.sendButton);
-    EXPECT_TRUE(launcher.launches().empty());
+    EXPECT_TRUE(launches().empty());
     EXPECT_EQ("The selected entry has no name to send to: edit it first.", status());
 }
 
@@ -345,7 +345,7 @@ TEST_F(PingrelGui, NamesWithADoubleQuoteAreRefusedAtAddEditAndSend) {
     startWith("pc\"1" + kNot + "from the file\r\n");
     user.type(form.message, "Hi");
     user.click(form.sendButton);
-    EXPECT_TRUE(launcher.launches().empty());
+    EXPECT_TRUE(launches().empty());
     EXPECT_EQ("The name pc\"1 holds a double quote, which net send cannot take: edit it first.", status());
 
     const std::string refusal = "A name cannot hold a double quote (\"): no user, group or computer name has one."
@@ -367,7 +367,7 @@ TEST_F(PingrelGui, NamesWithADoubleQuoteAreRefusedAtAddEditAndSend) {
 
     form.addressBook.setSelectedIndex(1);
     user.click(form.sendButton);
-    EXPECT_EQ("SEND \"Front Desk\" Hi", launcher.launches().at(0).parameters);
+    EXPECT_EQ("SEND \"Front Desk\" Hi", launches().at(0).parameters);
 }
 
 // Shell-like and non-ASCII text goes unchanged; past what the shell takes the
@@ -378,7 +378,7 @@ TEST_F(PingrelGui, LongAndUnusualMessagesGoUnchangedOrAreRefusedWhole) {
     const std::string fits = unusual + std::string(2000 - 11 - platform::utf16Length(unusual), 'x');  // SEND "pc1" is 11
     form.message.setText(fits);
     user.click(form.sendButton);
-    EXPECT_EQ("SEND \"pc1\" " + fits, launcher.launches().at(0).parameters);
+    EXPECT_EQ("SEND \"pc1\" " + fits, launches().at(0).parameters);
 
     form.message.setText(fits + "y");
     user.answer(MessageResult::Ok);
@@ -386,7 +386,7 @@ TEST_F(PingrelGui, LongAndUnusualMessagesGoUnchangedOrAreRefusedWhole) {
     expectBox("The message is too long to send: the shell takes at most 2000 characters for the name and the "
               "message together.\r\n\r\nPlease shorten it by 1 character.",
               "PingrelGUI", MessageButtons::Ok, MessageIcon::Exclamation);
-    EXPECT_EQ(1u, launcher.launches().size());
+    EXPECT_EQ(1u, launches().size());
     EXPECT_EQ(fits + "y", form.message.text());
 }
 
@@ -394,8 +394,8 @@ TEST_F(PingrelGui, EnterInTheMessageSendsItWithTheLineBreak) {
     startWith("pc1" + kNot + "x\r\n");
     user.type(form.message, "Hi");
     user.pressKey(form.message, forms::keys::Return);
-    ASSERT_EQ(1u, launcher.launches().size());
-    EXPECT_EQ("SEND \"pc1\" Hi\r\n", launcher.launches()[0].parameters);
+    ASSERT_EQ(1u, launches().size());
+    EXPECT_EQ("SEND \"pc1\" Hi\r\n", launches()[0].parameters);
     EXPECT_EQ(&form.sendButton, form.focused());
 }
 
@@ -420,17 +420,18 @@ TEST_F(PingrelGui, AboutOffersTheHomePage) {
     expectBox(std::string(6, ' ') + "PingrelGUI by the LAN Messengers team\r\n  " + kHomePage +
                   "\r\n\r\n       Wanna go there, hmm?",
               "PingrelGUI", MessageButtons::YesNo, MessageIcon::Information);
-    EXPECT_TRUE(launcher.launches().empty());
+    EXPECT_TRUE(launches().empty());
     EXPECT_EQ(kFirstStatus, status());
 
     user.answer(MessageResult::Yes);
     user.click(form.aboutButton);
     user.clearBoxes();
-    ASSERT_EQ(1u, launcher.launches().size());
-    EXPECT_EQ(kHomePage, launcher.launches()[0].file);
-    EXPECT_EQ("", launcher.launches()[0].parameters);
+    ASSERT_EQ(1u, launches().size());
+    EXPECT_EQ(kHomePage, launches()[0].file);
+    EXPECT_EQ("", launches()[0].parameters);
+    EXPECT_TRUE(launches()[0].shellReportsFailure);
 
-    launcher.setFailure(true);  // no program for web pages
+    runner.setFailure(true, 1155, "No application is associated with the specified file for this operation.");
     user.answer(MessageResult::Yes);
     user.answer(MessageResult::Ok);
     user.click(form.aboutButton);
@@ -452,7 +453,7 @@ TEST_F(PingrelGui, ActionsWithoutASelectionActOnNothing) {
     user.click(form.editButton);
     user.click(form.removeButton);
     EXPECT_EQ("No entry of the address book is selected.", status());
-    EXPECT_TRUE(launcher.launches().empty());
+    EXPECT_TRUE(launches().empty());
     EXPECT_EQ((Strings{"a"}), names());
     EXPECT_EQ(0, files.writes(kBook));
 }

@@ -1,6 +1,6 @@
 #pragma once
 // A fresh PingrelGUI for each test: its folder in memory files, a recording
-// launcher, its window, and a user who acts on it.
+// runner, its window, and a user who acts on it.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,7 +8,7 @@
 
 #include "forms/headless/driver.hpp"
 #include "forms/headless/expect_box.hpp"
-#include "messenger/target_launcher.hpp"
+#include "messenger/recording_runner.hpp"
 #include "platform/memory_text_files.hpp"
 #include "program.hpp"
 
@@ -22,11 +22,9 @@ const std::string kSaved = "The address book has been updated and saved.";
 
 struct PingrelGui : ::testing::Test {
     platform::MemoryTextFiles files;
-    messenger::RecordingLauncher launcher;
+    messenger::RecordingRunner runner;
     forms::App app{"PingrelGUI"};
-    Context context{app, files, launcher, "C:\\Apps\\PingrelGUI", [](const forms::Window&) {
-                        return messenger::OwnerWindow{0x1234};
-                    }};
+    Context context{app, files, runner, "C:\\Apps\\PingrelGUI"};
     Program program{context};
     MainWindow& form = program.mainWindow;
     forms::headless::Driver user{app};
@@ -43,6 +41,12 @@ struct PingrelGui : ::testing::Test {
         return out;
     }
     std::string book() const { return files.contents(kBook); }
+    // What was handed to the shell, in order.
+    std::vector<messenger::ShellExecuteRequest> launches() const {
+        std::vector<messenger::ShellExecuteRequest> out;
+        for (const auto& start : runner.starts()) out.push_back(start.request);
+        return out;
+    }
     // Adds an entry through the two input boxes.
     void add(const std::string& name, const std::string& description) {
         user.answerInput(name);

@@ -14,8 +14,8 @@ constexpr UINT kComputersOnly = 0x1000;  // BIF_BROWSEFORCOMPUTER
 
 class Win32Shell : public Shell {
 public:
-    std::string pickNetworkComputer(ShellOwner owner) override {
-        HWND window = reinterpret_cast<HWND>(owner);
+    std::string pickNetworkComputer(forms::NativeHandle owner) override {
+        HWND window = reinterpret_cast<HWND>(owner.value);
         // The dialog's tree view is a COM client of the shell's folders.
         const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         std::string name;

@@ -1,5 +1,6 @@
 #include "about_window.hpp"
 
+#include "messenger/command_lines.hpp"
 #include "resource_ids.h"
 
 namespace tarrow {
@@ -58,11 +59,7 @@ void AboutWindow::openLink(const std::string& target) {
     messenger::ProcessRunner& runner = context_.runner;
     if (runner.run(std::string(kBrowserPath) + " " + target, messenger::WindowStyle::Normal).started) return;
 
-    messenger::ShellExecuteRequest request;
-    request.verb = "open";
-    request.file = target;
-    request.showMode = static_cast<int>(messenger::WindowStyle::Normal);
-    messenger::StartResult opened = runner.shellExecute(request);
+    messenger::StartResult opened = runner.shellExecute(messenger::tarrowLinkRequest(target));
     if (opened.started) return;
     context_.app.messageBox("The link " + target + " could not be opened.\r\n\r\nError " +
                                 std::to_string(opened.errorNumber) + ", " + opened.errorText,

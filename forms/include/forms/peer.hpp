@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "forms/native_handle.hpp"
 #include "forms/types.hpp"
 
 namespace forms {
@@ -48,6 +49,8 @@ public:
     virtual void runModal() = 0;
     // As ControlPeer::orphan, for a window object being destroyed.
     virtual void orphan() {}
+    // The real window, for services that want an owner; none headless.
+    virtual NativeHandle nativeHandle() const { return {}; }
 };
 
 class AppPeer {

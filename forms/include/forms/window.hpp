@@ -127,6 +127,9 @@ public:
     void popupMenu(MenuItem& menu);
 
     WindowPeer* peer() const { return peer_.get(); }
+    // The real window while the window is loaded, for a system service to
+    // take as the owner of what it shows; empty when none is (headless too).
+    NativeHandle nativeHandle() const { return peer_ ? peer_->nativeHandle() : NativeHandle{}; }
 
     // Reports from a backend (or the headless driver) of what the user did.
     // userClose: the close box, the system menu's Close or Ctrl+F4.

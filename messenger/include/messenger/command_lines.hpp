@@ -64,8 +64,16 @@ std::string tarrowUsersCommand(const std::string& message);
 std::string pingrelCommand(const std::string& systemFolder, const std::string& recipient,
                            const std::string& message);
 
-// PingrelGUI: the shell is asked to "open" the file "NET" with
-// `SEND "<name>" <message>`, hidden.
-ShellExecuteRequest pingrelGuiRequest(const std::string& name, const std::string& message);
+// Tarrow's links (a web page, a mail address), opened shown normally; the
+// shell shows no error box: Tarrow reports a failure itself.
+ShellExecuteRequest tarrowLinkRequest(const std::string& target);
+
+// PingrelGUI has the shell open everything hidden, owned by its window
+// (`owner`), and lets the shell report a failure in its own box first.
+// Its send: the file "NET" with `SEND "<name>" <message>`; its links: the
+// target without parameters.
+ShellExecuteRequest pingrelGuiRequest(const std::string& name, const std::string& message,
+                                      forms::NativeHandle owner);
+ShellExecuteRequest pingrelGuiLinkRequest(const std::string& target, forms::NativeHandle owner);
 
 }  // namespace messenger

@@ -1,8 +1,11 @@
 #pragma once
-// Starts the senders' commands. Nothing here waits for a started process or
+// Starts the senders' commands, and asks the shell to open a program, a
+// document or a web address. Nothing here waits for a started process or
 // reads its outcome; a start that fails reports the system's error number and text.
 #include <cstdint>
 #include <string>
+
+#include "forms/native_handle.hpp"
 
 namespace messenger {
 
@@ -19,16 +22,27 @@ struct StartResult {
     std::string errorText;          // the system's text for it (UTF-8, no trailing line break)
 };
 
+// What the shell is asked to open, with the verb "open": a program with
+// parameters, or a document or web address with the program registered for it.
 struct ShellExecuteRequest {
-    std::string verb;        // "open"
-    std::string file;        // "NET"
-    std::string parameters;  // passed on unchanged
-    int showMode = 0;        // 0: hidden
+    std::string file;
+    std::string parameters;  // passed on unchanged; "": none
+    WindowStyle show = WindowStyle::Hidden;
+    forms::NativeHandle owner;  // the window that owns what the shell shows; empty: none
+    // Whether the shell shows its own error box, owned by `owner`, when it
+    // cannot open the file (and waits there for the user); when not, only
+    // the caller reports the failure.
+    bool shellReportsFailure = false;
 };
 
 // What a runner answers for a command line longer than the system takes
 // (error 206, ERROR_FILENAME_EXCED_RANGE); nothing is started.
 StartResult tooLong();
+
+// Whether a failed shell start is the shell's "no program for this target":
+// no association for a document or address, or a file that is not there (a
+// missing program). A target that is there but is no valid program is not.
+bool isNoAssociationFailure(const StartResult& result);
 
 class ProcessRunner {
 public:
@@ -37,7 +51,7 @@ public:
     // the system does), never through a shell, and returns at once. A line
     // longer than kMaxCommandLine (command_lines.hpp) is refused, never cut.
     virtual StartResult run(const std::string& commandLine, WindowStyle style) = 0;
-    // Hands a file with parameters to the shell and returns at once.
+    // Hands the request to the shell as it stands and returns at once.
     virtual StartResult shellExecute(const ShellExecuteRequest& request) = 0;
 };
 

@@ -115,10 +115,8 @@ TEST(Win32ProcessRunner, shell_execute_passes_parameters_unchanged) {
     auto runner = messenger::makeWin32ProcessRunner();
     const std::wstring file = echoFile("shell");
     messenger::ShellExecuteRequest request;
-    request.verb = "open";
     request.file = platform::narrow(ownPath());
     request.parameters = "--echo \"" + platform::narrow(file) + "\" SEND \"PC 7\" hello";
-    request.showMode = 0;
     const StartResult result = runner->shellExecute(request);
     EXPECT_TRUE(result.started);
     const std::string echoed = awaitEcho(file);
@@ -138,7 +136,6 @@ TEST(Win32ProcessRunner, failed_starts_report_the_system_error) {
     EXPECT_TRUE(!result.errorText.empty() && result.errorText.back() != '\n');
 
     messenger::ShellExecuteRequest request;
-    request.verb = "open";
     request.file = missing;
     request.parameters = "SEND \"PC7\" hello";
     result = runner->shellExecute(request);
@@ -147,17 +144,15 @@ TEST(Win32ProcessRunner, failed_starts_report_the_system_error) {
     EXPECT_TRUE(!result.errorText.empty());
 }
 
-TEST(Win32ProcessRunner, launch_target_opens_hidden_with_parameters_unchanged) {
-    // Failures are not tried here: with no flags the shell shows its own
-    // error box and waits for a user (the end-to-end tests answer it).
-    wchar_t folder[MAX_PATH + 1];
-    GetTempPathW(MAX_PATH + 1, folder);
+TEST(Win32ProcessRunner, shell_execute_letting_the_shell_report_failures_passes_parameters_unchanged) {
+    // Failures are not tried here: the shell would show its own error box
+    // and wait for a user, and no test answers it.
     const std::wstring file = echoFile("launch");
-    messenger::LaunchRequest request;
+    messenger::ShellExecuteRequest request;
     request.file = platform::narrow(ownPath());
     request.parameters = "--echo \"" + platform::narrow(file) + "\" SEND \"PC 7\" " + kMessage;
-    request.directory = platform::narrow(folder);
-    const StartResult result = messenger::makeShellLauncher()->launchTarget(request);
+    request.shellReportsFailure = true;
+    const StartResult result = messenger::makeWin32ProcessRunner()->shellExecute(request);
     EXPECT_TRUE(result.started);
     const std::string echoed = awaitEcho(file);
     EXPECT_EQ(echoed.substr(0, 4), "1 0\n");

@@ -1,16 +1,13 @@
 #pragma once
 // What Pingrel asks of the Windows shell: a network computer picked in the
 // shell's browse dialog, and the path of a special folder.
-#include <cstdint>
 #include <deque>
 #include <map>
 #include <string>
-#include <vector>
+
+#include "forms/native_handle.hpp"
 
 namespace platform {
-
-// The real window that owns a dialog the shell shows (its handle; 0: none).
-using ShellOwner = std::uintptr_t;
 
 // Special folder numbers of the shell.
 constexpr int kNetworkFolder = 0x12;  // the network neighbourhood
@@ -20,25 +17,23 @@ class Shell {
 public:
     virtual ~Shell() = default;
     // The shell's browse dialog rooted at the network folder, computers only,
-    // owned by `owner`: the chosen computer's name as the network
+    // owned by the window `owner`: the chosen computer's name as the network
     // neighbourhood shows it; "" when the user cancels or the network folder
     // cannot be reached.
-    virtual std::string pickNetworkComputer(ShellOwner owner) = 0;
+    virtual std::string pickNetworkComputer(forms::NativeHandle owner) = 0;
     // The full path of a special folder without a trailing backslash; "" when
     // the lookup fails.
     virtual std::string specialFolder(int folder) = 0;
 };
 
 // For tests: the picker answers from a queue ("" once it is empty, as a
-// cancel would) and records its owners; folders come from a map.
+// cancel would); folders come from a map.
 class FakeShell : public Shell {
 public:
     std::deque<std::string> pickerAnswers;
-    std::vector<ShellOwner> pickerOwners;
     std::map<int, std::string> folders;
 
-    std::string pickNetworkComputer(ShellOwner owner) override {
-        pickerOwners.push_back(owner);
+    std::string pickNetworkComputer(forms::NativeHandle) override {
         if (pickerAnswers.empty()) return {};
         std::string answer = pickerAnswers.front();
         pickerAnswers.pop_front();

@@ -1,7 +1,7 @@
 // Which failed launches are the shell's "no program for this target".
 #include <gtest/gtest.h>
 
-#include "messenger/target_launcher.hpp"
+#include "messenger/process_runner.hpp"
 
 namespace {
 
@@ -11,7 +11,7 @@ messenger::StartResult failure(std::uint32_t number) {
     return result;
 }
 
-TEST(TargetLauncher, OnlyMissingTargetsAndMissingAssociationsAreNoAssociationFailures) {
+TEST(ShellExecute, OnlyMissingTargetsAndMissingAssociationsAreNoAssociationFailures) {
     EXPECT_TRUE(messenger::isNoAssociationFailure(failure(2)));
     EXPECT_TRUE(messenger::isNoAssociationFailure(failure(3)));
     EXPECT_TRUE(messenger::isNoAssociationFailure(failure(1155)));
