@@ -9,6 +9,8 @@
 #include "platform/memory_settings_store.hpp"
 #include "program.hpp"
 #include "store.hpp"
+#include "platform/fixed_clock.hpp"
+#include "platform/simple_case_mapping.hpp"
 
 using namespace tarrow;
 

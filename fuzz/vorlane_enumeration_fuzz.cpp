@@ -7,6 +7,8 @@
 #include "platform/system_info.hpp"
 #include "platform/unicode.hpp"
 #include "program.hpp"
+#include "platform/fake_system_info.hpp"
+#include "platform/scripted_lan_manager.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::Input input(data, size);

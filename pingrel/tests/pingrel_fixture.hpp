@@ -14,6 +14,9 @@
 #include "platform/system_info.hpp"
 #include "platform/memory_text_files.hpp"
 #include "program.hpp"
+#include "platform/fake_shell.hpp"
+#include "platform/fake_system_info.hpp"
+#include "platform/fixed_clock.hpp"
 
 namespace pingrel::testing {
 

@@ -1,4 +1,5 @@
 #include "platform/clock.hpp"
+#include "platform/fixed_clock.hpp"
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,7 @@
 
 #include "platform/case_mapping.hpp"
 #include "store.hpp"
+#include "platform/simple_case_mapping.hpp"
 
 namespace tarrow {
 namespace {

@@ -12,6 +12,8 @@
 #include "messenger/recording_runner.hpp"
 #include "platform/memory_settings_store.hpp"
 #include "program.hpp"
+#include "platform/fixed_clock.hpp"
+#include "platform/simple_case_mapping.hpp"
 
 namespace tarrow::testing {
 

@@ -4,6 +4,8 @@
 
 #include "forms/headless/driver.hpp"
 #include "program.hpp"
+#include "platform/fake_system_info.hpp"
+#include "platform/scripted_lan_manager.hpp"
 
 namespace vorlane {
 namespace {

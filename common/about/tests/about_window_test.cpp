@@ -4,6 +4,7 @@
 
 #include "about_window.hpp"
 #include "forms/headless/driver.hpp"
+#include "platform/fake_system_info.hpp"
 
 namespace about {
 namespace {

@@ -12,10 +12,4 @@ public:
     virtual std::string upper(const std::string& text) const = 0;
 };
 
-// A stand-in for tests: Latin (ASCII and Latin-1), Greek and Cyrillic letters.
-class SimpleCaseMapping : public CaseMapping {
-public:
-    std::string upper(const std::string& text) const override;
-};
-
 }  // namespace platform

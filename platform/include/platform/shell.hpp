@@ -26,23 +26,4 @@ public:
     virtual std::string specialFolder(int folder) = 0;
 };
 
-// For tests: the picker answers from a queue ("" once it is empty, as a
-// cancel would); folders come from a map.
-class FakeShell : public Shell {
-public:
-    std::deque<std::string> pickerAnswers;
-    std::map<int, std::string> folders;
-
-    std::string pickNetworkComputer(forms::NativeHandle) override {
-        if (pickerAnswers.empty()) return {};
-        std::string answer = pickerAnswers.front();
-        pickerAnswers.pop_front();
-        return answer;
-    }
-    std::string specialFolder(int folder) override {
-        auto found = folders.find(folder);
-        return found == folders.end() ? std::string() : found->second;
-    }
-};
-
 }  // namespace platform

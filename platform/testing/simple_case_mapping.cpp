@@ -1,4 +1,4 @@
-#include "platform/case_mapping.hpp"
+#include "platform/simple_case_mapping.hpp"
 
 #include "platform/unicode.hpp"
 

@@ -1,4 +1,4 @@
-#include "platform/clock.hpp"
+#include "platform/fixed_clock.hpp"
 
 #include <cstdio>
 
