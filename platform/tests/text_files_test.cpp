@@ -1,7 +1,18 @@
 // Lines of a text file, and the in-memory files that tests use in place of disks.
 #include <gtest/gtest.h>
 
+#include "contract/file_steps_contract.hpp"
 #include "platform/memory_text_files.hpp"
+
+// The file steps' contract runs on the in-memory steps.
+std::unique_ptr<platform::contract::ScratchFileSteps> platform::contract::makeScratchFileSteps() {
+    struct InMemory : ScratchFileSteps {
+        MemoryFileSteps disk;
+        FileSteps& steps() override { return disk; }
+        std::string path(const std::string& name) const override { return "C:\\scratch\\" + name; }
+    };
+    return std::make_unique<InMemory>();
+}
 
 namespace {
 

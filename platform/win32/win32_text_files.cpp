@@ -167,4 +167,6 @@ public:
 
 std::unique_ptr<TextFiles> makeWin32TextFiles() { return std::unique_ptr<TextFiles>(new Win32TextFiles()); }
 
+std::unique_ptr<FileSteps> makeWin32FileSteps() { return std::make_unique<Win32FileSteps>(); }
+
 }  // namespace platform

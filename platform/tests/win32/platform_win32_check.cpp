@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "contract/file_steps_contract.hpp"
 #include "contract/settings_store_contract.hpp"
 #include "gtest/gtest.h"
 #include "platform/win32_services.hpp"
@@ -147,6 +148,17 @@ struct ScratchFolder {
         return out;
     }
 };
+
+// The file steps' contract runs on the Win32 steps, in a scratch folder.
+std::unique_ptr<platform::contract::ScratchFileSteps> platform::contract::makeScratchFileSteps() {
+    struct OnDisk : ScratchFileSteps {
+        ScratchFolder folder;
+        std::unique_ptr<FileSteps> disk = makeWin32FileSteps();
+        FileSteps& steps() override { return *disk; }
+        std::string path(const std::string& name) const override { return folder.file(name.c_str()); }
+    };
+    return std::make_unique<OnDisk>();
+}
 
 TEST(PlatformWin32, text_files_round_trip_in_the_ansi_code_page) {
     ScratchFolder folder;

@@ -15,6 +15,8 @@ std::unique_ptr<SettingsStore> makeRegistrySettingsStore();
 std::unique_ptr<Clock> makeSystemClock();
 std::unique_ptr<CaseMapping> makeSystemCaseMapping();
 std::unique_ptr<TextFiles> makeWin32TextFiles();
+// The raw file steps the text files are made of (for their contract's check).
+std::unique_ptr<FileSteps> makeWin32FileSteps();
 // The folder the running program was started from, without a trailing backslash.
 std::string programFolder();
 
