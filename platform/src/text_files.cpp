@@ -246,7 +246,8 @@ LineRemoval TextFiles::removeLine(const std::string& path, const std::string& li
     std::optional<std::string> ansi;
     if (utf8 && (ansi = ansiBytesOf(std::string(before).append(after), codePage_)))
         replaced = replaceBytes(path, {*ansi});
-    else if (!utf8 && before.empty() && startsWithUtf8Mark(after))
+    else if (!utf8 && startsWithUtf8Mark(std::string(before.substr(0, kUtf8Mark.size()))
+                                             .append(after.substr(0, kUtf8Mark.size()))))
         return removeLineOfText(path, line, position);
     else
         replaced = replaceBytes(path, {mark, before, after});
