@@ -1,3 +1,4 @@
+#include "contract/runner_contract.hpp"
 #include "messenger/recording_runner.hpp"
 
 #include <gtest/gtest.h>
@@ -62,3 +63,8 @@ TEST(RecordingRunner, FailureIsReportedUntilLifted) {
 
 }  // namespace
 }  // namespace messenger
+
+// The runners' contract runs on the recording runner too.
+messenger::contract::ContractRunner messenger::contract::makeContractRunner() {
+    return {std::make_unique<messenger::RecordingRunner>(), "net.exe"};
+}
