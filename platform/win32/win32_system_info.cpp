@@ -1,18 +1,47 @@
 // The About box's services on Windows: the version resource of the running
 // program, string values under HKEY_LOCAL_MACHINE opened for reading only
 // (a normal user may not write there), and a program started in a normal window.
+// A 32-bit build under WoW64 reads those values in the 64-bit registry view
+// and reaches the system folder through Sysnative (platform/wow64.hpp).
 #include <windows.h>
 
 #include <cstring>
 
 #include "platform/win32_lan_services.hpp"
 #include "platform/win32_text.hpp"
+#include "platform/wow64.hpp"
 
 namespace platform {
 namespace {
 
 constexpr DWORD kFixedInfoSignature = 0xFEEF04BD;
 constexpr DWORD kValueChars = 1024;
+static_assert(kKeyQueryValue == KEY_QUERY_VALUE && kKeyWow64_64Key == KEY_WOW64_64KEY);
+
+// IsWow64Process is looked up: Windows XP before SP2 lacks it (and WoW64).
+bool runsUnderWow64() {
+    using IsWow64ProcessFunction = BOOL(WINAPI*)(HANDLE, PBOOL);
+    const auto isWow64Process = reinterpret_cast<IsWow64ProcessFunction>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "IsWow64Process")));
+    BOOL wow64 = FALSE;
+    return isWow64Process && isWow64Process(GetCurrentProcess(), &wow64) && wow64;
+}
+
+std::string folder(UINT (WINAPI* get)(LPWSTR, UINT)) {
+    wchar_t path[MAX_PATH];
+    const UINT length = get(path, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? narrow(std::wstring(path, length)) : std::string();
+}
+
+ProcessView thisProcessView() {
+    ProcessView view;
+    view.underWow64 = runsUnderWow64();
+    if (view.underWow64) {
+        view.systemFolder = folder(GetSystemDirectoryW);
+        view.windowsFolder = folder(GetSystemWindowsDirectoryW);
+    }
+    return view;
+}
 
 class Win32SystemInfo : public SystemInfo {
 public:
@@ -40,7 +69,8 @@ public:
 
     std::optional<std::string> machineValue(const std::string& key, const std::string& value) override {
         HKEY opened = nullptr;
-        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, widen(key).c_str(), 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS)
+        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, widen(key).c_str(), 0, machineKeyReadAccess(view_.underWow64),
+                          &opened) != ERROR_SUCCESS)
             return std::nullopt;
         wchar_t buffer[kValueChars];
         DWORD size = sizeof buffer, type = 0;
@@ -54,12 +84,12 @@ public:
     }
 
     bool fileExists(const std::string& path) override {
-        DWORD attributes = GetFileAttributesW(widen(path).c_str());
+        DWORD attributes = GetFileAttributesW(widen(nativeSystemPath(view_, path)).c_str());
         return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
     }
 
     bool startProgram(const std::string& path) override {
-        const std::wstring program = widen(path);
+        const std::wstring program = widen(nativeSystemPath(view_, path));
         std::wstring commandLine = L"\"" + program + L"\"";  // the path may hold blanks
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
@@ -73,6 +103,9 @@ public:
         CloseHandle(process.hProcess);
         return true;
     }
+
+private:
+    const ProcessView view_ = thisProcessView();
 };
 
 }  // namespace
