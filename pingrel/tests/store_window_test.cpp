@@ -89,6 +89,21 @@ TEST_F(Pingrel, AStoreFileThatCannotBeReadIsNamed) {
     EXPECT_EQ((Strings{"d\tHi"}), store.messages.items());
 }
 
+// A store file of hundreds of megabytes would not fit a 32-bit program's
+// memory: it is refused unread, named like any file that cannot be read, and
+// left as it is.
+TEST_F(Pingrel, AStoreFileTooLargeToReadIsNamedAndLeftAlone) {
+    const std::string huge(platform::kLargestReadableFile + 1, 'x');
+    files.setContents(kNetwork, huge);
+    startEmpty();
+    ok();
+    user.click(form.openStoreButton);
+    expectFailureBox("Could not read network.txt.\r\nThe file is larger than 64 MB, the most that can be read.");
+    EXPECT_EQ(0, store.computers.listCount());
+    EXPECT_EQ(0, files.writes(kNetwork));
+    EXPECT_EQ(huge.size(), files.contents(kNetwork).size());
+}
+
 // Every save and delete, failing at each step of its file or on a full disk:
 // the file keeps its old bytes, the box names it and the system's reason,
 // and the store window lists what the file holds.

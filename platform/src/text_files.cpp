@@ -127,6 +127,10 @@ Addition encodeAddition(const std::string& fileBytes, std::string added, const A
     return {true, encodeTextFile(decodeTextFile(fileBytes, codePage) + added, codePage)};
 }
 
+FileError fileTooLargeToRead() {
+    return {223, "The file is larger than 64 MB, the most that can be read."};
+}
+
 const char* fileStepName(FileStep step) {
     switch (step) {
         case FileStep::Open: return "open";

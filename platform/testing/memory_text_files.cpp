@@ -80,6 +80,10 @@ ReadOutcome MemoryFileSteps::readAll(const std::string& path, std::string& bytes
     auto file = files_.find(path);
     if (file == files_.end()) return ReadOutcome::Missing;
     if (failsAt(path, FileStep::Open) || failsAt(path, FileStep::Read)) return ReadOutcome::Unreadable;
+    if (file->second.size() > kLargestReadableFile) {
+        fail(fileTooLargeToRead());
+        return ReadOutcome::Unreadable;
+    }
     bytes = file->second;
     return ReadOutcome::Read;
 }

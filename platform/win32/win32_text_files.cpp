@@ -75,28 +75,34 @@ public:
             if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return ReadOutcome::Missing;
             return unreadable(error);
         }
-        // As many bytes as the file holds now, then any it grew by meanwhile.
+        // As many bytes as the file holds now, then any it grew by meanwhile;
+        // a file larger than a read takes is refused before its bytes are
+        // held, or once it has grown past that.
         LARGE_INTEGER size{};
+        if (GetFileSizeEx(file, &size) && static_cast<unsigned long long>(size.QuadPart) > kLargestReadableFile)
+            return tooLarge(file);
+        std::string read;
+        if (size.QuadPart > 0) read.resize(static_cast<std::size_t>(size.QuadPart));
         std::size_t done = 0;
-        if (GetFileSizeEx(file, &size) && size.QuadPart > 0 && size.QuadPart < (1LL << 30))
-            bytes.resize(static_cast<std::size_t>(size.QuadPart));
         char buffer[65536];
         for (;;) {
             DWORD got = 0;
-            const bool inPlace = done < bytes.size();
-            char* into = inPlace ? &bytes[done] : buffer;
-            const DWORD room = inPlace ? static_cast<DWORD>(bytes.size() - done) : sizeof buffer;
+            const bool inPlace = done < read.size();
+            char* into = inPlace ? &read[done] : buffer;
+            const DWORD room = inPlace ? static_cast<DWORD>(read.size() - done) : sizeof buffer;
             if (!ReadFile(file, into, room, &got, nullptr)) {
                 const DWORD error = GetLastError();
                 CloseHandle(file);
                 return unreadable(error);
             }
             if (got == 0) break;
+            if (!inPlace && read.size() + got > kLargestReadableFile) return tooLarge(file);
             if (inPlace) done += got;
-            else bytes.append(buffer, got), done = bytes.size();
+            else read.append(buffer, got), done = read.size();
         }
-        bytes.resize(done);
+        read.resize(done);
         CloseHandle(file);
+        bytes = std::move(read);
         return ReadOutcome::Read;
     }
 
@@ -146,6 +152,11 @@ private:
     }
     ReadOutcome unreadable(DWORD error) {
         failed(error);
+        return ReadOutcome::Unreadable;
+    }
+    ReadOutcome tooLarge(HANDLE file) {
+        CloseHandle(file);
+        lastError_ = fileTooLargeToRead();
         return ReadOutcome::Unreadable;
     }
 

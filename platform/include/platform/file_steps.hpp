@@ -3,6 +3,7 @@
 // (TextFiles, text_files.hpp) is written over, once: the Win32 service gives
 // thin calls to the system, and tests an in-memory double that fails on
 // demand at any step (platform/testing).
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -16,6 +17,16 @@ struct FileError {
 };
 
 enum class ReadOutcome { Read, Missing, Unreadable };
+
+// The largest file a read takes: 64 MB. A 32-bit program has 2 GB of address
+// space, and a read holds the file's bytes, their text and its lines at
+// once, each a block of its own; a file far larger than any store would ever
+// grow to could not find room and would end the program. A larger file is
+// refused before anything is allocated for it, with fileTooLargeToRead().
+constexpr std::size_t kLargestReadableFile = std::size_t{64} << 20;
+// The reason given for such a file (the system's ERROR_FILE_TOO_LARGE, with a
+// text that fits a read).
+FileError fileTooLargeToRead();
 
 // The steps, in the order the protocol takes them:
 //   read:    Open, Read;
@@ -40,7 +51,8 @@ class FileSteps {
 public:
     virtual ~FileSteps() = default;
     // Open, Read: the file's bytes as they are. Missing when the file, or a
-    // folder on its path, does not exist.
+    // folder on its path, does not exist; Unreadable, with `bytes` left
+    // alone, when it is larger than kLargestReadableFile.
     virtual ReadOutcome readAll(const std::string& path, std::string& bytes) = 0;
     // Open for writing: a new, empty file that no one else may open while it
     // is written (one that is there is emptied); or, with `append`, the end

@@ -34,5 +34,20 @@ TEST_F(FileStepsContract, AReplaceTakesTheFilesPlaceAndARemoveDeletes) {
     EXPECT_FALSE(steps.lastError().text.empty());
 }
 
+TEST_F(FileStepsContract, AFileLargerThanAReadTakesIsRefusedUnread) {
+    const std::string largest(kLargestReadableFile, 'x');
+    ASSERT_TRUE(write("big.txt", largest));
+    std::string bytes;
+    ASSERT_EQ(ReadOutcome::Read, steps.readAll(scratch->path("big.txt"), bytes));
+    EXPECT_EQ(largest.size(), bytes.size());
+
+    ASSERT_TRUE(write("big.txt", "x", true));
+    bytes = "kept";
+    EXPECT_EQ(ReadOutcome::Unreadable, steps.readAll(scratch->path("big.txt"), bytes));
+    EXPECT_TRUE(bytes == "kept") << "the bytes are left alone";
+    EXPECT_EQ(fileTooLargeToRead().number, steps.lastError().number);
+    EXPECT_EQ(fileTooLargeToRead().text, steps.lastError().text);
+}
+
 }  // namespace
 }  // namespace platform::contract

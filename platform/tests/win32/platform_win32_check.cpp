@@ -210,6 +210,28 @@ TEST(PlatformWin32, text_file_failures_keep_the_old_file_and_say_why) {
     EXPECT_TRUE(read.error.number != 0 && !read.error.text.empty());
 }
 
+// A file of gigabytes (made sparse, by moving its end) is refused at once
+// by its size, before any of it is read or held.
+TEST(PlatformWin32, a_file_of_gigabytes_is_refused_by_its_size) {
+    ScratchFolder folder;
+    const std::string book = folder.file("AddressBook.txt");
+    HANDLE file = CreateFileW(platform::widen(book).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_TRUE(file != INVALID_HANDLE_VALUE);
+    LARGE_INTEGER end;
+    end.QuadPart = 5LL << 30;  // past 4 GB too, where a 32-bit size would wrap
+    const bool made = SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+    CloseHandle(file);
+    ASSERT_TRUE(made);
+
+    const DWORD start = GetTickCount();
+    const platform::TextFileContents read = platform::makeWin32TextFiles()->readLines(book);
+    EXPECT_TRUE(read.outcome == platform::ReadOutcome::Unreadable);
+    EXPECT_EQ(read.error.number, platform::fileTooLargeToRead().number);
+    EXPECT_TRUE(read.lines.empty());
+    EXPECT_TRUE(GetTickCount() - start < 2000);
+}
+
 // A file with text the ANSI code page cannot hold exactly (not even by a
 // look-alike) is written whole as UTF-8 after the byte order mark, read as
 // UTF-8 for its mark, and written in the code page again once it holds the
