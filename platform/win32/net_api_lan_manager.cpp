@@ -1,6 +1,7 @@
 // The LAN Manager calls through netapi32.dll, loaded by name (the program's
 // folder first) on the first call, so that a system without it answers
 // ERROR_NOT_SUPPORTED instead of refusing to start the program.
+#include <float.h>
 #include <windows.h>
 
 #include "platform/win32_lan_services.hpp"
@@ -44,7 +45,10 @@ std::string nameText(const wchar_t* name) {
 // guarded call runs, a vectored handler sends such an exception's thread to
 // a landing function that jumps back to the guard, which answers
 // ERROR_NOT_SUPPORTED. The handler resumes the thread through the normal
-// dispatch (so no lock of the dispatcher is held when it jumps). Only the
+// dispatch (so no lock of the dispatcher is held when it jumps), with the
+// direction flag clear as the calling convention has it; the landing resets
+// the floating-point unit, whose x87 stack and control word the failed call
+// may have left in any state. Only the
 // exceptions that would end the process are taken; others keep their way to
 // the handlers of the library itself.
 struct Guard {
@@ -74,13 +78,18 @@ bool endsTheProcess(DWORD code) {
     }
 }
 
-[[noreturn]] void landAfterException() { __builtin_longjmp(activeGuard->jump, 1); }
+[[noreturn]] void landAfterException() {
+    _fpreset();
+    __builtin_longjmp(activeGuard->jump, 1);
+}
 
 LONG CALLBACK redirectFatalException(EXCEPTION_POINTERS* info) {
     Guard* active = activeGuard;
     if (!active || active->thread != GetCurrentThreadId()) return EXCEPTION_CONTINUE_SEARCH;
     if (!endsTheProcess(info->ExceptionRecord->ExceptionCode)) return EXCEPTION_CONTINUE_SEARCH;
     CONTEXT* context = info->ContextRecord;
+    constexpr DWORD kDirectionFlag = 0x400;
+    context->EFlags &= ~kDirectionFlag;
     // Resume in the landing function, well below what the failed call left on the stack.
 #ifdef _WIN64
     context->Rsp = ((context->Rsp - 512) & ~DWORD64(15)) - 8;
