@@ -141,7 +141,7 @@ TEST(PingrelGUI, a_save_on_a_full_disk_or_in_a_read_only_folder_keeps_the_book) 
     keepScreenshot(box, kind == "full" ? L"pingrelgui-disk-full" : L"pingrelgui-read-only-folder");
     const std::wstring head = L"There was an error saving the address book: \r\n    ";
     EXPECT_EQ(view.text.substr(0, head.size()), head);
-    const std::wstring::size_type at = view.text.find(L"\r\n    " + book + L"\r\n");
+    const std::wstring::size_type at = view.text.find(L"\r\n\r\n" + book + L"\r\n\r\n");
     ASSERT_TRUE(at != std::wstring::npos && at >= head.size());
     EXPECT_TRUE(at > head.size());  // the system's reason stands before the file
     EXPECT_EQ(view.icon, BoxIcon::Warning);

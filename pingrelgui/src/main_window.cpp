@@ -180,9 +180,11 @@ void MainWindow::saveAddressBook(const BookState& before) {
     reportSaveFailure(error);
 }
 
+// The path stands alone at the left margin, between empty lines, so that it
+// has the whole width of the box and reads as one piece wherever it wraps.
 void MainWindow::reportSaveFailure(const platform::FileError& error) {
     context_.app.messageBox("There was an error saving the address book: " + std::string(kCrLf) + "    " + error.text +
-                                kCrLf + "    " + bookPath() + kCrLf + kCrLf +
+                                kCrLf + kCrLf + bookPath() + kCrLf + kCrLf +
                                 "The address book is left as it was; the change was not saved.",
                             forms::MessageButtons::Ok, forms::MessageIcon::Exclamation);
 }

@@ -81,7 +81,7 @@ TEST_F(PingrelGui, ABookUnreadableAtStartIsReadAgainBeforeTheFirstWrite) {
     start();
     user.answer(MessageResult::Ok);
     add("pc2", "y");
-    expectBox("There was an error saving the address book: \r\n    The file is in use.\r\n    " + kBook +
+    expectBox("There was an error saving the address book: \r\n    The file is in use.\r\n\r\n" + kBook +
                   "\r\n\r\nThe address book is left as it was; the change was not saved.",
               "PingrelGUI", MessageButtons::Ok, MessageIcon::Exclamation);
     EXPECT_EQ(0, form.addressBook.listCount());
@@ -221,7 +221,7 @@ TEST_F(PingrelGui, FailedSaveShowsTheReasonAndKeepsTheList) {
     files.failWritesTo(kBook, {5, "Access is denied."});
     user.answer(MessageResult::Ok);
     add("b", "2");
-    expectBox("There was an error saving the address book: \r\n    Access is denied.\r\n    " + kBook +
+    expectBox("There was an error saving the address book: \r\n    Access is denied.\r\n\r\n" + kBook +
                   "\r\n\r\nThe address book is left as it was; the change was not saved.",
               "PingrelGUI", MessageButtons::Ok, MessageIcon::Exclamation);
     EXPECT_EQ((Strings{"a"}), names());  // the list matches the file again
@@ -275,7 +275,7 @@ TEST_F(PingrelGui, EverySaveThatFailsAtAnyStepKeepsTheFileAndTheListAlike) {
             fault.inject();
             user.answer(MessageResult::Ok);
             change.second();
-            expectBox("There was an error saving the address book: \r\n    " + fault.reason + "\r\n    " + kBook +
+            expectBox("There was an error saving the address book: \r\n    " + fault.reason + "\r\n\r\n" + kBook +
                           "\r\n\r\nThe address book is left as it was; the change was not saved.",
                       "PingrelGUI", MessageButtons::Ok, MessageIcon::Exclamation);
             EXPECT_EQ(old, book());
