@@ -5,6 +5,7 @@
 // code page 1252); a send must reach the recording net.exe that the shell
 // finds in the program's own folder.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 #include <vector>
@@ -34,6 +35,17 @@ struct PingrelGui : RunningProgram {
     return texts;
   }
 };
+
+// The columns together span the list's client area: no spare header
+// section after the last one.
+bool columnsFillTheList(HWND list) {
+  RECT client{};
+  GetClientRect(list, &client);
+  LRESULT widths = 0;
+  for (int column = 0; column < 2; ++column) widths += SendMessageW(list, LVM_GETCOLUMNWIDTH, column, 0);
+  testing::note("columns " + std::to_string(widths) + " px, list " + std::to_string(client.right) + " px");
+  return widths == client.right;
+}
 
 std::wstring bookPath() { return programDir() + L"\\AddressBook.txt"; }
 
@@ -74,6 +86,7 @@ TEST(PingrelGUI, sorted_book_survives_a_restart_and_a_send_reaches_net) {
     addEntry(app, L"New User 0", L"zeta", L"Room 2");
     addEntry(app, L"New User 1", L"alpha", L"Room 1");
     EXPECT_EQ(app.column(0), (std::vector<std::wstring>{L"zeta", L"alpha"}));
+    EXPECT_TRUE(columnsFillTheList(app[L"lvwAddressBook"]));
     keepScreenshot(app.form, L"pingrelgui-main");
 
     // Sort by Description: alpha (Room 1) comes first, and the file follows.

@@ -110,6 +110,11 @@ protected:
             case WM_NOTIFY:  // our own tip's reports are not the list view's business
                 if (reinterpret_cast<NMHDR*>(lParam)->hwndFrom == tips_) return 0;
                 break;
+            case WM_SIZE: {  // also sent when a scroll bar comes or goes
+                LRESULT result = ControlPeerBase::handle(message, wParam, lParam);
+                fillWithLastColumn();
+                return result;
+            }
             case WM_MOUSEMOVE:
             case WM_LBUTTONDOWN:
             case WM_LBUTTONUP:
@@ -149,6 +154,14 @@ private:
             SendMessageW(hwnd_, LVM_INSERTCOLUMNW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column));
             for (int row = 0; row < list_.listCount(); ++row) askForText(row, i);
         }
+        fillWithLastColumn();
+    }
+
+    // The last column reaches the right edge, so that no empty header
+    // section shows after it.
+    void fillWithLastColumn() {
+        int last = realColumns() - 1;
+        if (last >= 0) SendMessageW(hwnd_, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(last), LVSCW_AUTOSIZE_USEHEADER);
     }
 
     void insertRow(int row) {
