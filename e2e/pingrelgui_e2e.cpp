@@ -47,6 +47,19 @@ bool columnsFillTheList(HWND list) {
   return widths == client.right;
 }
 
+// Pixels of one colour on the screen inside a status bar part, its borders
+// left out.
+int pixelsInPart(HWND bar, int part, COLORREF color) {
+  RECT r = statusPartRect(bar, part);
+  MapWindowPoints(bar, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  HDC screen = GetDC(nullptr);
+  int count = 0;
+  for (int y = r.top + 3; y < r.bottom - 3; ++y)
+    for (int x = r.left + 3; x < r.right - 3; ++x) count += GetPixel(screen, x, y) == color;
+  ReleaseDC(nullptr, screen);
+  return count;
+}
+
 std::wstring bookPath() { return programDir() + L"\\AddressBook.txt"; }
 
 // Answers the input box that opens next: checks its caption and default,
@@ -81,6 +94,11 @@ TEST(PingrelGUI, sorted_book_survives_a_restart_and_a_send_reaches_net) {
     EXPECT_EQ(caption(app.form), L"Pingrel GUI v0.1" + std::wstring(42, L' ') + L"- Drabline -");
     EXPECT_EQ(app.status(), kFirstStatus);
     EXPECT_EQ(focusedName(app.form), L"txtMsg");
+    // The Caps Lock part always shows "CAPS": greyed while the lock is off.
+    const bool capsOn = (GetKeyState(VK_CAPITAL) & 1) != 0;
+    const COLORREF capsColor = GetSysColor(capsOn ? COLOR_BTNTEXT : COLOR_GRAYTEXT);
+    EXPECT_TRUE(waitUntil([&] { return pixelsInPart(app[L"stbStatus"], 1, capsColor) > 0; }))
+        << "Caps Lock " << (capsOn ? "on" : "off") << ": no text of colour 0x" << std::hex << capsColor;
     EXPECT_EQ(fileBytes(bookPath()), "<missing>");  // a first start writes nothing
 
     addEntry(app, L"New User 0", L"zeta", L"Room 2");

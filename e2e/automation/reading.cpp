@@ -156,4 +156,14 @@ std::wstring statusPartText(HWND bar, int part) {
   return memory.readText(0, chars);
 }
 
+RECT statusPartRect(HWND bar, int part) {
+  if (part < 0 || part >= statusPartCount(bar))
+    fail("status bar " + narrow(nameOf(bar)) + " has no part " + std::to_string(part));
+  TargetMemory memory(bar, sizeof(RECT));
+  sendBounded(bar, SB_GETRECT, part, memory.param());
+  RECT r;
+  memory.read(0, &r, sizeof r);
+  return r;
+}
+
 }  // namespace e2e

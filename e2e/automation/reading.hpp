@@ -60,5 +60,7 @@ void clickListViewColumn(HWND list, int column);
 int statusPartCount(HWND bar);
 // Text of part `part` (0 the first).
 std::wstring statusPartText(HWND bar, int part);
+// Rectangle of part `part` in the bar's client area.
+RECT statusPartRect(HWND bar, int part);
 
 }  // namespace e2e

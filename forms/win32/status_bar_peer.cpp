@@ -1,6 +1,8 @@
 // A status bar: one part per panel, along the bottom of the window. The
 // clock and Caps Lock parts are written here, from a timer of the bar's own;
-// each panel's tool tip is a tool over its part's rectangle.
+// each panel's tool tip is a tool over its part's rectangle. The Caps Lock
+// part is drawn by the peer, as the system's key-state panels are: "CAPS"
+// always, in the grey text colour while the lock is off.
 #include "win32_peer.hpp"
 
 #include <commctrl.h>
@@ -56,6 +58,17 @@ public:
         return true;
     }
 
+    bool onDrawItem(const DRAWITEMSTRUCT& item) override {
+        const auto& panels = bar_.panels();
+        if (item.itemID >= panels.size() || panels[item.itemID].style != PanelStyle::CapsLock) return false;
+        RECT text = item.rcItem;
+        text.left += GetSystemMetrics(SM_CXEDGE);
+        SetBkMode(item.hDC, TRANSPARENT);
+        SetTextColor(item.hDC, GetSysColor(capsLockOn() ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+        DrawTextW(item.hDC, kCaps, -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        return true;
+    }
+
 protected:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_TIMER && wParam == kRefreshTimer) {
@@ -74,6 +87,9 @@ private:
     // seconds never lag by more than a quarter of one.
     static constexpr UINT_PTR kRefreshTimer = 1;
     static constexpr UINT kRefreshMilliseconds = 250;
+    static constexpr const wchar_t* kCaps = L"CAPS";
+
+    static bool capsLockOn() { return (GetKeyState(VK_CAPITAL) & 1) != 0; }
 
     void applyPanels() {
         shown_.clear();
@@ -121,7 +137,7 @@ private:
             case PanelStyle::Date:
                 GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, buffer, 80);
                 return buffer;
-            case PanelStyle::CapsLock: return (GetKeyState(VK_CAPITAL) & 1) ? L"CAPS" : L"";
+            case PanelStyle::CapsLock: return capsLockOn() ? L"CAPS on" : L"CAPS off";  // what the part is drawn for
         }
         return {};
     }
@@ -134,7 +150,12 @@ private:
             std::wstring text = textOf(panels[i]);
             if (text == shown_[i]) continue;
             shown_[i] = text;
-            SendMessageW(hwnd_, SB_SETTEXTW, i, reinterpret_cast<LPARAM>(text.c_str()));
+            if (panels[i].style == PanelStyle::CapsLock) {  // drawn in onDrawItem
+                SendMessageW(hwnd_, SB_SETTEXTW, i | SBT_OWNERDRAW, 0);
+                RECT part{};
+                SendMessageW(hwnd_, SB_GETRECT, i, reinterpret_cast<LPARAM>(&part));
+                InvalidateRect(hwnd_, &part, TRUE);
+            } else SendMessageW(hwnd_, SB_SETTEXTW, i, reinterpret_cast<LPARAM>(text.c_str()));
         }
     }
 

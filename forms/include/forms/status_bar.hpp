@@ -2,8 +2,9 @@
 // A status bar along the bottom of its window: a row of panels, found by key.
 // A text panel shows the text the program gives it. The other styles show
 // what the backend itself keeps current: the time in the user's long time
-// format, the date in the user's short date format, "CAPS" while Caps Lock is
-// on. Their text in the model stays empty; panels() tells each panel's style.
+// format, the date in the user's short date format, "CAPS" in the normal text
+// colour while Caps Lock is on and greyed while it is off. Their text in the
+// model stays empty; panels() tells each panel's style.
 //
 // Events:
 //   the user double-clicks the bar -> onDoubleClick
