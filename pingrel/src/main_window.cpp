@@ -70,9 +70,9 @@ void MainWindow::design() {
     recipientEntry.setText("Server");
     recipientEntry.setBounds({240, 360, 3120, 315});
     browseButton.setCaption("...");
-    browseButton.setBounds({3420, 345, 420, 345});
+    browseButton.setBounds({3420, 360, 420, 315});
     addButton.setPicture(IDI_ADD_RECIPIENT);
-    addButton.setBounds({3900, 300, 660, 435});
+    addButton.setBounds({3900, 360, 660, 315});
     recipients.setToolTip("Hit 'Delete' to remove entry, double-click to replace text entry");
     recipients.setBounds({240, 840, 4320, 2220});
 

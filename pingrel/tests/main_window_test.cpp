@@ -224,5 +224,13 @@ TEST_F(Pingrel, TheSignatureIsReplacedInOneStepAndAppendedLineByLine) {
     EXPECT_FALSE(form.signatureCheck.checked());
 }
 
+TEST_F(Pingrel, TheEntryAndItsTwoButtonsMakeOneRow) {
+    startEmpty();
+    for (forms::Button* button : {&form.browseButton, &form.addButton}) {
+        EXPECT_EQ(form.recipientEntry.bounds().top, button->bounds().top) << button->name();
+        EXPECT_EQ(form.recipientEntry.bounds().height, button->bounds().height) << button->name();
+    }
+}
+
 }  // namespace
 }  // namespace pingrel::testing
