@@ -78,14 +78,16 @@ void MainWindow::design() {
 
     storeFrame.setCaption("Store Options");
     storeFrame.setBounds({4800, 60, 4680, 3120});
+    // One column of buttons, centred, spread over the height of the group
+    // that matches the recipient group beside it.
     saveRecipientButton.setCaption("Save Recipient");
-    saveRecipientButton.setBounds({5040, 420, 2040, 405});
+    saveRecipientButton.setBounds({5700, 420, 2880, 405});
     saveMessageButton.setCaption("Save Message");
-    saveMessageButton.setBounds({7200, 420, 2040, 405});
+    saveMessageButton.setBounds({5700, 1080, 2880, 405});
     openStoreButton.setCaption("&Open Store...");
-    openStoreButton.setBounds({5040, 1020, 2040, 405});
+    openStoreButton.setBounds({5700, 1740, 2880, 405});
     clearStoreButton.setCaption("Clear Store");
-    clearStoreButton.setBounds({7200, 1020, 2040, 405});
+    clearStoreButton.setBounds({5700, 2400, 2880, 405});
 
     messageLabel.setCaption("Message to send");
     messageLabel.setBounds({120, 3300, 3000, 255});
