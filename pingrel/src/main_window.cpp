@@ -106,9 +106,10 @@ void MainWindow::design() {
     sendButton.setCaption("&Send");
     sendButton.setBounds({7680, 6450, 1800, 405});
 
-    setTabOrder({&recipientEntry, &browseButton, &addButton, &recipients, &message, &signatureCheck, &sendButton,
-                 &setSignatureButton, &addSignatureButton, &saveRecipientButton, &saveMessageButton,
-                 &openStoreButton, &clearStoreButton});
+    // Reading order: the recipient group, the store group beside it, then the message and the row below it.
+    setTabOrder({&recipientEntry, &browseButton, &addButton, &recipients, &saveRecipientButton, &saveMessageButton,
+                 &openStoreButton, &clearStoreButton, &message, &signatureCheck, &setSignatureButton,
+                 &addSignatureButton, &sendButton});
 }
 
 void MainWindow::reportFailure(const std::string& text) {
