@@ -166,6 +166,11 @@ TEST(Pingrel, a_save_and_a_delete_through_the_store_window) {
   EXPECT_TRUE(waitUntil([&] { return (store = findControl(app.form, L"frmStore")) != nullptr && isVisible(store); }));
   ASSERT_TRUE(store != nullptr);
   EXPECT_EQ(caption(store), L"Pingrel Store");
+  RECT mainAt{}, storeAt{};
+  GetWindowRect(app.main, &mainAt);
+  GetWindowRect(store, &storeAt);
+  // The frame's next cascaded place, not on top of Main.
+  EXPECT_TRUE(storeAt.left > mainAt.left && storeAt.top > mainAt.top);
   HWND computers = control(store, L"lstComputers");
   EXPECT_EQ(listItems(computers), (std::vector<std::wstring>{L"PC7\t\tAnn, desk 4", L"PC8\t\t"}));
   keepScreenshot(app.form, L"pingrel-store");

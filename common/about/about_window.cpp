@@ -22,7 +22,7 @@ void AboutWindow::design() {
     setMinButton(false);
     setShowInTaskbar(false);
     setMdiParent(texts_.mdiParent);
-    if (!texts_.mdiParent) setStartPosition(forms::StartPosition::CenterScreen);
+    setStartPosition(texts_.mdiParent ? forms::StartPosition::WindowsDefault : forms::StartPosition::CenterScreen);
     setBounds({0, 0, 5730, 3900});
 
     iconPicture.setIconResource(texts_.iconResource);

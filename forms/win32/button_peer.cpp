@@ -15,8 +15,9 @@ public:
                       pictureStyle() | (button.tabStop() ? WS_TABSTOP : 0);
         create(L"BUTTON", style, 0, button.caption());
         if (button.picture()) {
+            const int side = iconSide();
             icon_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(button.picture()),
-                                                  IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+                                                  IMAGE_ICON, side, side, 0));
             if (icon_) SendMessageW(hwnd_, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon_));
         }
     }
@@ -76,6 +77,15 @@ protected:
 
 private:
     DWORD pictureStyle() const { return button_.picture() ? BS_ICON : 0; }
+
+    // The large icon where the button holds it inside its border, else the
+    // small one: a button as tall as a text box would show a clipped large icon.
+    int iconSide() const {
+        RECT area{};
+        GetClientRect(hwnd_, &area);
+        const int large = GetSystemMetrics(SM_CYICON), border = 3 * GetSystemMetrics(SM_CYEDGE);
+        return area.bottom - area.top >= large + 2 * border ? large : GetSystemMetrics(SM_CYSMICON);
+    }
     static bool drawFocus(const DRAWITEMSTRUCT& item, RECT r) {
         if (item.itemState & ODS_FOCUS) {
             InflateRect(&r, -4, -4);

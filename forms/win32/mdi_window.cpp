@@ -45,9 +45,12 @@ void WindowPeerImpl::createMdiChild() {
     const Rect& bounds = window_.bounds();
     RECT outer{0, 0, toPixels(bounds.width, dpi_), toPixels(bounds.height, dpi_)};
     if (!window_.outerSize()) AdjustWindowRectEx(&outer, style, FALSE, exStyle);
-    hwnd_ = CreateWindowExW(exStyle, L"FormsWindow", platform::widen(window_.caption()).c_str(), style,
-                            toPixels(bounds.left, dpi_), toPixels(bounds.top, dpi_), outer.right - outer.left,
-                            outer.bottom - outer.top, frameClient_, nullptr, GetModuleHandleW(nullptr), this);
+    const bool placed = window_.startPosition() != StartPosition::WindowsDefault;
+    const int x = placed ? toPixels(bounds.left, dpi_) : CW_USEDEFAULT;
+    const int y = placed ? toPixels(bounds.top, dpi_) : CW_USEDEFAULT;
+    hwnd_ = CreateWindowExW(exStyle, L"FormsWindow", platform::widen(window_.caption()).c_str(), style, x, y,
+                            outer.right - outer.left, outer.bottom - outer.top, frameClient_, nullptr,
+                            GetModuleHandleW(nullptr), this);
     if (!hwnd_) throw std::runtime_error(creationError(window_.name(), GetLastError()));
     tagWindow(hwnd_, window_.name());
 }

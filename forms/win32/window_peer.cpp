@@ -70,6 +70,8 @@ WindowPeerImpl::WindowPeerImpl(Window& window) : window_(window) {
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
         x = work.left + ((work.right - work.left) - width) / 2;
         y = work.top + ((work.bottom - work.top) - height) / 2;
+    } else if (window_.startPosition() == StartPosition::WindowsDefault) {
+        x = y = CW_USEDEFAULT;
     }
     HWND owner = window_.showInTaskbar() ? nullptr : static_cast<Win32AppPeer&>(window_.app().peer()).hiddenOwner();
     if (Window* ownerWindow = window_.owner())

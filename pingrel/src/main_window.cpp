@@ -70,22 +70,24 @@ void MainWindow::design() {
     recipientEntry.setText("Server");
     recipientEntry.setBounds({240, 360, 3120, 315});
     browseButton.setCaption("...");
-    browseButton.setBounds({3420, 345, 420, 345});
+    browseButton.setBounds({3420, 360, 420, 315});
     addButton.setPicture(IDI_ADD_RECIPIENT);
-    addButton.setBounds({3900, 300, 660, 435});
+    addButton.setBounds({3900, 360, 660, 315});
     recipients.setToolTip("Hit 'Delete' to remove entry, double-click to replace text entry");
     recipients.setBounds({240, 840, 4320, 2220});
 
     storeFrame.setCaption("Store Options");
     storeFrame.setBounds({4800, 60, 4680, 3120});
+    // One column of buttons, centred, spread over the height of the group
+    // that matches the recipient group beside it.
     saveRecipientButton.setCaption("Save Recipient");
-    saveRecipientButton.setBounds({5040, 420, 2040, 405});
+    saveRecipientButton.setBounds({5700, 420, 2880, 405});
     saveMessageButton.setCaption("Save Message");
-    saveMessageButton.setBounds({7200, 420, 2040, 405});
+    saveMessageButton.setBounds({5700, 1080, 2880, 405});
     openStoreButton.setCaption("&Open Store...");
-    openStoreButton.setBounds({5040, 1020, 2040, 405});
+    openStoreButton.setBounds({5700, 1740, 2880, 405});
     clearStoreButton.setCaption("Clear Store");
-    clearStoreButton.setBounds({7200, 1020, 2040, 405});
+    clearStoreButton.setBounds({5700, 2400, 2880, 405});
 
     messageLabel.setCaption("Message to send");
     messageLabel.setBounds({120, 3300, 3000, 255});
@@ -104,9 +106,10 @@ void MainWindow::design() {
     sendButton.setCaption("&Send");
     sendButton.setBounds({7680, 6450, 1800, 405});
 
-    setTabOrder({&recipientEntry, &browseButton, &addButton, &recipients, &message, &signatureCheck, &sendButton,
-                 &setSignatureButton, &addSignatureButton, &saveRecipientButton, &saveMessageButton,
-                 &openStoreButton, &clearStoreButton});
+    // Reading order: the recipient group, the store group beside it, then the message and the row below it.
+    setTabOrder({&recipientEntry, &browseButton, &addButton, &recipients, &saveRecipientButton, &saveMessageButton,
+                 &openStoreButton, &clearStoreButton, &message, &signatureCheck, &setSignatureButton,
+                 &addSignatureButton, &sendButton});
 }
 
 void MainWindow::reportFailure(const std::string& text) {

@@ -38,6 +38,8 @@ void StoreWindow::design() {
     setMdiParent(&program_.frame);
     setCaption("Pingrel Store");
     setOuterSize(true);
+    // Not on top of Main: the frame puts it at its next cascaded place.
+    setStartPosition(forms::StartPosition::WindowsDefault);
     setBounds({0, 0, 10000, 8500});
 
     computersLabel.setCaption("Double click to add to recipient list. Hit Delete to remove an entry.");

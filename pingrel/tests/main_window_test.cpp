@@ -224,5 +224,31 @@ TEST_F(Pingrel, TheSignatureIsReplacedInOneStepAndAppendedLineByLine) {
     EXPECT_FALSE(form.signatureCheck.checked());
 }
 
+TEST_F(Pingrel, TheEntryAndItsTwoButtonsMakeOneRow) {
+    startEmpty();
+    for (forms::Button* button : {&form.browseButton, &form.addButton}) {
+        EXPECT_EQ(form.recipientEntry.bounds().top, button->bounds().top) << button->name();
+        EXPECT_EQ(form.recipientEntry.bounds().height, button->bounds().height) << button->name();
+    }
+}
+
+// Tab goes through the window as it reads: the recipient group, the store
+// group beside it, then the message and the row below it.
+TEST_F(Pingrel, TabFollowsReadingOrder) {
+    startEmpty();
+    form.recipientEntry.setFocus();
+    Strings visited;
+    for (int i = 0; i < 13; ++i) {
+        forms::Control* focused = form.focused();
+        ASSERT_NE(nullptr, focused);
+        visited.push_back(focused->name());
+        user.pressKey(*focused, forms::keys::Tab);
+    }
+    EXPECT_EQ((Strings{"txtRecipient", "cmdBrowse", "cmdAdd", "lstRecipients", "cmdSaveC", "cmdSaveM", "cmdOpenStore",
+                       "cmdClear", "rtfMessage", "chkSig", "cmdSignature", "cmdViewSig", "cmdSend"}),
+              visited);
+    EXPECT_EQ(&form.recipientEntry, form.focused());  // round again
+}
+
 }  // namespace
 }  // namespace pingrel::testing

@@ -80,7 +80,9 @@ struct KeyPressEvent {
 
 enum class WindowState { Normal, Minimized, Maximized };
 
-enum class StartPosition { Manual, CenterScreen };
+// Manual places a window at its bounds' left and top; WindowsDefault lets the
+// system place it (a frame's new child then goes to the next cascaded place).
+enum class StartPosition { Manual, CenterScreen, WindowsDefault };
 
 enum class BorderStyle { Sizable, FixedSingle, FixedDialog };
 
