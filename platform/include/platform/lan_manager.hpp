@@ -3,8 +3,6 @@
 // this computer's name and the direct message send. Names and messages are
 // UTF-8 here; the implementation converts them to and from UTF-16.
 #include <cstdint>
-#include <deque>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>

@@ -1,8 +1,6 @@
 #pragma once
 // What Pingrel asks of the Windows shell: a network computer picked in the
 // shell's browse dialog, and the path of a special folder.
-#include <deque>
-#include <map>
 #include <string>
 
 #include "forms/native_handle.hpp"

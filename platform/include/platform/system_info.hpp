@@ -2,11 +2,8 @@
 // What an About box needs of the system: the program's own version, string
 // values under HKEY_LOCAL_MACHINE (read only), whether a file exists, and
 // the start of a program in a normal window, not waited for.
-#include <map>
 #include <optional>
-#include <set>
 #include <string>
-#include <vector>
 
 namespace platform {
 
