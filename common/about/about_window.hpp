@@ -1,7 +1,7 @@
 #pragma once
 // The About window `frmAbout` that Pingrel and Vorlane share: the program's
 // icon, title, version (from the program's version resource), description,
-// comments and credits, "OK" (Enter and Esc press it) and "&System Info...",
+// an etched line, comments and credits, "OK" (Enter and Esc press it) and "&System Info...",
 // which starts the system's System Information program. Each program passes
 // its own texts; the window is not modal.
 #include <memory>
@@ -12,6 +12,7 @@
 #include "forms/app.hpp"
 #include "forms/button.hpp"
 #include "forms/label.hpp"
+#include "forms/line.hpp"
 #include "forms/picture.hpp"
 #include "forms/window.hpp"
 #include "platform/system_info.hpp"
@@ -44,6 +45,8 @@ public:
     forms::Label titleLabel{*this, "lblTitle"};
     forms::Label versionLabel{*this, "lblVersion"};
     forms::Label descriptionLabel{*this, "lblDescription"};
+    forms::Line separatorLines[2] = {{*this, "Line1"}, {*this, "Line1"}};
+
     forms::Label disclaimerLabel{*this, "lblDisclaimer"};
     std::vector<std::unique_ptr<forms::Label>> creditLabels;
     forms::Button okButton{*this, "cmdOK"};

@@ -8,6 +8,7 @@
 #include "forms/combo_box.hpp"
 #include "forms/headless/headless_app.hpp"
 #include "forms/label.hpp"
+#include "forms/line.hpp"
 #include "forms/list_box.hpp"
 #include "forms/list_view.hpp"
 #include "forms/menu.hpp"
@@ -133,6 +134,7 @@ std::unique_ptr<Button::Peer> makePeer(Button&) { return std::make_unique<headle
 std::unique_ptr<CheckBox::Peer> makePeer(CheckBox&) { return std::make_unique<headless::NullPeer<CheckBox>>(); }
 std::unique_ptr<ScrollBar::Peer> makePeer(ScrollBar&) { return std::make_unique<headless::NullPeer<ScrollBar>>(); }
 std::unique_ptr<Picture::Peer> makePeer(Picture&) { return std::make_unique<headless::NullPeer<Picture>>(); }
+std::unique_ptr<Line::Peer> makePeer(Line&) { return std::make_unique<headless::NullPeer<Line>>(); }
 std::unique_ptr<StatusBar::Peer> makePeer(StatusBar&) { return std::make_unique<headless::NullPeer<StatusBar>>(); }
 std::unique_ptr<ListBox::Peer> makePeer(ListBox&) { return std::make_unique<headless::NullItemsPeer<ListBox>>(); }
 std::unique_ptr<ComboBox::Peer> makePeer(ComboBox&) { return std::make_unique<headless::NullItemsPeer<ComboBox>>(); }

@@ -19,6 +19,8 @@ constexpr Color Window = systemColor(5);
 constexpr Color WindowText = systemColor(8);
 constexpr Color ButtonText = systemColor(18);
 constexpr Color GrayText = systemColor(17);
+constexpr Color ButtonShadow = systemColor(16);
+constexpr Color ButtonHighlight = systemColor(20);
 }  // namespace colors
 
 struct Font {
