@@ -3,20 +3,19 @@
 #include "program.hpp"
 #include "window_texts.hpp"
 
-using forms::win32::linesShown;
-using forms::win32::textsCutShort;
 using window_texts::Lines;
 
-TEST(WindowTexts, VelnotesAboutAndHelpWindowsHoldTheirTexts) {
+TEST(WindowTexts, VelnotesWindowsHoldTheirTexts) {
   forms::App app("Velnote");
   platform::MemorySettingsStore settings;
   messenger::RecordingRunner runner;
   velnote::Context context{app, settings, runner};
   velnote::Program program(context);
-  program.aboutWindow.show();
-  EXPECT_EQ(textsCutShort(program.aboutWindow), Lines{});
+  window_texts::expectTextsWhole({&program.mainWindow, &program.aboutWindow, &program.colourDialog,
+                                  &program.messageEditor, &program.machineNameEditor});
   program.helpPage.show();
   // The /users text shows one line and runs on in the label below it.
-  EXPECT_EQ(textsCutShort(program.helpPage, {"Label13"}), Lines{});
-  EXPECT_EQ(linesShown(program.helpPage, "Label13"), Lines{"Sends the message to all users connected to"});
+  EXPECT_EQ(forms::win32::textsCutShort(program.helpPage, {"Label13"}), Lines{});
+  EXPECT_EQ(forms::win32::linesShown(program.helpPage, "Label13"),
+            Lines{"Sends the message to all users connected to"});
 }

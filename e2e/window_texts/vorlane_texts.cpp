@@ -1,7 +1,13 @@
-#include "about_texts.hpp"
+#include "platform/fake_system_info.hpp"
+#include "platform/scripted_lan_manager.hpp"
 #include "program.hpp"
+#include "window_texts.hpp"
 
-TEST(WindowTexts, VorlanesAboutWindowHoldsItsTexts) {
+TEST(WindowTexts, VorlanesWindowsHoldTheirTexts) {
   forms::App app("Vorlane");
-  window_texts::expectAboutTextsWhole(app, vorlane::aboutTexts());  // vorlane_e2e takes its picture
+  platform::ScriptedLanManager lanManager;
+  platform::FakeSystemInfo system;
+  vorlane::Context context{app, lanManager, system};
+  vorlane::Program program(context);
+  window_texts::expectTextsWhole({&program.mainWindow, &program.aboutWindow});
 }

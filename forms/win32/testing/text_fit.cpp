@@ -84,8 +84,9 @@ SIZE extentOf(HWND control, const std::wstring& text, UINT format, int width) {
 }
 
 std::string describe(HWND control, SIZE needed, const RECT& has) {
-    return nameOf(control) + " \"" + platform::narrow(textOf(control)) + "\" needs " + std::to_string(needed.cx) + "x" +
-           std::to_string(needed.cy) + " pixels, has " + std::to_string(has.right) + "x" + std::to_string(has.bottom);
+    return nameOf(GetAncestor(control, GA_ROOT)) + "." + nameOf(control) + " \"" + platform::narrow(textOf(control)) +
+           "\" needs " + std::to_string(needed.cx) + "x" + std::to_string(needed.cy) + " pixels, has " +
+           std::to_string(has.right) + "x" + std::to_string(has.bottom);
 }
 
 }  // namespace
