@@ -4,9 +4,11 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdint>
 
 #include "internal.hpp"
 #include "reading.hpp"
+#include "tool_info_layouts.hpp"
 
 namespace e2e {
 
@@ -59,23 +61,26 @@ bool waitForTrayIconGone(HWND icon, DWORD timeoutMs) {
 // The shell's tooltips are top-level windows of its process; the one that
 // knows the icon's window as a tool (by the window itself, TTF_IDISHWND)
 // answers TTM_GETTEXTW with the tip. The tool structure and the buffer must
-// lie in the shell's memory.
+// lie in the shell's memory, the structure laid out for the shell's
+// bitness, which need not be the driver's (a 32-bit driver in a 64-bit
+// prefix meets a 64-bit explorer).
 std::wstring trayIconTip(HWND icon) {
   DWORD shell = 0;
   if (!GetWindowThreadProcessId(icon, &shell)) fail("the tray icon window is gone");
-  constexpr size_t kTextOffset = 256;  // past TTTOOLINFOW
+  constexpr size_t kTextOffset = 256;  // past the tool structure of either bitness
   constexpr size_t kMaxChars = 128;    // a tip's length limit, NUL included
   for (HWND tooltip : topLevelWindows(shell)) {
     if (className(tooltip) != TOOLTIPS_CLASSW) continue;
-    TargetMemory memory(tooltip, kTextOffset + kMaxChars * sizeof(wchar_t));
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND;
-    tool.hwnd = icon;
-    tool.uId = reinterpret_cast<UINT_PTR>(icon);
-    tool.lpszText = memory.at<wchar_t>(kTextOffset);
+    RawTargetMemory memory(tooltip, kTextOffset + kMaxChars * sizeof(wchar_t));
+    const uint64_t text = memory.address(kTextOffset);
+    if (memory.targetIs64Bit()) {
+      const auto tool = toolOfWindow<ToolInfo64>(icon, text);
+      memory.write(0, &tool, sizeof tool);
+    } else {
+      const auto tool = toolOfWindow<ToolInfo32>(icon, text);
+      memory.write(0, &tool, sizeof tool);
+    }
     const std::wstring empty(kMaxChars, L'\0');
-    memory.write(0, &tool, sizeof tool);
     memory.write(kTextOffset, empty.data(), kMaxChars * sizeof(wchar_t));
     sendBounded(tooltip, TTM_GETTEXTW, kMaxChars, memory.param());
     std::wstring tip = memory.readText(kTextOffset, kMaxChars);

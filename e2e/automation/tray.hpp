@@ -28,7 +28,8 @@ bool trayIconShown(HWND icon);
 // Waits until the icon is no longer shown.
 bool waitForTrayIconGone(HWND icon, DWORD timeoutMs = kTimeoutMs);
 // The icon's tip as its tooltip holds it; "" when it has none. Read through
-// memory in the shell's process, so the driver must have the shell's bitness.
+// memory in the shell's process, laid out for the shell's bitness: a driver
+// of either bitness reads it (in a 64-bit prefix the shell is 64-bit).
 std::wstring trayIconTip(HWND icon);
 
 // Delivers mouse messages (WM_LBUTTONDOWN, WM_MOUSEMOVE, ...) to the icon at
