@@ -12,6 +12,6 @@
 #include "automation/message_boxes.hpp"  // finding, reading, answering boxes
 #include "automation/processes.hpp"      // started programs
 #include "automation/reading.hpp"        // texts, combos, focus, list views, status bars
-#include "automation/screenshots.hpp"    // window pictures as BMP files
+#include "automation/screenshots.hpp"    // window pictures as BMP files, the caption drawn active
 #include "automation/staging.hpp"        // staged program, net.exe log, registry
 #include "automation/tray.hpp"           // the notification area: icons, tips, clicks

@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -94,6 +95,13 @@ TEST(PingrelGUI, sorted_book_survives_a_restart_and_a_send_reaches_net) {
     EXPECT_EQ(caption(app.form), L"Pingrel GUI v0.1" + std::wstring(42, L' ') + L"- Drabline -");
     EXPECT_EQ(app.status(), kFirstStatus);
     EXPECT_EQ(focusedName(app.form), L"txtMsg");
+    // The window opens in front with its title bar drawn active, although
+    // start-up puts the focus in txtMsg before the window shows.
+    EXPECT_EQ(GetForegroundWindow(), app.form);
+    std::optional<bool> captionActive;
+    waitUntil([&] { return (captionActive = captionDrawnActive(app.form)) != false; });
+    EXPECT_TRUE(captionActive != false) << "the title bar of wMain is drawn inactive";
+    if (!captionActive) testing::note("the title bar's colours tell nothing here: not checked");
     // The Caps Lock part always shows "CAPS": greyed while the lock is off.
     const bool capsOn = (GetKeyState(VK_CAPITAL) & 1) != 0;
     const COLORREF capsColor = GetSysColor(capsOn ? COLOR_BTNTEXT : COLOR_GRAYTEXT);

@@ -190,6 +190,28 @@ bool captionFontInstalled() {
   return found;
 }
 
+std::optional<bool> captionDrawnActive(HWND hwnd) {
+  RECT window;
+  if (!GetWindowRect(hwnd, &window)) return std::nullopt;
+  const int y = window.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+  // Between the icon and the caption buttons.
+  const RECT row{window.left + GetSystemMetrics(SM_CXSIZE) + 8, y, window.right - 4 * GetSystemMetrics(SM_CXSIZE), y + 1};
+  const Pixels shown = captureScreen(row);
+  const auto bgra = [](int index) {
+    const COLORREF c = GetSysColor(index);
+    return static_cast<uint32_t>(GetRValue(c)) << 16 | GetGValue(c) << 8 | GetBValue(c);
+  };
+  const uint32_t active[] = {bgra(COLOR_ACTIVECAPTION), bgra(COLOR_GRADIENTACTIVECAPTION)};
+  const uint32_t inactive[] = {bgra(COLOR_INACTIVECAPTION), bgra(COLOR_GRADIENTINACTIVECAPTION)};
+  size_t activePixels = 0, inactivePixels = 0;
+  for (const uint32_t px : shown.bgra) {
+    activePixels += px == active[0] || px == active[1];
+    inactivePixels += px == inactive[0] || px == inactive[1];
+  }
+  if ((activePixels > 0) == (inactivePixels > 0)) return std::nullopt;
+  return activePixels > 0;
+}
+
 bool saveScreenshot(HWND hwnd, const std::wstring& bmpPath) {
   if (!captionFontInstalled()) {
     std::fprintf(stderr, "no Marlett font in this Wine prefix: caption buttons would show as letters\n");

@@ -214,9 +214,14 @@ void ControlPeerBase::sync(Property what) {
 
 // The focus already in the inner window (an editable combo's edit field) is
 // the control's: moving it through the outer window would only bounce it.
+// A control of a window not yet (or no longer) on screen only keeps the
+// model's focus, which the window's show gives it: SetFocus would activate
+// the hidden window, and a window activated before its program is in front
+// keeps an inactive (grey) caption under Wine when it then comes to the front.
 void ControlPeerBase::focus() {
+    if (!hwnd_ || !IsWindowVisible(GetAncestor(hwnd_, GA_ROOT))) return;
     HWND now = GetFocus();
-    if (hwnd_ && now != hwnd_ && (!inner_ || now != inner_)) SetFocus(hwnd_);
+    if (now != hwnd_ && (!inner_ || now != inner_)) SetFocus(hwnd_);
 }
 
 HBRUSH ControlPeerBase::onCtlColor(HDC hdc) {
