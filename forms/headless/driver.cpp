@@ -9,10 +9,20 @@ namespace forms::headless {
 
 Driver::Driver(App& app) : app_(app), peer_(dynamic_cast<HeadlessAppPeer&>(app.peer())) {}
 
+void Driver::finishBackgroundWork() {
+    while (!peer_.backgroundWork.empty()) {
+        auto work = std::move(peer_.backgroundWork.front());
+        peer_.backgroundWork.pop_front();
+        app_.finishBackgroundWork(work());
+    }
+}
+
 void Driver::focus(Control& control) {
     App::Dispatch dispatch(app_);
-    if (!control.window().loaded()) throw std::logic_error("focus: window " + control.window().name() + " is not loaded");
-    if (!control.visible() || !control.enabled()) throw std::logic_error("focus: " + control.name() + " cannot be reached");
+    if (!control.window().loaded())
+        throw std::logic_error("focus: window " + control.window().name() + " is not loaded");
+    if (!control.visible() || !control.enabled())
+        throw std::logic_error("focus: " + control.name() + " cannot be reached");
     if (!control.focusable() || control.hasFocus()) return;
     control.window().focusArrived(control);
     if (auto* box = dynamic_cast<TextBox*>(&control); box && box->hasFocus())
@@ -50,14 +60,17 @@ void Driver::replaceTyped(TextBox& box, const std::string& with, bool deletingBa
     std::size_t from = byteOffset(text, selection.start);
     std::size_t to = byteOffset(text, selection.start + selection.length);
     std::string next = text.substr(0, from) + with + text.substr(to);
-    if (box.maxLength() > 0 && !deletingBack && platform::utf16Length(next) > static_cast<size_t>(box.maxLength())) return;
+    if (box.maxLength() > 0 && !deletingBack && platform::utf16Length(next) > static_cast<size_t>(box.maxLength()))
+        return;
     box.userEdited(next, selection.start + characterCount(with));
 }
 
 void Driver::applyKeyEffect(TextBox& box, int keyCode, int keyAscii) {
     if (box.readOnly()) return;
-    if (keyCode == keys::Back) replaceTyped(box, "", true);
-    else if ((keyAscii == '\r' || keyAscii == '\n') && box.multiLine()) replaceTyped(box, "\r\n");
+    if (keyCode == keys::Back)
+        replaceTyped(box, "", true);
+    else if ((keyAscii == '\r' || keyAscii == '\n') && box.multiLine())
+        replaceTyped(box, "\r\n");
 }
 
 void Driver::pressKey(Control& control, int keyCode, int shiftState) {
@@ -65,9 +78,12 @@ void Driver::pressKey(Control& control, int keyCode, int shiftState) {
     App::Dispatch dispatch(app_);
     if (!control.userKeyDown(keyCode, shiftState)) return;
     int keyAscii = 0;
-    if (keyCode == keys::Back) keyAscii = 8;
-    else if (keyCode == keys::Return) keyAscii = (shiftState & shift::Ctrl) ? '\n' : '\r';
-    else if (keyCode == keys::Escape) keyAscii = 27;
+    if (keyCode == keys::Back)
+        keyAscii = 8;
+    else if (keyCode == keys::Return)
+        keyAscii = (shiftState & shift::Ctrl) ? '\n' : '\r';
+    else if (keyCode == keys::Escape)
+        keyAscii = 27;
     bool pressed = keyAscii == 0 || control.userKeyPress(keyAscii);
     if (pressed && control.window().loaded()) {
         if (auto* box = dynamic_cast<TextBox*>(&control)) applyKeyEffect(*box, keyCode, keyAscii);
@@ -103,8 +119,10 @@ void Driver::type(Control& control, const std::string& text) {
         // Letters and digits arrive with their own key code; anything else as
         // a character packet, as typed text does on Windows.
         int keyCode = 0xE7;
-        if (lead >= 'a' && lead <= 'z') keyCode = lead - 'a' + 'A';
-        else if ((lead >= 'A' && lead <= 'Z') || (lead >= '0' && lead <= '9') || lead == ' ') keyCode = lead;
+        if (lead >= 'a' && lead <= 'z')
+            keyCode = lead - 'a' + 'A';
+        else if ((lead >= 'A' && lead <= 'Z') || (lead >= '0' && lead <= '9') || lead == ' ')
+            keyCode = lead;
         typeCharacter(control, character, keyCode);
         i += length;
         if (!control.window().loaded()) return;
@@ -112,13 +130,15 @@ void Driver::type(Control& control, const std::string& text) {
 }
 
 void Driver::click(Control& control) {
-    if (!control.enabled() || !control.visible()) throw std::logic_error("click: " + control.name() + " cannot be reached");
+    if (!control.enabled() || !control.visible())
+        throw std::logic_error("click: " + control.name() + " cannot be reached");
     focus(control);
     control.userClick();
 }
 
 void Driver::pick(ComboBox& combo, int index) {
-    if (index < 0 || index >= combo.listCount()) throw std::out_of_range("pick: no item " + std::to_string(index) + " in " + combo.name());
+    if (index < 0 || index >= combo.listCount())
+        throw std::out_of_range("pick: no item " + std::to_string(index) + " in " + combo.name());
     focus(combo);
     combo.userSelected(index);
 }
@@ -130,7 +150,8 @@ void Driver::pick(ComboBox& combo, const std::string& itemText) {
 }
 
 void Driver::pick(ListBox& list, int index) {
-    if (index < 0 || index >= list.listCount()) throw std::out_of_range("pick: no item " + std::to_string(index) + " in " + list.name());
+    if (index < 0 || index >= list.listCount())
+        throw std::out_of_range("pick: no item " + std::to_string(index) + " in " + list.name());
     focus(list);
     list.userSelected(index);
 }
@@ -164,14 +185,16 @@ void Driver::scroll(ScrollBar& bar, int value) {
 void Driver::trayNotify(TrayIcon& icon, int mouseMessage) { icon.userNotified(mouseMessage); }
 
 void Driver::clickColumn(ListView& list, int column) {
-    if (!list.enabled() || !list.visible()) throw std::logic_error("clickColumn: " + list.name() + " cannot be reached");
+    if (!list.enabled() || !list.visible())
+        throw std::logic_error("clickColumn: " + list.name() + " cannot be reached");
     if (column < 0 || column >= static_cast<int>(list.columns().size()))
         throw std::out_of_range("clickColumn: no column " + std::to_string(column) + " in " + list.name());
     list.userColumnClicked(column);
 }
 
 void Driver::clickItem(ListView& list, int row) {
-    if (row < 0 || row >= list.listCount()) throw std::out_of_range("clickItem: no row " + std::to_string(row) + " in " + list.name());
+    if (row < 0 || row >= list.listCount())
+        throw std::out_of_range("clickItem: no row " + std::to_string(row) + " in " + list.name());
     focus(list);
     App::Dispatch dispatch(app_);
     list.userSelected(row);

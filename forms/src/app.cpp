@@ -44,6 +44,12 @@ void App::processPendingEvents() {
     if (!ended_) peer_->processPendingEvents();
 }
 
+void App::finishBackgroundWork(const std::function<void()>& done) {
+    if (ended_) return;
+    Dispatch dispatch(*this);
+    done();
+}
+
 void App::end() {
     if (ended_) return;
     ended_ = true;

@@ -2,6 +2,9 @@
 // selection: what a program's handler sees of each.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <memory>
 #include <stdexcept>
 
 #ifdef FORMS_TESTS_ON_WIN32
@@ -50,7 +53,10 @@ TEST_F(Services, ShowModalRunsTheQueuedActionsUntilTheWindowClosesThenReturns) {
         dialog.showModal();
         seen.push_back("returned with " + dialog.single.text());
     };
-    driver.whileModal(dialog, [&] { driver.type(dialog.single, "ab"); seen.push_back(dialog.modal() ? "modal" : "not"); });
+    driver.whileModal(dialog, [&] {
+        driver.type(dialog.single, "ab");
+        seen.push_back(dialog.modal() ? "modal" : "not");
+    });
     driver.whileModal(dialog, [&] { dialog.hide(); });
     driver.whileModal(dialog, [&] { driver.closeBox(dialog); });  // for the second showing
     driver.click(window.ok);
@@ -69,7 +75,10 @@ TEST_F(Services, BusyCursorHoldsForTheScopeNestsAndIsCounted) {
     std::vector<bool> during;
     window.ok.onClick = [&] {
         forms::BusyCursor busy(window);
-        { forms::BusyCursor inner(window); during.push_back(window.busy()); }
+        {
+            forms::BusyCursor inner(window);
+            during.push_back(window.busy());
+        }
         during.push_back(window.busy());
     };
     driver.click(window.ok);
@@ -157,7 +166,9 @@ TEST_F(Services, ANativeHandleIsTheRealWindowWhileItIsLoaded) {
 }
 
 TEST(TextUnits, PositionsMapToUtf16UnitsOfPlainAndRichEditsAndBack) {
-    const std::string text = "a\r\n\xF0\x9F\x98\x80" "b";  // a, break, a surrogate pair, b
+    const std::string text =
+        "a\r\n\xF0\x9F\x98\x80"
+        "b";  // a, break, a surrogate pair, b
     EXPECT_EQ(4, forms::characterCount(text));
     EXPECT_EQ(5, forms::unitOffset(text, 3, 2));
     EXPECT_EQ(4, forms::unitOffset(text, 3, 1));
@@ -169,3 +180,34 @@ TEST(TextUnits, PositionsMapToUtf16UnitsOfPlainAndRichEditsAndBack) {
 }
 
 }  // namespace
+
+// Work that blocks until the user acts again: it can end only if it runs off
+// the window thread while the window goes on handling the user's input.
+TEST_F(Services, BackgroundWorkRunsOffTheWindowThreadAndItsResultComesBackAsAnEvent) {
+    auto userActedAgain = std::make_shared<std::atomic<bool>>(false);
+    std::vector<std::string> seen;
+    window.ok.onClick = [&] {
+        app.runInBackground<std::string>(
+            [userActedAgain] {
+                const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+                while (!*userActedAgain && std::chrono::steady_clock::now() < giveUp) {
+                }
+                return std::string(*userActedAgain ? "after the user" : "blocked the window");
+            },
+            [&](std::string result) { seen.push_back("done: " + result + (window.visible() ? "" : " (gone)")); });
+        seen.push_back("handler returned");
+    };
+    window.single.onChange = [&](const forms::ChangeEvent&) { *userActedAgain = true; };
+    driver.click(window.ok);
+    driver.type(window.single, "x");
+    driver.finishBackgroundWork();
+    EXPECT_EQ((std::vector<std::string>{"handler returned", "done: after the user"}), seen);
+    EXPECT_EQ(0u, driver.backgroundWorkWaiting());
+
+    // A program that ends first sees nothing of its work.
+    *userActedAgain = true;
+    driver.click(window.ok);
+    app.end();
+    driver.finishBackgroundWork();
+    EXPECT_EQ(3u, seen.size());
+}

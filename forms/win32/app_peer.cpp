@@ -59,13 +59,14 @@ bool openClipboard(HWND owner) {
 
 }  // namespace
 
-Win32AppPeer::Win32AppPeer() {
+Win32AppPeer::Win32AppPeer(App& app) : app_(app) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
 }
 
 Win32AppPeer::~Win32AppPeer() {
     if (hiddenOwner_) DestroyWindow(hiddenOwner_);
+    if (backgroundResults_) DestroyWindow(backgroundResults_);
 }
 
 HWND Win32AppPeer::hiddenOwner() {
@@ -157,7 +158,7 @@ void Win32AppPeer::quit() {
 
 }  // namespace win32
 
-std::unique_ptr<AppPeer> makeAppPeer(App&) { return std::make_unique<win32::Win32AppPeer>(); }
+std::unique_ptr<AppPeer> makeAppPeer(App& app) { return std::make_unique<win32::Win32AppPeer>(app); }
 
 std::unique_ptr<WindowPeer> makeWindowPeer(Window& window) { return std::make_unique<win32::WindowPeerImpl>(window); }
 

@@ -23,8 +23,8 @@ public:
     const std::string& title() const { return title_; }
 
     // A modal box; returns the button pressed.
-    MessageResult messageBox(const std::string& text, const std::string& title,
-                             MessageButtons buttons, MessageIcon icon);
+    MessageResult messageBox(const std::string& text, const std::string& title, MessageButtons buttons,
+                             MessageIcon icon);
     MessageResult messageBox(const std::string& text, MessageButtons buttons = MessageButtons::Ok,
                              MessageIcon icon = MessageIcon::None);
 
@@ -43,6 +43,21 @@ public:
     // returns: a handler that fills a long list calls it between the entries,
     // so the user can act meanwhile. Headless there is never anything waiting.
     void processPendingEvents();
+    // Runs `work` off the window thread, then `done` with its result on the
+    // window thread, as an event; the windows stay responsive meanwhile.
+    // `work` must own everything it uses, since it may still run after the
+    // program has ended, and must not throw. When the program ends first,
+    // `done` never runs, and nothing waits for `work`.
+    template <class Result>
+    void runInBackground(std::function<Result()> work, std::function<void(Result)> done) {
+        peer_->startBackgroundWork([work = std::move(work), done = std::move(done)]() -> std::function<void()> {
+            auto result = std::make_shared<Result>(work());
+            return [done, result] { done(std::move(*result)); };
+        });
+    }
+    // From a backend: the window thread's part of finished background work.
+    void finishBackgroundWork(const std::function<void()>& done);
+
     // Ends the program at once: every window goes without its unload event.
     void end();
     bool ended() const { return ended_; }
@@ -50,7 +65,10 @@ public:
     AppPeer& peer() { return *peer_; }
 
     // Optional trace of every event raised, for tests of event order.
-    void startTrace() { tracing_ = true; trace_.clear(); }
+    void startTrace() {
+        tracing_ = true;
+        trace_.clear();
+    }
     const std::vector<std::string>& trace() const { return trace_; }
     void record(const std::string& entry) {
         if (tracing_) trace_.push_back(entry);

@@ -4,6 +4,7 @@
 // the model. Exactly one backend is linked into a program: it defines the
 // program and window factories below, and the one factory each control kind
 // declares next to its own peer interface (`makePeer(Label&)` and so on).
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -69,6 +70,9 @@ public:
     virtual void quit() = 0;
     // Handles what is waiting (the user's input, painting) and returns.
     virtual void processPendingEvents() {}
+    // Runs `work` on a thread of its own, then hands what it answers to
+    // App::finishBackgroundWork on the window thread.
+    virtual void startBackgroundWork(std::function<std::function<void()>()> work) = 0;
 };
 
 std::unique_ptr<AppPeer> makeAppPeer(App& app);

@@ -105,7 +105,8 @@ RECT rowArea(HWND list, int row) {
     SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
     RECT area{};
     area.left = LVIR_LABEL;
-    if (!SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&area)) || IsRectEmpty(&area))
+    if (!SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&area)) ||
+        IsRectEmpty(&area))
         throw std::logic_error("row " + std::to_string(row) + " has no area on the screen to click");
     return area;
 }
@@ -241,8 +242,10 @@ void Driver::boxActivated(void* handle) {
     }
     for (int id : {IDCANCEL, IDNO, IDOK, IDABORT, IDIGNORE, IDRETRY, IDYES})
         if (!button) button = shownButton(box, id);
-    if (button) PostMessageW(button, BM_CLICK, 0, 0);
-    else PostMessageW(box, WM_CLOSE, 0, 0);
+    if (button)
+        PostMessageW(button, BM_CLICK, 0, 0);
+    else
+        PostMessageW(box, WM_CLOSE, 0, 0);
 }
 
 // The queued text is put into the box's edit and OK clicked, or Cancel is;
@@ -331,6 +334,21 @@ void Driver::select(TextBox& box, int start, int length) {
     settle();
 }
 
+std::size_t Driver::backgroundWorkWaiting() const {
+    return static_cast<std::size_t>(dynamic_cast<Win32AppPeer&>(app_.peer()).backgroundWorkWaiting());
+}
+
+void Driver::finishBackgroundWork() {
+    const DWORD deadline = GetTickCount() + 10000;
+    while (backgroundWorkWaiting() > 0) {
+        if (static_cast<LONG>(deadline - GetTickCount()) <= 0)
+            throw std::logic_error("background work still running after 10 s");
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        pump();
+    }
+    settle();
+}
+
 void Driver::settle() {
     pump();
     if (modalFailure_) {
@@ -346,8 +364,10 @@ void Driver::settle() {
 }
 
 void Driver::focus(Control& control) {
-    if (!control.window().loaded()) throw std::logic_error("focus: window " + control.window().name() + " is not loaded");
-    if (!control.visible() || !control.enabled()) throw std::logic_error("focus: " + control.name() + " cannot be reached");
+    if (!control.window().loaded())
+        throw std::logic_error("focus: window " + control.window().name() + " is not loaded");
+    if (!control.visible() || !control.enabled())
+        throw std::logic_error("focus: " + control.name() + " cannot be reached");
     if (control.focusable()) SetFocus(keyWindow(control));
     settle();
 }
@@ -393,8 +413,10 @@ void Driver::type(Control& control, const std::string& text) {
         // Letters and digits come with their own key code; anything else as a
         // character packet, as typed text does.
         int keyCode = VK_PACKET;
-        if (lead >= 'a' && lead <= 'z') keyCode = lead - 'a' + 'A';
-        else if ((lead >= 'A' && lead <= 'Z') || (lead >= '0' && lead <= '9') || lead == ' ') keyCode = lead;
+        if (lead >= 'a' && lead <= 'z')
+            keyCode = lead - 'a' + 'A';
+        else if ((lead >= 'A' && lead <= 'Z') || (lead >= '0' && lead <= '9') || lead == ' ')
+            keyCode = lead;
         sendKeys(keyCode, platform::widen(text.substr(i, length)));
         i += length;
         settle();
@@ -404,22 +426,30 @@ void Driver::type(Control& control, const std::string& text) {
 void Driver::pressKey(Control& control, int keyCode, int shiftState) {
     focusForKeys(control);
     std::wstring character;  // what the system makes of the key
-    if (keyCode == keys::Back) character = L"\b";
-    else if (keyCode == keys::Return) character = (shiftState & shift::Ctrl) ? L"\n" : L"\r";
-    else if (keyCode == keys::Escape) character = L"\x1b";
-    else if (keyCode == keys::Tab) character = L"\t";
+    if (keyCode == keys::Back)
+        character = L"\b";
+    else if (keyCode == keys::Return)
+        character = (shiftState & shift::Ctrl) ? L"\n" : L"\r";
+    else if (keyCode == keys::Escape)
+        character = L"\x1b";
+    else if (keyCode == keys::Tab)
+        character = L"\t";
     HeldShiftKeys held(shiftState);
     sendKeys(keyCode, character);
     settle();
 }
 
 void Driver::click(Control& control) {
-    if (!control.enabled() || !control.visible()) throw std::logic_error("click: " + control.name() + " cannot be reached");
+    if (!control.enabled() || !control.visible())
+        throw std::logic_error("click: " + control.name() + " cannot be reached");
     focus(control);
     HWND hwnd = reachableWindow(control);
-    if (dynamic_cast<Button*>(&control) || dynamic_cast<CheckBox*>(&control)) SendMessageW(hwnd, BM_CLICK, 0, 0);
-    else if (dynamic_cast<Label*>(&control)) notifyParent(hwnd, STN_CLICKED);
-    else mouseAtMiddle(hwnd, {WM_LBUTTONDOWN, WM_LBUTTONUP});
+    if (dynamic_cast<Button*>(&control) || dynamic_cast<CheckBox*>(&control))
+        SendMessageW(hwnd, BM_CLICK, 0, 0);
+    else if (dynamic_cast<Label*>(&control))
+        notifyParent(hwnd, STN_CLICKED);
+    else
+        mouseAtMiddle(hwnd, {WM_LBUTTONDOWN, WM_LBUTTONUP});
     settle();
 }
 
@@ -429,7 +459,8 @@ void Driver::setTextFromOutside(Control& control, const std::string& text) {
 }
 
 void Driver::pick(ComboBox& combo, int index) {
-    if (index < 0 || index >= combo.listCount()) throw std::out_of_range("pick: no item " + std::to_string(index) + " in " + combo.name());
+    if (index < 0 || index >= combo.listCount())
+        throw std::out_of_range("pick: no item " + std::to_string(index) + " in " + combo.name());
     focus(combo);
     HWND hwnd = reachableWindow(combo);
     SendMessageW(hwnd, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
@@ -444,7 +475,8 @@ void Driver::pick(ComboBox& combo, const std::string& itemText) {
 }
 
 void Driver::pick(ListBox& list, int index) {
-    if (index < 0 || index >= list.listCount()) throw std::out_of_range("pick: no item " + std::to_string(index) + " in " + list.name());
+    if (index < 0 || index >= list.listCount())
+        throw std::out_of_range("pick: no item " + std::to_string(index) + " in " + list.name());
     focus(list);
     HWND hwnd = reachableWindow(list);
     SendMessageW(hwnd, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
@@ -461,9 +493,12 @@ void Driver::pick(ListBox& list, const std::string& itemText) {
 void Driver::doubleClick(Control& control) {
     focus(control);
     HWND hwnd = reachableWindow(control);
-    if (dynamic_cast<Label*>(&control)) notifyParent(hwnd, STN_DBLCLK);
-    else if (dynamic_cast<ListBox*>(&control)) notifyParent(hwnd, LBN_DBLCLK);
-    else mouseAtMiddle(hwnd, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP});
+    if (dynamic_cast<Label*>(&control))
+        notifyParent(hwnd, STN_DBLCLK);
+    else if (dynamic_cast<ListBox*>(&control))
+        notifyParent(hwnd, LBN_DBLCLK);
+    else
+        mouseAtMiddle(hwnd, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP});
     settle();
 }
 
@@ -527,14 +562,17 @@ void Driver::restore(Window& window) {
 // The header reports a click on its item to the list view, which tells its
 // parent of the column click.
 void Driver::clickColumn(ListView& list, int column) {
-    if (!list.enabled() || !list.visible()) throw std::logic_error("clickColumn: " + list.name() + " cannot be reached");
+    if (!list.enabled() || !list.visible())
+        throw std::logic_error("clickColumn: " + list.name() + " cannot be reached");
     if (column < 0 || column >= static_cast<int>(list.columns().size()))
         throw std::out_of_range("clickColumn: no column " + std::to_string(column) + " in " + list.name());
     HWND header = reinterpret_cast<HWND>(SendMessageW(reachableWindow(list), LVM_GETHEADER, 0, 0));
     RECT area{};
-    if (!header || !SendMessageW(header, HDM_GETITEMRECT, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&area)) ||
+    if (!header ||
+        !SendMessageW(header, HDM_GETITEMRECT, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&area)) ||
         IsRectEmpty(&area))
-        throw std::logic_error("clickColumn: column " + std::to_string(column) + " of " + list.name() + " is not shown");
+        throw std::logic_error("clickColumn: column " + std::to_string(column) + " of " + list.name() +
+                               " is not shown");
     mouseAt(header, area, {WM_LBUTTONDOWN, WM_LBUTTONUP});
     settle();
 }
@@ -542,7 +580,8 @@ void Driver::clickColumn(ListView& list, int column) {
 // The list view selects the row itself and reports the click (and the
 // double-click) to its parent.
 void Driver::clickItem(ListView& list, int row) {
-    if (row < 0 || row >= list.listCount()) throw std::out_of_range("clickItem: no row " + std::to_string(row) + " in " + list.name());
+    if (row < 0 || row >= list.listCount())
+        throw std::out_of_range("clickItem: no row " + std::to_string(row) + " in " + list.name());
     focus(list);
     HWND hwnd = reachableWindow(list);
     mouseAt(hwnd, rowArea(hwnd, row), {WM_LBUTTONDOWN, WM_LBUTTONUP});
@@ -570,7 +609,8 @@ void Driver::clickBesideRows(ListView& list) {
         SendMessageW(hwnd, LVM_GETITEMRECT, static_cast<WPARAM>(count - 1), reinterpret_cast<LPARAM>(&last));
         empty.top = std::max(empty.top, last.bottom + 1);
     }
-    if (IsRectEmpty(&empty)) throw std::logic_error("clickBesideRows: " + list.name() + " has no empty space below its rows");
+    if (IsRectEmpty(&empty))
+        throw std::logic_error("clickBesideRows: " + list.name() + " has no empty space below its rows");
     mouseAt(hwnd, empty, {WM_LBUTTONDOWN, WM_LBUTTONUP});
     settle();
 }

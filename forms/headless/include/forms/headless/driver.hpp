@@ -49,6 +49,10 @@ public:
     // What the user does the next times a handler has the program handle its
     // waiting events (App::processPendingEvents): one action each time, in order.
     void duringPendingEvents(std::function<void()> action) { peer_.pendingEventActions.push_back(std::move(action)); }
+    // Background work the program started: how much waits, and running it
+    // all, in the order started, each result reaching its window as an event.
+    std::size_t backgroundWorkWaiting() const { return peer_.backgroundWork.size(); }
+    void finishBackgroundWork();
     // Another program sets the text of a text box or of an editable combo, as
     // automation and accessibility tools do.
     void setTextFromOutside(Control& control, const std::string& text);

@@ -26,6 +26,11 @@ public:
     // Runs the next of pendingEventActions, as if the user had acted meanwhile.
     void processPendingEvents() override;
     void quit() override { quitRequested_ = true; }
+    // Background work waits here until the test lets it finish (Driver::finishBackgroundWork).
+    void startBackgroundWork(std::function<std::function<void()>()> work) override {
+        backgroundWork.push_back(std::move(work));
+    }
+    std::deque<std::function<std::function<void()>()>> backgroundWork;
 
     std::deque<MessageResult> answers;
     // Makes the system refuse notification-area icons, as a shell without one does.

@@ -102,6 +102,10 @@ public:
     // A key with shift state, pressed while a window is active (a frame: its
     // active child), through the shortcut translation of the program's loop.
     void pressShortcut(Window& window, int shiftState, int keyCode);
+    // Background work the program started: how much is still running, and
+    // waiting (bounded) while the events flow until it has all come back.
+    std::size_t backgroundWorkWaiting() const;
+    void finishBackgroundWork();
 
     // The thread's hook reports each message box as it becomes active.
     void boxActivated(void* box);
