@@ -22,8 +22,7 @@ using CloseServerFn = void(WINAPI*)(HANDLE server);
 using EnumerateSessionsFn = BOOL(WINAPI*)(HANDLE server, DWORD reserved, DWORD version, SessionInfo** sessions,
                                           DWORD* count);
 using SendMessageFn = BOOL(WINAPI*)(HANDLE server, DWORD session, LPWSTR title, DWORD titleBytes, LPWSTR message,
-                                    DWORD messageBytes, DWORD style, DWORD timeoutSeconds, DWORD* response,
-                                    BOOL wait);
+                                    DWORD messageBytes, DWORD style, DWORD timeoutSeconds, DWORD* response, BOOL wait);
 using FreeMemoryFn = void(WINAPI*)(PVOID memory);
 
 // wtsapi32.dll and the five functions a delivery uses, for one delivery.

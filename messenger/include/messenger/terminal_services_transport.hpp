@@ -12,8 +12,7 @@ class TerminalServicesTransport : public Transport {
 public:
     // The box's title is "Message from <sender>"; its text is `text` exactly.
     // Delivered when at least one active session took it.
-    TransportResult deliver(const std::string& computer, const std::string& sender,
-                            const std::string& text) override;
+    TransportResult deliver(const std::string& computer, const std::string& sender, const std::string& text) override;
 };
 
 }  // namespace messenger
