@@ -107,7 +107,7 @@ TransportResult TerminalServicesTransport::deliver(const std::string& computer, 
         if (sessions[i].state != kActiveSession) continue;
         ++active;
         // Not waiting for the box to be answered (so no timeout either): the
-        // call returns once the session has shown it.
+        // call returns at once, its response IDASYNC.
         DWORD response = 0;
         if (api.sendMessage(server, sessions[i].sessionId, &title[0], byteCount(title), &body[0], byteCount(body),
                             MB_OK, 0, &response, FALSE))
