@@ -234,4 +234,10 @@ ReadOnlyRegistryKey::~ReadOnlyRegistryKey() {
   RegCloseKey(k);
 }
 
+void setWindowsVersion(const std::wstring& exeName, WindowsVersion version) {
+  // Wine's names; XP of the program's own bitness.
+  const wchar_t* name = version == WindowsVersion::Ten ? L"win10" : sizeof(void*) == 8 ? L"winxp64" : L"winxp";
+  regWrite(L"Wine", L"AppDefaults\\" + exeName, L"Version", name);
+}
+
 }  // namespace e2e

@@ -51,6 +51,12 @@ void regDeleteApp(const std::wstring& app);
 // Value names of a section; Wine lists them sorted, so compare as a set.
 std::vector<std::wstring> regValueNames(const std::wstring& app, const std::wstring& section);
 
+// The Windows version Wine tells the program of that file name: XP, where
+// `net send` is the programs' way (the Messenger service), or 10, where it
+// has no SEND and the programs deliver messages themselves.
+enum class WindowsVersion { Xp, Ten };
+void setWindowsVersion(const std::wstring& exeName, WindowsVersion version);
+
 // While it lives, HKCU\Software\<app>\<section> (created when missing) refuses
 // to have values set or removed and keys added, to everyone: a settings key a
 // user may read but not change. The key's own permissions come back at the end.
