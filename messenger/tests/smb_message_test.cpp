@@ -21,7 +21,8 @@ TEST(SmbMessage, NamesAreFirstLevelEncodedAndPaddedWithBlanks) {
     const std::string pc7 = bytes("\x20" "FAEDDH" "CACACACACACACACACACACACA" "AD" "\0", 34);
     EXPECT_EQ(pc7, smb::encodedName("PC7", smb::kMessengerSuffix));
     // The request: type 0x81, length 68, the called name, then the caller's.
-    EXPECT_EQ(bytes("\x81\0\0\x44", 4) + pc7 + smb::encodedName("ME", 0x00), smb::sessionRequest("PC7", 0x03, "ME"));
+    const std::string me = bytes("\x20" "ENEF" "CACACACACACACACACACACACACA" "AA" "\0", 34);
+    EXPECT_EQ(bytes("\x81\0\0\x44", 4) + pc7 + me, smb::sessionRequest("PC7", 0x03, "ME"));
 }
 
 TEST(SmbMessage, EachRequestIsASessionMessageWithItsWordsAndData) {
