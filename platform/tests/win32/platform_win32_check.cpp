@@ -90,6 +90,19 @@ TEST(PlatformWin32, system_case_mapping_knows_every_script) {
     EXPECT_EQ(cases->upper(""), "");
 }
 
+// The OEM code page is 437 or 850 under Wine with an English or Western
+// locale: both have "é" at 0x82 and lack the euro sign and "ā", whose best
+// fit ("a") must not be taken.
+TEST(PlatformWin32, oem_code_page_names_what_it_lacks_and_never_fits_best) {
+    auto oem = platform::makeSystemOemCodePage();
+    const unsigned codePage = GetOEMCP();
+    ASSERT_TRUE(codePage == 437 || codePage == 850);
+    EXPECT_EQ(oem->encode("caf\xC3\xA9\r\n").bytes, "caf\x82\r\n");
+    const platform::OemText lacking = oem->encode("\xC4\x81 \xE2\x82\xAC \xC4\x81");
+    EXPECT_EQ(lacking.bytes, "");
+    EXPECT_EQ(lacking.missing, "\xC4\x81\xE2\x82\xAC");
+}
+
 // A write the registry refuses tells why, with the system's number and text.
 TEST(PlatformWin32, refused_write_reports_the_system_reason) {
     ScratchStore s;

@@ -6,6 +6,7 @@
 
 #include "platform/case_mapping.hpp"
 #include "platform/clock.hpp"
+#include "platform/oem_code_page.hpp"
 #include "platform/settings_store.hpp"
 #include "platform/text_files.hpp"
 
@@ -14,6 +15,8 @@ namespace platform {
 std::unique_ptr<SettingsStore> makeRegistrySettingsStore();
 std::unique_ptr<Clock> makeSystemClock();
 std::unique_ptr<CaseMapping> makeSystemCaseMapping();
+// The OEM code page the messenger protocol carries text in.
+std::unique_ptr<OemCodePage> makeSystemOemCodePage();
 std::unique_ptr<TextFiles> makeWin32TextFiles();
 // The raw file steps the text files are made of (for their contract's check).
 std::unique_ptr<FileSteps> makeWin32FileSteps();
