@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "messenger/command_lines.hpp"
+#include "process_watch.hpp"
 #include "platform/win32_text.hpp"
 
 namespace messenger {
@@ -43,32 +44,80 @@ DWORD shellError(const SHELLEXECUTEINFOW& info) {
     }
 }
 
+STARTUPINFOW startupFor(WindowStyle style) {
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(style);
+    return startup;
+}
+
+// Starts the command line as given. No application name: the first word is
+// the program, searched for as the system does. No creation flags: a console
+// program gets its own console, shown with the style `startup` asks for.
+StartResult start(const std::string& commandLine, STARTUPINFOW& startup, BOOL inheritHandles,
+                  PROCESS_INFORMATION& process) {
+    // CreateProcessW may write into the command line, so it gets its own copy.
+    std::wstring wide = platform::widen(commandLine);
+    std::vector<wchar_t> line(wide.begin(), wide.end());
+    line.push_back(L'\0');
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, inheritHandles, 0, nullptr, nullptr,
+                        &startup, &process))
+        return failed(GetLastError());
+    StartResult result;
+    result.started = true;
+    return result;
+}
+
 class Win32ProcessRunner : public ProcessRunner {
 public:
     StartResult run(const std::string& commandLine, WindowStyle style) override {
         // A longer line would fail inside CreateProcessW; refused here with the same error.
         if (!fitsCommandLine(commandLine)) return tooLong();
-        // CreateProcessW may write into the command line, so it gets its own copy.
-        std::wstring wide = platform::widen(commandLine);
-        std::vector<wchar_t> line(wide.begin(), wide.end());
-        line.push_back(L'\0');
-
-        STARTUPINFOW startup = {};
-        startup.cb = sizeof startup;
-        startup.dwFlags = STARTF_USESHOWWINDOW;
-        startup.wShowWindow = static_cast<WORD>(style);
+        STARTUPINFOW startup = startupFor(style);
         PROCESS_INFORMATION process = {};
-        // No application name: the first word is the program, searched for as the
-        // system does. No creation flags: a console program gets its own console,
-        // shown with the style asked for.
-        if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                            &startup, &process))
-            return failed(GetLastError());
+        const StartResult result = start(commandLine, startup, FALSE, process);
+        if (!result.started) return result;
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
-        StartResult result;
-        result.started = true;
         return result;
+    }
+
+    WatchedRun runWatched(const std::string& commandLine, WindowStyle style, std::uint32_t timeoutMs) override {
+        const DWORD begun = GetTickCount();
+        WatchedRun watched;
+        if (!fitsCommandLine(commandLine)) {
+            watched.start = tooLong();
+            return watched;
+        }
+        // Standard output and error share one pipe; only its write end is
+        // inherited, and the parent's copy is closed once the child has its own.
+        // A watched start on another thread meanwhile may hand a copy to its
+        // child as well: harmless, as the watch never waits for the pipe's end.
+        SECURITY_ATTRIBUTES inheritable = {sizeof inheritable, nullptr, TRUE};
+        HANDLE readEnd = nullptr, writeEnd = nullptr;
+        if (!CreatePipe(&readEnd, &writeEnd, &inheritable, static_cast<DWORD>(kMaxWatchedOutput)) ||
+            !SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0)) {
+            watched.start = failed(GetLastError());
+            if (readEnd) CloseHandle(readEnd);
+            if (writeEnd) CloseHandle(writeEnd);
+            return watched;
+        }
+        STARTUPINFOW startup = startupFor(style);
+        startup.dwFlags |= STARTF_USESTDHANDLES;
+        startup.hStdInput = nullptr;  // nothing to read: a read fails at once instead of waiting
+        startup.hStdOutput = writeEnd;
+        startup.hStdError = writeEnd;
+        PROCESS_INFORMATION process = {};
+        watched.start = start(commandLine, startup, TRUE, process);
+        CloseHandle(writeEnd);
+        if (watched.start.started) {
+            CloseHandle(process.hThread);
+            watchProcess(process.hProcess, readEnd, begun, timeoutMs, watched);
+            CloseHandle(process.hProcess);  // one still running goes on without us
+        }
+        CloseHandle(readEnd);
+        return watched;
     }
 
     StartResult shellExecute(const ShellExecuteRequest& request) override {
