@@ -7,6 +7,7 @@
 
 #include "automation.hpp"
 #include "gtest/gtest.h"
+#include "messenger/win32_process_runner.hpp"
 #include "program_fixture.hpp"
 
 using namespace e2e;
@@ -150,6 +151,24 @@ TEST(Automation, net_recorder_keeps_command_lines_exactly) {
                                    "net.exe send * \"Gr\xC3\xBC\xC3\x9F" "e\""};
   std::sort(want.begin(), want.end());
   EXPECT_EQ(got, want);
+}
+
+// With an answer beside it the recorder logs as ever, then writes the
+// answer and exits with its status, as XP's net does for a missing
+// recipient; a watched start reads both.
+TEST(Automation, net_recorder_answers_as_told) {
+  const std::wstring dir = folderOf(fixtureExe());
+  installNetRecorder(dir);
+  const std::string command = "\"" + narrow(dir) + "\\net.exe\" send PC7 Hi";
+  auto runner = messenger::makeWin32ProcessRunner();
+  messenger::WatchedRun run = runner->runWatched(command, messenger::WindowStyle::Hidden, 15000);
+  EXPECT_TRUE(run.finished && run.exitStatus == 0 && run.output.empty());
+  setNetAnswer(dir, 2, "The message alias could not be found on the network.\r\n\r\n");
+  run = runner->runWatched(command, messenger::WindowStyle::Hidden, 15000);
+  setNetAnswer(dir, 0, "");
+  EXPECT_TRUE(run.finished && run.exitStatus == 2);
+  EXPECT_EQ(run.output, "The message alias could not be found on the network.");
+  EXPECT_EQ(readNetLog(dir), std::vector<std::string>(2, command));
 }
 
 TEST(Automation, registry_prepared_and_checked) {

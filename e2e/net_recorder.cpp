@@ -3,18 +3,24 @@
 // by one NUL byte, to "net-log.txt" in the folder of this executable, so a
 // command line with line breaks inside stays one record. It is a windowed
 // program (no console window pops up) and exits with 0 once recorded.
+//
+// A test can make it answer as a real net does: when "net-answer.txt" lies
+// beside it, its first line is the exit status and the rest is written,
+// byte for byte, to standard output (where a watched start reads it), after
+// the command line is recorded. A failed recording still exits with 2.
 #include <windows.h>
 
+#include <cstdlib>
 #include <string>
 
 namespace {
 
-std::wstring logPath() {
+std::wstring besideSelf(const wchar_t* name) {
   wchar_t path[MAX_PATH * 4];
   const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH * 4);
   std::wstring p(path, n);
   const auto slash = p.find_last_of(L"\\/");
-  return p.substr(0, slash == std::wstring::npos ? 0 : slash + 1) + L"net-log.txt";
+  return p.substr(0, slash == std::wstring::npos ? 0 : slash + 1) + name;
 }
 
 std::string utf8(const wchar_t* text) {
@@ -36,16 +42,35 @@ HANDLE openLogExclusively(const std::wstring& path) {
   }
 }
 
+// Writes what net-answer.txt asks for and returns its exit status; 0 without one.
+int answer() {
+  HANDLE f = CreateFileW(besideSelf(L"net-answer.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return 0;
+  std::string text;
+  char buffer[4096];
+  DWORD got = 0;
+  while (ReadFile(f, buffer, sizeof buffer, &got, nullptr) && got > 0) text.append(buffer, got);
+  CloseHandle(f);
+  const size_t lineEnd = text.find('\n');
+  const std::string output = lineEnd == std::string::npos ? "" : text.substr(lineEnd + 1);
+  HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+  DWORD written = 0;
+  if (out && out != INVALID_HANDLE_VALUE && !output.empty())
+    WriteFile(out, output.data(), static_cast<DWORD>(output.size()), &written, nullptr);
+  return static_cast<int>(std::strtoul(text.c_str(), nullptr, 10));
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const std::string record = utf8(GetCommandLineW());
-  HANDLE f = openLogExclusively(logPath());
+  HANDLE f = openLogExclusively(besideSelf(L"net-log.txt"));
   if (f == INVALID_HANDLE_VALUE) return 2;
   DWORD written = 0;
   const bool ok = SetFilePointer(f, 0, nullptr, FILE_END) != INVALID_SET_FILE_POINTER &&
                   WriteFile(f, record.data(), static_cast<DWORD>(record.size()), &written, nullptr) &&
                   written == record.size();
   CloseHandle(f);
-  return ok ? 0 : 2;
+  return ok ? answer() : 2;
 }

@@ -70,6 +70,28 @@ void installNetRecorder(const std::wstring& programDir) {
   const std::wstring to = programDir + L"\\net.exe";
   if (lower(from) != lower(to)) copyFile(from, to);
   clearNetLog(programDir);
+  setNetAnswer(programDir, 0, "");
+}
+
+void setNetAnswer(const std::wstring& programDir, unsigned status, const std::string& output) {
+  const std::wstring path = programDir + L"\\net-answer.txt";
+  if (status == 0 && output.empty()) {
+    if (!whileInUse([&] { return DeleteFileW(path.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND; }))
+      fail("cannot remove " + narrow(path) + ": error " + std::to_string(GetLastError()));
+    return;
+  }
+  const std::string text = std::to_string(status) + "\r\n" + output;
+  HANDLE f = INVALID_HANDLE_VALUE;
+  whileInUse([&] {
+    f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return f != INVALID_HANDLE_VALUE;
+  });
+  DWORD written = 0;
+  const bool ok = f != INVALID_HANDLE_VALUE &&
+                  WriteFile(f, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+                  written == text.size();
+  if (f != INVALID_HANDLE_VALUE) CloseHandle(f);
+  if (!ok) fail("cannot write " + narrow(path));
 }
 
 void clearNetLog(const std::wstring& programDir) {

@@ -28,8 +28,13 @@ std::string fileBytes(const std::wstring& path);
 // temporary folder lies inside the run's throwaway prefix).
 std::wstring stageProgram(const std::wstring& exePath);
 // Copies net.exe from the driver's folder into programDir (so that the
-// program's "net send ..." runs the recorder) and removes an old log.
+// program's "net send ..." runs the recorder) and removes an old log and answer.
 void installNetRecorder(const std::wstring& programDir);
+// Makes the recorder in programDir answer every later start as a net that
+// failed: `output` (bytes, as a console program writes them in the OEM code
+// page) on standard output, and exit `status` (net-answer.txt). A status of
+// 0 and no output is the recorder's own answer: the file is removed.
+void setNetAnswer(const std::wstring& programDir, unsigned status, const std::string& output);
 // Removes programDir\net-log.txt (a recorder just ending may hold it a moment).
 void clearNetLog(const std::wstring& programDir);
 // Records of programDir\net-log.txt, each the full command line of one start,
