@@ -76,10 +76,10 @@ public:
     virtual StartResult run(const std::string& commandLine, WindowStyle style) = 0;
     // Starts commandLine as run() does, with its standard output and error
     // going to one pipe, and waits until the process ends or timeoutMs have
-    // passed, whichever comes first: it blocks the calling thread no longer
-    // than that (a process that ended while a process it started still holds
-    // the pipe open counts as ended). A process still running then is left
-    // running, with finished false.
+    // passed since the call, whichever comes first: it blocks the calling
+    // thread no longer than that (a process that ended while a process it
+    // started still holds the pipe open counts as ended). A process still
+    // running then is left running, with finished false.
     virtual WatchedRun runWatched(const std::string& commandLine, WindowStyle style,
                                   std::uint32_t timeoutMs) = 0;
     // Hands the request to the shell as it stands and returns at once.
