@@ -1,14 +1,17 @@
 #pragma once
 // A fresh PingrelGUI for each test: its folder in memory files, a recording
-// runner, its window, and a user who acts on it.
+// runner, a sender on a system with the Messenger service (or without it,
+// delivering through a scripted transport), its window, and a user who acts on it.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "forms/headless/driver.hpp"
 #include "forms/headless/expect_box.hpp"
 #include "messenger/recording_runner.hpp"
+#include "messenger/sender.hpp"
 #include "platform/memory_text_files.hpp"
 #include "program.hpp"
 
@@ -20,11 +23,27 @@ const std::string kBook = "C:\\Apps\\PingrelGUI\\AddressBook.txt";
 const std::string kFirstStatus = "Select an entry from the address book and hit Send to send to that user/computer..";
 const std::string kSaved = "The address book has been updated and saved.";
 
+// Where the system has no Messenger service: answers as told and records "<computer>|<text>".
+struct ScriptedTransport : messenger::Transport {
+    messenger::TransportResult answer{messenger::TransportResult::Kind::Delivered, ""};
+    Strings delivered;
+    messenger::TransportResult deliver(const std::string& computer, const std::string&,
+                                       const std::string& text) override {
+        delivered.push_back(computer + "|" + text);
+        return answer;
+    }
+};
+
 struct PingrelGui : ::testing::Test {
+    explicit PingrelGui(bool messengerService = true)
+        : sender(app, runner, {messengerService, "HERE", {transport}}) {}
+
     platform::MemoryTextFiles files;
     messenger::RecordingRunner runner;
     forms::App app{"PingrelGUI"};
-    Context context{app, files, runner, "C:\\Apps\\PingrelGUI"};
+    std::shared_ptr<ScriptedTransport> transport = std::make_shared<ScriptedTransport>();
+    messenger::Sender sender;
+    Context context{app, files, runner, "C:\\Apps\\PingrelGUI", sender};
     Program program{context};
     MainWindow& form = program.mainWindow;
     forms::headless::Driver user{app};
@@ -41,10 +60,20 @@ struct PingrelGui : ::testing::Test {
         return out;
     }
     std::string book() const { return files.contents(kBook); }
+    // The command lines the sender started, once the work it had in hand is
+    // done and every outcome is back.
+    Strings sentCommands() {
+        user.finishBackgroundWork();
+        Strings out;
+        for (const auto& start : runner.starts())
+            if (!start.viaShell) out.push_back(start.commandLine);
+        return out;
+    }
     // What was handed to the shell, in order.
     std::vector<messenger::ShellExecuteRequest> launches() const {
         std::vector<messenger::ShellExecuteRequest> out;
-        for (const auto& start : runner.starts()) out.push_back(start.request);
+        for (const auto& start : runner.starts())
+            if (start.viaShell) out.push_back(start.request);
         return out;
     }
     // Adds an entry through the two input boxes.
