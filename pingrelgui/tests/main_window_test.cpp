@@ -332,25 +332,6 @@ TEST_F(PingrelGui, FailedSendSaysWhyInTheStatusBar) {
     EXPECT_TRUE(user.boxes().empty());
 }
 
-// Without the Messenger service the message is delivered here, to the name as it stands.
-struct WithoutMessengerService : PingrelGui {
-    WithoutMessengerService() : PingrelGui(false) {}
-};
-
-TEST_F(WithoutMessengerService, SendDeliversItselfAndSaysWhatCameOfIt) {
-    startWith("PC 7" + kNot + "x\r\n");
-    user.type(form.message, "Hi");
-    user.click(form.sendButton);
-    EXPECT_TRUE(sentCommands().empty());
-    EXPECT_EQ(Strings{"PC 7|Hi"}, transport->delivered);
-    EXPECT_EQ("Message sent to PC 7.", status());
-
-    transport->answer = {messenger::TransportResult::Kind::Unreachable, "no messenger service answered"};
-    user.click(form.sendButton);
-    user.finishBackgroundWork();
-    EXPECT_EQ("Message not sent to PC 7: no messenger service answered", status());
-}
-
 TEST_F(PingrelGui, SendStartsNothingForABlankName) {
     startWith("  " + kNot + "blank\r\n");
     user.type(form.message, "Hi");

@@ -1,10 +1,9 @@
 #pragma once
 // A fresh PingrelGUI for each test: its folder in memory files, a recording
-// runner, a sender on a system with the Messenger service (or without it,
-// delivering through a scripted transport), its window, and a user who acts on it.
+// runner, a sender on a system with the Messenger service (the sender's own
+// tests cover the other way), its window, and a user who acts on it.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,26 +22,11 @@ const std::string kBook = "C:\\Apps\\PingrelGUI\\AddressBook.txt";
 const std::string kFirstStatus = "Select an entry from the address book and hit Send to send to that user/computer..";
 const std::string kSaved = "The address book has been updated and saved.";
 
-// Where the system has no Messenger service: answers as told and records "<computer>|<text>".
-struct ScriptedTransport : messenger::Transport {
-    messenger::TransportResult answer{messenger::TransportResult::Kind::Delivered, ""};
-    Strings delivered;
-    messenger::TransportResult deliver(const std::string& computer, const std::string&,
-                                       const std::string& text) override {
-        delivered.push_back(computer + "|" + text);
-        return answer;
-    }
-};
-
 struct PingrelGui : ::testing::Test {
-    explicit PingrelGui(bool messengerService = true)
-        : sender(app, runner, {messengerService, "HERE", {transport}}) {}
-
     platform::MemoryTextFiles files;
     messenger::RecordingRunner runner;
     forms::App app{"PingrelGUI"};
-    std::shared_ptr<ScriptedTransport> transport = std::make_shared<ScriptedTransport>();
-    messenger::Sender sender;
+    messenger::Sender sender{app, runner, {true, "HERE", {}}};
     Context context{app, files, runner, "C:\\Apps\\PingrelGUI", sender};
     Program program{context};
     MainWindow& form = program.mainWindow;
