@@ -99,6 +99,31 @@ TEST(Tarrow, recipient_send_reaches_net_exe_and_history) {
   EXPECT_TRUE(waitForNetRecords(programDir(), 2, 500).size() == 1u);
 }
 
+// net's own words for a recipient it could not reach come back to the
+// status line, and nothing else changes: the history is written, no box.
+TEST(Tarrow, a_message_net_could_not_deliver_is_reported_on_the_status_line) {
+  regDeleteApp(kApp);
+  freshNetLog();
+  struct NetFails {
+    NetFails() {
+      setNetAnswer(programDir(), 2,
+                   "The message alias could not be found on the network.\r\n\r\n"
+                   "More help is available by typing NET HELPMSG 2273.\r\n");
+    }
+    ~NetFails() { setNetAnswer(programDir(), 0, ""); }
+  } netFails;
+  Tarrow t;
+  typeText(t[L"address"], L"PC9");
+  writeMessage(t, L"Hi");
+  click(t[L"Send"]);
+  ASSERT_EQ(waitForNetRecords(programDir(), 1).size(), 1u);
+  const std::wstring said = L"not delivered to PC9: The message alias could not be found on the network.";
+  EXPECT_EQ(waitForText(t[L"statustext"], said), said);
+  EXPECT_EQ(regRead(kApp, L"History", L"LastRecipient"), std::optional<std::wstring>(L"PC9"));
+  EXPECT_TRUE(noMessageBox(t.pid()));
+  EXPECT_TRUE(keepScreenshot(t.form, L"tarrow-main-not-delivered"));
+}
+
 TEST(Tarrow, enter_in_message_box_presses_send) {
   regDeleteApp(kApp);
   freshNetLog();

@@ -38,7 +38,12 @@ inline HWND visibleWindow(DWORD pid, const std::wstring& name) {
 
 // One running Tarrow on a fresh or prepared store, and its main window.
 struct Tarrow : RunningProgram {
-  Tarrow() { start(programUnderTest(), L"justsend"); }
+  // Tarrow starts net send where Windows has the Messenger service (XP
+  // here), and so the recording net.exe beside it.
+  Tarrow() {
+    setWindowsVersion(L"tarrow.exe", WindowsVersion::Xp);
+    start(programUnderTest(), L"justsend");
+  }
   // The multi-line message box.
   HWND messageBox() const {
     HWND named = findControl(form, L"message");

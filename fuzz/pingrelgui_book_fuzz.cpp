@@ -8,6 +8,7 @@
 #include "address_book.hpp"
 #include "forms/headless/driver.hpp"
 #include "messenger/recording_runner.hpp"
+#include "messenger/sender.hpp"
 #include "platform/memory_text_files.hpp"
 #include "program.hpp"
 
@@ -34,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     forms::App app{"PingrelGUI"};
     forms::headless::Driver user{app};
     messenger::RecordingRunner runner;
-    Context context{app, files, runner, folder};
+    messenger::Sender sender{app, runner, {true, "HERE", {}}};
+    Context context{app, files, runner, folder, sender};
     Program program{context};
     program.start();
     forms::ListView& list = program.mainWindow.addressBook;

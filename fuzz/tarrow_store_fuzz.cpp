@@ -4,6 +4,7 @@
 // the section as it was.
 #include "fuzz_input.hpp"
 #include "messenger/recording_runner.hpp"
+#include "messenger/sender.hpp"
 #include "platform/clock.hpp"
 #include "platform/case_mapping.hpp"
 #include "platform/memory_settings_store.hpp"
@@ -46,7 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         messenger::RecordingRunner runner;
         platform::FixedClock clock{{2026, 12, 8, 17, 39, 9}};
         platform::SimpleCaseMapping cases;
-        Context context{app, store, runner, clock, cases};
+        messenger::Sender sender{app, runner, {true, "HERE", {}}};
+        Context context{app, store, runner, clock, cases, sender};
         Program program{context};
         program.start();
         FUZZ_CHECK(program.mainWindow.recipient.items() == entries);

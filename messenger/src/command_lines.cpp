@@ -82,6 +82,13 @@ ShellExecuteRequest tarrowLinkRequest(const std::string& target) {
     return request;
 }
 
+namespace {
+// PingrelGUI quotes the whole name, blanks and all; the message follows as typed.
+std::string pingrelGuiParameters(const std::string& name, const std::string& message) {
+    return "SEND \"" + name + "\" " + message;
+}
+}  // namespace
+
 ShellExecuteRequest pingrelGuiLinkRequest(const std::string& target, forms::NativeHandle owner) {
     ShellExecuteRequest request;
     request.file = target;
@@ -94,8 +101,12 @@ ShellExecuteRequest pingrelGuiLinkRequest(const std::string& target, forms::Nati
 ShellExecuteRequest pingrelGuiRequest(const std::string& name, const std::string& message,
                                       forms::NativeHandle owner) {
     ShellExecuteRequest request = pingrelGuiLinkRequest("NET", owner);
-    request.parameters = "SEND \"" + name + "\" " + message;
+    request.parameters = pingrelGuiParameters(name, message);
     return request;
+}
+
+std::string pingrelGuiCommand(const std::string& name, const std::string& message) {
+    return "net " + pingrelGuiParameters(name, message);
 }
 
 }  // namespace messenger

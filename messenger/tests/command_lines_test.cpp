@@ -97,6 +97,8 @@ TEST(CommandLines, PingrelGuiQuotesTheNameOnlyAndLetsTheShellReportAFailure) {
 
     EXPECT_EQ(pingrelGuiRequest("PC7", kAwkwardMessage, {}).parameters,
               "SEND \"PC7\" " + kAwkwardMessage);
+    // As a command line: "net" and the same parameters.
+    EXPECT_EQ(pingrelGuiCommand(" PC 7", kAwkwardMessage), "net SEND \" PC 7\" " + kAwkwardMessage);
 }
 
 }  // namespace

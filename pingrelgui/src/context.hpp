@@ -4,6 +4,7 @@
 
 #include "forms/app.hpp"
 #include "messenger/process_runner.hpp"
+#include "messenger/sender.hpp"
 #include "platform/text_files.hpp"
 
 namespace pingrelgui {
@@ -11,9 +12,10 @@ namespace pingrelgui {
 struct Context {
     forms::App& app;
     platform::TextFiles& files;
-    messenger::ProcessRunner& runner;
+    messenger::ProcessRunner& runner;  // the About box's link, through the shell
     // The folder that holds the program (where its address book lives).
     std::string programFolder;
+    messenger::Sender& sender;  // every message
 };
 
 }  // namespace pingrelgui

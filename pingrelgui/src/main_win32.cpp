@@ -3,6 +3,8 @@
 
 #include "context.hpp"
 #include "forms/app.hpp"
+#include "messenger/sender.hpp"
+#include "messenger/win32_delivery_route.hpp"
 #include "messenger/win32_process_runner.hpp"
 #include "platform/win32_services.hpp"
 #include "program.hpp"
@@ -11,7 +13,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     auto files = platform::makeWin32TextFiles();
     auto runner = messenger::makeWin32ProcessRunner();
     forms::App app("PingrelGUI");
-    pingrelgui::Context context{app, *files, *runner, platform::programFolder()};
+    messenger::Sender sender(app, *runner, messenger::makeWin32DeliveryRoute());
+    pingrelgui::Context context{app, *files, *runner, platform::programFolder(), sender};
     pingrelgui::Program program(context);
     program.start();
     return app.run();

@@ -282,29 +282,27 @@ void MainWindow::sendMessage() {
         setStatus("The name " + name + " holds a double quote, which net send cannot take: edit it first.");
         return;
     }
-    const messenger::ShellExecuteRequest request = messenger::pingrelGuiRequest(name, message.text(), nativeHandle());
-    const std::size_t length = platform::utf16Length(request.parameters);
-    if (length > messenger::kMaxShellParameters) {
-        const std::size_t over = length - messenger::kMaxShellParameters;
-        context_.app.messageBox("The message is too long to send: the shell takes at most " +
-                                    std::to_string(messenger::kMaxShellParameters) +
-                                    " characters for the name and the message together." + kCrLf + kCrLf +
+    // The command line goes straight to the system, not through the shell,
+    // so that its outcome can be watched: its length is the system's limit.
+    const std::string command = messenger::pingrelGuiCommand(name, message.text());
+    if (!messenger::fitsCommandLine(command)) {
+        const std::size_t over = platform::utf16Length(command) - messenger::kMaxCommandLine;
+        context_.app.messageBox("The message is too long to send: a command line holds at most " +
+                                    std::to_string(messenger::kMaxCommandLine) + " characters." + kCrLf + kCrLf +
                                     messenger::shortenRequest(over),
                                 forms::MessageButtons::Ok, forms::MessageIcon::Exclamation);
         return;
     }
     setStatus("Sending message to " + name + " ...");
-    const messenger::StartResult result = context_.runner.shellExecute(request);
-    if (result.started) {
-        setStatus("Message sent to " + name + ".");
-        return;
-    }
-    setStatus("Message not sent to " + name + ": " + result.errorText);
-    reportNoProgram(result);
+    context_.sender.send({name, message.text(), command, messenger::WindowStyle::Hidden},
+                         [this, name](const messenger::SendOutcome& outcome) {
+                             setStatus(outcome.delivered ? "Message sent to " + name + "."
+                                                         : "Message not sent to " + name + ": " + outcome.reason);
+                         });
 }
 
-// The box speaks of a browser whatever the target: it is the shell's failure
-// for a target no program is there for (a web page, or NET itself).
+// The box speaks of a browser: it is the shell's failure for a web page no
+// program is there for.
 void MainWindow::reportNoProgram(const messenger::StartResult& result) {
     if (messenger::isNoAssociationFailure(result))
         context_.app.messageBox("Um.. you don't appear to have a web-browser installed...", "Error visiting link...",

@@ -205,7 +205,7 @@ TEST_F(PingrelGui, TheSelectedEntryStaysSelectedThroughASortAndAClickBesideTheRo
     user.click(form.clearButton);
     user.type(form.message, "Hi");
     user.click(form.sendButton);
-    EXPECT_EQ("SEND \"kilo\" Hi", launches().at(0).parameters);
+    EXPECT_EQ(Strings{"net SEND \"kilo\" Hi"}, sentCommands());
     user.answerInput("kilo2");
     user.answerInput("gamma");
     user.click(form.editButton);
@@ -298,35 +298,37 @@ TEST_F(PingrelGui, SendChecksTheBookThenTheMessage) {
     add("PC 7", "x");
     user.click(form.sendButton);
     EXPECT_EQ("Enter a message to send first!", status());
-    EXPECT_TRUE(launches().empty());
+    EXPECT_TRUE(sentCommands().empty());
 }
 
+// The command goes watched, hidden, and the status bar says "sent" only
+// once it is known to be.
 TEST_F(PingrelGui, SendQuotesTheNameAndPassesTheMessageAsTyped) {
     startWith("PC 7" + kNot + "x\r\n");
     user.type(form.message, "Lunch at 1");
     user.click(form.sendButton);
-    ASSERT_EQ(1u, launches().size());
-    const messenger::ShellExecuteRequest sent = launches()[0];
-    EXPECT_EQ("NET", sent.file);
-    EXPECT_EQ("SEND \"PC 7\" Lunch at 1", sent.parameters);
-    EXPECT_EQ(messenger::WindowStyle::Hidden, sent.show);
-    EXPECT_TRUE(sent.shellReportsFailure);
+    EXPECT_EQ("Sending message to PC 7 ...", status());
+    EXPECT_EQ(Strings{"net SEND \"PC 7\" Lunch at 1"}, sentCommands());
+    EXPECT_EQ(messenger::WindowStyle::Hidden, runner.starts()[0].style);
+    EXPECT_TRUE(runner.starts()[0].watched);
     EXPECT_EQ("Message sent to PC 7.", status());
     EXPECT_TRUE(user.boxes().empty());
 }
 
-TEST_F(PingrelGui, FailedSendSaysWhyAndOnlyAMissingProgramShowsTheBox) {
+// net's own words, or the system's for a net that could not start; no box.
+TEST_F(PingrelGui, FailedSendSaysWhyInTheStatusBar) {
     startWith("pc1" + kNot + "x\r\n");
     user.type(form.message, "Hi");
-    runner.setFailure(true, 2, "The system cannot find the file specified.");
-    user.answer(MessageResult::Ok);
+    runner.queueWatched(messenger::exited(2, "The message alias could not be found on the network.\n\n"
+                                             "More help is available by typing NET HELPMSG 2273."));
     user.click(form.sendButton);
-    EXPECT_EQ("Message not sent to pc1: The system cannot find the file specified.", status());
-    expectBox(kNoBrowser, "Error visiting link...", MessageButtons::Ok, MessageIcon::Exclamation);
+    user.finishBackgroundWork();
+    EXPECT_EQ("Message not sent to pc1: The message alias could not be found on the network.", status());
 
-    runner.setFailure(true, 11, "An attempt was made to load a program with an incorrect format.");
+    runner.setFailure(true, 2, "The system cannot find the file specified.");
     user.click(form.sendButton);
-    EXPECT_EQ("Message not sent to pc1: An attempt was made to load a program with an incorrect format.", status());
+    user.finishBackgroundWork();
+    EXPECT_EQ("Message not sent to pc1: The system cannot find the file specified.", status());
     EXPECT_TRUE(user.boxes().empty());
 }
 
@@ -334,7 +336,7 @@ TEST_F(PingrelGui, SendStartsNothingForABlankName) {
     startWith("  " + kNot + "blank\r\n");
     user.type(form.message, "Hi");
     user.click(form.sendButton);
-    EXPECT_TRUE(launches().empty());
+    EXPECT_TRUE(sentCommands().empty());
     EXPECT_EQ("The selected entry has no name to send to: edit it first.", status());
 }
 
@@ -345,7 +347,7 @@ TEST_F(PingrelGui, NamesWithADoubleQuoteAreRefusedAtAddEditAndSend) {
     startWith("pc\"1" + kNot + "from the file\r\n");
     user.type(form.message, "Hi");
     user.click(form.sendButton);
-    EXPECT_TRUE(launches().empty());
+    EXPECT_TRUE(sentCommands().empty());
     EXPECT_EQ("The name pc\"1 holds a double quote, which net send cannot take: edit it first.", status());
 
     const std::string refusal = "A name cannot hold a double quote (\"): no user, group or computer name has one."
@@ -367,26 +369,27 @@ TEST_F(PingrelGui, NamesWithADoubleQuoteAreRefusedAtAddEditAndSend) {
 
     form.addressBook.setSelectedIndex(1);
     user.click(form.sendButton);
-    EXPECT_EQ("SEND \"Front Desk\" Hi", launches().at(0).parameters);
+    EXPECT_EQ(Strings{"net SEND \"Front Desk\" Hi"}, sentCommands());
 }
 
-// Shell-like and non-ASCII text goes unchanged; past what the shell takes the
-// message is refused with a box and kept.
+// Shell-like and non-ASCII text goes unchanged; past what a command line
+// holds the message is refused with a box and kept.
 TEST_F(PingrelGui, LongAndUnusualMessagesGoUnchangedOrAreRefusedWhole) {
     startWith("pc1" + kNot + "x\r\n");
     const std::string unusual = "& | < > ^ % \" ' ` $( ) %PATH% caf\xC3\xA9 \xE7\x8C\xAB \xF0\x9F\x98\x80 ";
-    const std::string fits = unusual + std::string(2000 - 11 - platform::utf16Length(unusual), 'x');  // SEND "pc1" is 11
+    // net SEND "pc1" is 15 characters.
+    const std::string fits = unusual + std::string(messenger::kMaxCommandLine - 15 - platform::utf16Length(unusual), 'x');
     form.message.setText(fits);
     user.click(form.sendButton);
-    EXPECT_EQ("SEND \"pc1\" " + fits, launches().at(0).parameters);
+    EXPECT_EQ(Strings{"net SEND \"pc1\" " + fits}, sentCommands());
 
     form.message.setText(fits + "y");
     user.answer(MessageResult::Ok);
     user.click(form.sendButton);
-    expectBox("The message is too long to send: the shell takes at most 2000 characters for the name and the "
-              "message together.\r\n\r\nPlease shorten it by 1 character.",
+    expectBox("The message is too long to send: a command line holds at most 32766 characters.\r\n\r\n"
+              "Please shorten it by 1 character.",
               "PingrelGUI", MessageButtons::Ok, MessageIcon::Exclamation);
-    EXPECT_EQ(1u, launches().size());
+    EXPECT_EQ(1u, sentCommands().size());
     EXPECT_EQ(fits + "y", form.message.text());
 }
 
@@ -394,8 +397,7 @@ TEST_F(PingrelGui, EnterInTheMessageSendsItWithTheLineBreak) {
     startWith("pc1" + kNot + "x\r\n");
     user.type(form.message, "Hi");
     user.pressKey(form.message, forms::keys::Return);
-    ASSERT_EQ(1u, launches().size());
-    EXPECT_EQ("SEND \"pc1\" Hi\r\n", launches()[0].parameters);
+    EXPECT_EQ(Strings{"net SEND \"pc1\" Hi\r\n"}, sentCommands());
     EXPECT_EQ(&form.sendButton, form.focused());
 }
 
@@ -453,7 +455,7 @@ TEST_F(PingrelGui, ActionsWithoutASelectionActOnNothing) {
     user.click(form.editButton);
     user.click(form.removeButton);
     EXPECT_EQ("No entry of the address book is selected.", status());
-    EXPECT_TRUE(launches().empty());
+    EXPECT_TRUE(sentCommands().empty());
     EXPECT_EQ((Strings{"a"}), names());
     EXPECT_EQ(0, files.writes(kBook));
 }

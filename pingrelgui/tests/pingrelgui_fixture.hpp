@@ -1,6 +1,7 @@
 #pragma once
 // A fresh PingrelGUI for each test: its folder in memory files, a recording
-// runner, its window, and a user who acts on it.
+// runner, a sender on a system with the Messenger service (the sender's own
+// tests cover the other way), its window, and a user who acts on it.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,6 +10,7 @@
 #include "forms/headless/driver.hpp"
 #include "forms/headless/expect_box.hpp"
 #include "messenger/recording_runner.hpp"
+#include "messenger/sender.hpp"
 #include "platform/memory_text_files.hpp"
 #include "program.hpp"
 
@@ -24,7 +26,8 @@ struct PingrelGui : ::testing::Test {
     platform::MemoryTextFiles files;
     messenger::RecordingRunner runner;
     forms::App app{"PingrelGUI"};
-    Context context{app, files, runner, "C:\\Apps\\PingrelGUI"};
+    messenger::Sender sender{app, runner, {true, "HERE", {}}};
+    Context context{app, files, runner, "C:\\Apps\\PingrelGUI", sender};
     Program program{context};
     MainWindow& form = program.mainWindow;
     forms::headless::Driver user{app};
@@ -41,10 +44,20 @@ struct PingrelGui : ::testing::Test {
         return out;
     }
     std::string book() const { return files.contents(kBook); }
+    // The command lines the sender started, once the work it had in hand is
+    // done and every outcome is back.
+    Strings sentCommands() {
+        user.finishBackgroundWork();
+        Strings out;
+        for (const auto& start : runner.starts())
+            if (!start.viaShell) out.push_back(start.commandLine);
+        return out;
+    }
     // What was handed to the shell, in order.
     std::vector<messenger::ShellExecuteRequest> launches() const {
         std::vector<messenger::ShellExecuteRequest> out;
-        for (const auto& start : runner.starts()) out.push_back(start.request);
+        for (const auto& start : runner.starts())
+            if (start.viaShell) out.push_back(start.request);
         return out;
     }
     // Adds an entry through the two input boxes.

@@ -3,6 +3,8 @@
 
 #include "context.hpp"
 #include "forms/app.hpp"
+#include "messenger/sender.hpp"
+#include "messenger/win32_delivery_route.hpp"
 #include "messenger/win32_process_runner.hpp"
 #include "platform/win32_services.hpp"
 #include "program.hpp"
@@ -13,7 +15,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     auto clock = platform::makeSystemClock();
     auto cases = platform::makeSystemCaseMapping();
     forms::App app("Tarrow");
-    tarrow::Context context{app, *settings, *runner, *clock, *cases};
+    messenger::Sender sender(app, *runner, messenger::makeWin32DeliveryRoute());
+    tarrow::Context context{app, *settings, *runner, *clock, *cases, sender};
     tarrow::Program program(context);
     program.start();
     return app.run();

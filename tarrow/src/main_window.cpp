@@ -16,6 +16,8 @@ namespace {
 constexpr const char* kSendMessage = "Send Message";
 constexpr const char* kFormErrorTitle = "Error on form";
 constexpr const char* kConfirmTitle = "Comfirm Message send";
+constexpr const char* kNoMessengerService =
+    "Sending to a domain or to all users needs the Messenger service, which this system does not have.";
 
 // What stopped a send: the system's error number and its text.
 struct Failure {
@@ -23,19 +25,11 @@ struct Failure {
     std::string description;
 };
 
-// A failure ends the send with one box bearing the program's title; the
-// status label keeps its text.
+// A history that cannot be written ends the send with one box bearing the
+// program's title; the status label keeps its text.
 void report(Context& context, const Failure& failure) {
     context.app.messageBox("Error " + std::to_string(failure.number) + ", " + failure.description,
                            MessageButtons::Ok, MessageIcon::None);
-}
-
-// Starts a command minimised with the focus; false (after the error box) when it could not be started.
-bool start(Context& context, const std::string& commandLine) {
-    messenger::StartResult started = context.runner.run(commandLine, messenger::WindowStyle::MinimizedWithFocus);
-    if (started.started) return true;
-    report(context, {started.errorNumber, started.errorText});
-    return false;
 }
 
 void formError(Context& context, const std::string& text) {
@@ -51,6 +45,14 @@ bool fits(Context& context, const std::string& commandLine) {
                            std::to_string(messenger::kMaxCommandLine) + " characters. " +
                            messenger::shortenRequest(over));
     return false;
+}
+
+// The name as net send takes it (it skips the blanks around it), and so as
+// the built-in delivery is given it.
+std::string nameWithoutBlanks(const std::string& name) {
+    const std::string::size_type begin = name.find_first_not_of(" \t");
+    if (begin == std::string::npos) return {};
+    return name.substr(begin, name.find_last_not_of(" \t") - begin + 1);
 }
 
 bool confirmed(Context& context, const std::string& warning) {
@@ -153,6 +155,10 @@ void MainWindow::startUp() {
     // Domains are shown in upper case, by the system's case mapping (every script).
     for (const std::string& entry : splitList(readSetting(context_.settings, kSettings, kDomains)))
         domain.addItem(context_.cases.upper(entry));
+
+    // A failure that came back while an editor stood in for this window.
+    if (!unreportedFailure_.empty()) statusText.setCaption(unreportedFailure_);
+    unreportedFailure_.clear();
 }
 
 // The two switches exclude each other. Each first unticks the other (whose own
@@ -203,6 +209,12 @@ void MainWindow::lastMessage() {
 
 // "Send Message" sends in one of three ways; with both switches ticked the domain wins.
 void MainWindow::sendMessage() {
+    // Only net send reaches a domain or every user of a server, and only
+    // the Messenger service carries it.
+    if ((domainCheck.checked() || allUsersCheck.checked()) && !context_.sender.hasMessengerService()) {
+        formError(context_, kNoMessengerService);
+        return;
+    }
     if (domainCheck.checked()) sendToDomain();
     else if (allUsersCheck.checked()) sendToAllUsers();
     else sendToRecipient();
@@ -228,8 +240,8 @@ void MainWindow::sendToRecipient() {
     }
     const std::string command = messenger::tarrowRecipientCommand(name, text);
     if (!fits(context_, command)) return;
-    // The history is written before the start, so it stays even when the start
-    // fails. Message and recipient go together or not at all: "Last Message"
+    // The history is written before the send, so it stays even when the
+    // message is not delivered. Message and recipient go together or not at all: "Last Message"
     // must never bring back a message with another recipient.
     if (std::optional<Refusal> refused =
             writeSettings(context_.settings, kHistory, {{kLastMessage, text}, {kLastRecipient, name}})) {
@@ -237,10 +249,11 @@ void MainWindow::sendToRecipient() {
                {refused->error.number, refused->error.text + "\r\n" + settingPlace(kHistory, refused->key)});
         return;
     }
-    if (!start(context_, command)) return;
-    const platform::DateTime now = context_.clock.now();
-    statusText.setCaption("Message sent to " + name + " at:" + context_.clock.shortDate(now) + ", " +
-                          context_.clock.longTime(now));
+    send({nameWithoutBlanks(name), text, command}, name, [this, name] {
+        const platform::DateTime now = context_.clock.now();
+        statusText.setCaption("Message sent to " + name + " at:" + context_.clock.shortDate(now) + ", " +
+                              context_.clock.longTime(now));
+    });
 }
 
 void MainWindow::sendToDomain() {
@@ -259,10 +272,10 @@ void MainWindow::sendToDomain() {
         statusText.setCaption("Domain Message Cancelled");
         return;
     }
-    if (!start(context_, command)) return;
-    const std::string time = context_.clock.longTime(context_.clock.now());
-    statusText.setCaption(name.empty() ? "Message sent to this domain at: " + time
-                                       : "Message sent to " + name + " at: " + time);
+    const std::string shownAs = name.empty() ? "this domain" : name;
+    send({shownAs, text, command}, shownAs, [this, shownAs] {
+        statusText.setCaption("Message sent to " + shownAs + " at: " + context_.clock.longTime(context_.clock.now()));
+    });
 }
 
 void MainWindow::sendToAllUsers() {
@@ -273,8 +286,25 @@ void MainWindow::sendToAllUsers() {
         statusText.setCaption("Users Message Cancelled");
         return;
     }
-    if (!start(context_, command)) return;
-    statusText.setCaption("Message sent to all users connected to this server");
+    const std::string shownAs = "all users connected to this server";
+    send({shownAs, message.text(), command}, shownAs,
+         [this, shownAs] { statusText.setCaption("Message sent to " + shownAs); });
+}
+
+// The command goes minimised with the focus, as it always has. The outcome
+// comes back later: the status line then says it was sent, or why not. A
+// failure that comes back while this window is unloaded waits for its next load.
+void MainWindow::send(messenger::Message outgoing, const std::string& shownAs, std::function<void()> sent) {
+    outgoing.netWindow = messenger::WindowStyle::MinimizedWithFocus;
+    context_.sender.send(outgoing, [this, shownAs, sent](const messenger::SendOutcome& outcome) {
+        if (outcome.delivered) {
+            sent();
+            return;
+        }
+        const std::string line = "not delivered to " + shownAs + ": " + outcome.reason;
+        if (loaded()) statusText.setCaption(line);
+        else unreportedFailure_ = line;
+    });
 }
 
 // The list editors replace this window while they are open: it loads afresh

@@ -1,10 +1,15 @@
 #pragma once
 // Tarrow's main window: pick or type a recipient, or tick "/DOMAIN" or
 // "/USERS", write or fetch a message, and "Send Message". Each of the three
-// ways of sending starts one "net.exe send" command, minimised, without
-// waiting, and writes the outcome into the status label; the broadcasts ask
-// first. The window also opens the three list editors and the About window
+// ways of sending hands one "net.exe send" command (minimised) to the
+// sender, which runs it where the system has the Messenger service and
+// otherwise delivers a recipient's message itself; the status label says
+// when it was sent, or why not. The broadcasts ask first and need the
+// Messenger service. The window also opens the three list editors and the About window
 // and recalls the last message sent.
+#include <functional>
+#include <string>
+
 #include "context.hpp"
 #include "forms/button.hpp"
 #include "forms/check_box.hpp"
@@ -63,12 +68,15 @@ private:
     void sendToRecipient();
     void sendToDomain();
     void sendToAllUsers();
+    void send(messenger::Message outgoing, const std::string& shownAs, std::function<void()> sent);
     void editList(ListEditor& editor);
     void editPresets();
     void about();
 
     Context& context_;
     Program& program_;
+    // A failed send's status line not shown yet: it came while the window was unloaded.
+    std::string unreportedFailure_;
 };
 
 }  // namespace tarrow

@@ -15,6 +15,7 @@ const std::string kUsersWarning =
     "Are you sure?";
 
 struct Sending : Tarrow {
+    using Tarrow::Tarrow;
     void SetUp() override { start(); erase(form.message); }
     void expectConfirmation(const std::string& text) {
         expectBox(text, "Comfirm Message send", MessageButtons::OkCancel, MessageIcon::Exclamation);
@@ -25,8 +26,10 @@ TEST_F(Sending, ToARecipientStartsTheCommandRecordsHistoryAndSaysWhen) {
     user.type(form.recipient, "PC7");
     user.type(form.message, "Hi");
     user.click(form.sendButton);
+    EXPECT_EQ("", form.statusText.caption());  // nothing said sent before the outcome is in
     EXPECT_EQ(Strings{"net.exe send PC7 Hi"}, startedCommands());
     EXPECT_EQ(messenger::WindowStyle::MinimizedWithFocus, runner.starts()[0].style);
+    EXPECT_TRUE(runner.starts()[0].watched);
     EXPECT_TRUE(user.boxes().empty());
     EXPECT_EQ("Message sent to PC7 at:08/12/2026, 17:39:09", form.statusText.caption());
     EXPECT_EQ("Hi", stored("History", "LastMessage"));
@@ -137,24 +140,54 @@ TEST_F(Sending, ToARecipientChecksRecipientThenMessage) {
     EXPECT_EQ(status, form.statusText.caption());
 }
 
-TEST_F(Sending, AStartThatFailsIsReportedAfterTheHistoryWasWritten) {
-    runner.runFailure = failure(2, "The system cannot find the file specified.");
-    user.type(form.recipient, "PC7");
+// Each way names its recipient as its success text does; the history of a
+// recipient send stays written.
+TEST_F(Sending, WhatWasNotDeliveredIsSaidOnTheStatusLine) {
+    runner.queueWatched(messenger::exited(2, "The message alias could not be found on the network.\n\n"
+                                             "More help is available by typing NET HELPMSG 2273."));
+    form.recipient.setText(" PC7 ");
     user.type(form.message, "Hi");
+    user.click(form.sendButton);
+    user.finishBackgroundWork();
+    EXPECT_EQ("not delivered to  PC7 : The message alias could not be found on the network.",
+              form.statusText.caption());
+    EXPECT_EQ(" PC7 ", stored("History", "LastRecipient"));
+    EXPECT_TRUE(user.boxes().empty());
+
+    runner.setFailure(true, 2, "The system cannot find the file specified.");
+    user.toggle(form.domainCheck);
+    for (auto [typed, shown] : {std::pair{"SALES", "SALES"}, std::pair{"", "this domain"}}) {
+        form.domain.setText(typed);
+        user.answer(MessageResult::Ok);
+        user.click(form.sendButton);
+        user.clearBoxes();
+        user.finishBackgroundWork();
+        EXPECT_EQ(std::string("not delivered to ") + shown + ": The system cannot find the file specified.",
+                  form.statusText.caption());
+    }
+    runner.setFailure(false);
+    runner.queueWatched(messenger::stillRunning());
+    user.toggle(form.allUsersCheck);
     user.answer(MessageResult::Ok);
     user.click(form.sendButton);
-    expectBox("Error 2, The system cannot find the file specified.", "Tarrow");
-    EXPECT_EQ("Hi", stored("History", "LastMessage"));
-    EXPECT_EQ("PC7", stored("History", "LastRecipient"));
-    EXPECT_EQ("", form.statusText.caption());
+    user.clearBoxes();
+    user.finishBackgroundWork();
+    EXPECT_EQ("not delivered to all users connected to this server: no answer from net within 60 s",
+              form.statusText.caption());
+}
 
-    user.toggle(form.allUsersCheck);
-    user.answer(MessageResult::Ok);  // the confirmation
-    user.answer(MessageResult::Ok);  // the failure
+// A failure that comes back while an editor stands in for the main window
+// is shown when the window comes back.
+TEST_F(Sending, AFailureThatComesWhileTheWindowIsUnloadedIsShownOnItsReturn) {
+    runner.queueWatched(messenger::exited(2, "The message alias could not be found on the network."));
+    user.type(form.recipient, "PC7");
+    user.type(form.message, "Hi");
     user.click(form.sendButton);
-    ASSERT_EQ(2u, user.boxes().size());  // the confirmation, then the failure
-    EXPECT_EQ("Error 2, The system cannot find the file specified.", user.boxes()[1].text);
-    EXPECT_EQ("", form.statusText.caption());
+    user.click(form.editRecipientsButton);
+    user.finishBackgroundWork();
+    user.click(program.addressEditor.cancelButton);
+    EXPECT_EQ("not delivered to PC7: The message alias could not be found on the network.",
+              form.statusText.caption());
 }
 
 TEST_F(Sending, HistoryThatCannotBeWrittenStopsTheSend) {
@@ -235,6 +268,32 @@ TEST_F(Sending, WithBothSwitchesTickedTheDomainWins) {
     user.click(form.sendButton);
     expectConfirmation("Warning! This message will be sent to the entire HQ" + kDomainWarningEnd);
     EXPECT_EQ(Strings{"net.exe send/DOMAIN:HQ Hi"}, startedCommands());
+}
+
+// Without the Messenger service a recipient's message is delivered here, to
+// the name net send would have taken; a domain or all users cannot be reached.
+struct WithoutMessengerService : Sending {
+    WithoutMessengerService() : Sending(false) {}
+};
+
+TEST_F(WithoutMessengerService, ARecipientIsReachedDirectlyAndBroadcastsAreRefused) {
+    form.recipient.setText(" PC7 ");
+    user.type(form.message, "Hi");
+    user.click(form.sendButton);
+    EXPECT_TRUE(startedCommands().empty());
+    EXPECT_EQ(Strings{"PC7|Hi"}, transport->delivered);
+    EXPECT_EQ("Message sent to  PC7  at:08/12/2026, 17:39:09", form.statusText.caption());
+
+    for (forms::CheckBox* broadcast : {&form.domainCheck, &form.allUsersCheck}) {
+        user.toggle(*broadcast);
+        user.answer(MessageResult::Ok);
+        user.click(form.sendButton);  // no confirmation first
+        expectBox("Sending to a domain or to all users needs the Messenger service, which this system does not have.",
+                  "Error on form", MessageButtons::Ok, MessageIcon::Exclamation);
+    }
+    EXPECT_TRUE(startedCommands().empty());
+    EXPECT_EQ(1u, transport->delivered.size());
+    EXPECT_EQ("Message sent to  PC7  at:08/12/2026, 17:39:09", form.statusText.caption());
 }
 
 }  // namespace

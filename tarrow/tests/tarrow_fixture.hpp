@@ -1,8 +1,11 @@
 #pragma once
 // A fresh Tarrow for each test: in-memory store, recording runner, a fixed
-// clock, all five windows, and a user who acts on them.
+// clock, a sender on a system with the Messenger service (or without it,
+// delivering through a scripted transport), all five windows, and a user
+// who acts on them.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,6 +13,7 @@
 #include "forms/headless/driver.hpp"
 #include "forms/headless/expect_box.hpp"
 #include "messenger/recording_runner.hpp"
+#include "messenger/sender.hpp"
 #include "platform/memory_settings_store.hpp"
 #include "program.hpp"
 #include "platform/fixed_clock.hpp"
@@ -41,13 +45,28 @@ inline messenger::StartResult failure(std::uint32_t number, const std::string& t
     return result;
 }
 
+// Where the system has no Messenger service: takes every message and records "<computer>|<text>".
+struct RecordingTransport : messenger::Transport {
+    Strings delivered;
+    messenger::TransportResult deliver(const std::string& computer, const std::string&,
+                                       const std::string& text) override {
+        delivered.push_back(computer + "|" + text);
+        return {messenger::TransportResult::Kind::Delivered, ""};
+    }
+};
+
 struct Tarrow : ::testing::Test {
+    explicit Tarrow(bool messengerService = true)
+        : sender(app, runner, {messengerService, "HERE", {transport}}) {}
+
     platform::MemorySettingsStore store;
     SplitRunner runner;
     platform::FixedClock clock{{2026, 12, 8, 17, 39, 9}};  // 08/12/2026 17:39:09
     forms::App app{"Tarrow"};
     platform::SimpleCaseMapping cases;
-    Context context{app, store, runner, clock, cases};
+    std::shared_ptr<RecordingTransport> transport = std::make_shared<RecordingTransport>();
+    messenger::Sender sender;
+    Context context{app, store, runner, clock, cases, sender};
     Program program{context};
     MainWindow& form = program.mainWindow;
     forms::headless::Driver user{app};
@@ -58,7 +77,10 @@ struct Tarrow : ::testing::Test {
     }
     std::string stored(const char* section, const std::string& key) { return store.readValue("Quillon", section, key); }
     bool has(const char* section, const std::string& key) const { return store.hasKey("Quillon", section, key); }
-    Strings startedCommands() const {
+    // The commands the sender started, once the work it had in hand is done
+    // and every outcome is back.
+    Strings startedCommands() {
+        user.finishBackgroundWork();
         Strings commands;
         for (const auto& started : runner.starts()) commands.push_back(started.commandLine);
         return commands;

@@ -74,6 +74,9 @@ ShellExecuteRequest tarrowLinkRequest(const std::string& target);
 // target without parameters.
 ShellExecuteRequest pingrelGuiRequest(const std::string& name, const std::string& message,
                                       forms::NativeHandle owner);
+// PingrelGUI's send as a command line: "net " and the very parameters its
+// request gives the shell, `SEND "<name>" <message>`.
+std::string pingrelGuiCommand(const std::string& name, const std::string& message);
 ShellExecuteRequest pingrelGuiLinkRequest(const std::string& target, forms::NativeHandle owner);
 
 }  // namespace messenger
