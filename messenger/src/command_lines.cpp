@@ -98,13 +98,6 @@ ShellExecuteRequest pingrelGuiLinkRequest(const std::string& target, forms::Nati
     return request;
 }
 
-ShellExecuteRequest pingrelGuiRequest(const std::string& name, const std::string& message,
-                                      forms::NativeHandle owner) {
-    ShellExecuteRequest request = pingrelGuiLinkRequest("NET", owner);
-    request.parameters = pingrelGuiParameters(name, message);
-    return request;
-}
-
 std::string pingrelGuiCommand(const std::string& name, const std::string& message) {
     return "net " + pingrelGuiParameters(name, message);
 }

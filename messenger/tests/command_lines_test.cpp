@@ -87,18 +87,14 @@ TEST(CommandLines, ARefusalForLengthAsksForTheCharactersOverTheLimit) {
     EXPECT_EQ("Please shorten it by 2 characters.", shortenRequest(2));
 }
 
-TEST(CommandLines, PingrelGuiQuotesTheNameOnlyAndLetsTheShellReportAFailure) {
-    const ShellExecuteRequest request = pingrelGuiRequest("Front Desk", "Visitor waiting", {0x1234});
-    EXPECT_EQ(request.file, "NET");
-    EXPECT_EQ(request.parameters, "SEND \"Front Desk\" Visitor waiting");
+TEST(CommandLines, PingrelGuiQuotesTheNameOnlyAndLetsTheShellReportALinkThatFails) {
+    EXPECT_EQ(pingrelGuiCommand("Front Desk", "Visitor waiting"), "net SEND \"Front Desk\" Visitor waiting");
+    EXPECT_EQ(pingrelGuiCommand(" PC 7", kAwkwardMessage), "net SEND \" PC 7\" " + kAwkwardMessage);
+    const ShellExecuteRequest request = pingrelGuiLinkRequest("http://www.example.com/", {0x1234});
+    EXPECT_EQ(request.parameters, "");
     EXPECT_EQ(request.show, WindowStyle::Hidden);
     EXPECT_EQ(request.owner.value, 0x1234u);
     EXPECT_TRUE(request.shellReportsFailure);
-
-    EXPECT_EQ(pingrelGuiRequest("PC7", kAwkwardMessage, {}).parameters,
-              "SEND \"PC7\" " + kAwkwardMessage);
-    // As a command line: "net" and the same parameters.
-    EXPECT_EQ(pingrelGuiCommand(" PC 7", kAwkwardMessage), "net SEND \" PC 7\" " + kAwkwardMessage);
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace {
 TEST(RecordingRunner, RecordsEveryStartInOrder) {
     RecordingRunner runner;
     EXPECT_TRUE(runner.run("net send PC7 Hi", WindowStyle::MinimizedWithFocus).started);
-    EXPECT_TRUE(runner.shellExecute(pingrelGuiRequest("PC8", "Yo", {})).started);
+    EXPECT_TRUE(runner.shellExecute(pingrelGuiLinkRequest("http://www.example.com/", {})).started);
     EXPECT_TRUE(runner.run("\\net send PC9 Bye", WindowStyle::Hidden).started);
 
     const std::vector<RecordedStart>& starts = runner.starts();
@@ -22,8 +22,7 @@ TEST(RecordingRunner, RecordsEveryStartInOrder) {
 
     EXPECT_TRUE(starts[1].viaShell);
     EXPECT_EQ(starts[1].commandLine, "");
-    EXPECT_EQ(starts[1].request.file, "NET");
-    EXPECT_EQ(starts[1].request.parameters, "SEND \"PC8\" Yo");
+    EXPECT_EQ(starts[1].request.file, "http://www.example.com/");
 
     EXPECT_EQ(starts[2].commandLine, "\\net send PC9 Bye");
     EXPECT_EQ(starts[2].style, WindowStyle::Hidden);
@@ -55,7 +54,7 @@ TEST(RecordingRunner, FailureIsReportedUntilLifted) {
     EXPECT_EQ(result.errorNumber, 5u);
     EXPECT_EQ(result.errorText, "Access is denied.");
 
-    result = runner.shellExecute(pingrelGuiRequest("PC7", "Hi", {}));
+    result = runner.shellExecute(pingrelGuiLinkRequest("http://www.example.com/a", {}));
     EXPECT_FALSE(result.started);
     EXPECT_EQ(result.errorNumber, 5u);
     runner.queueWatched(exited(0));  // not taken: the failure answers first

@@ -35,12 +35,6 @@ bool fitsCommandLine(const std::string& commandLine);
 // past its limit: "Please shorten it by 1 character." ("... by 2 characters.").
 std::string shortenRequest(std::size_t over);
 
-// The longest parameters PingrelGUI hands to the shell with "NET". The shell
-// of Windows XP refuses a command line of more than 2,082 characters (the
-// path of net.exe, a blank and the parameters); 2,000 leave room for the
-// path wherever Windows is installed.
-constexpr std::size_t kMaxShellParameters = 2000;
-
 // Every builder below takes a recipient without a problem (see above) and
 // puts it in as recipientWord does.
 
@@ -68,15 +62,10 @@ std::string pingrelCommand(const std::string& systemFolder, const std::string& r
 // shell shows no error box: Tarrow reports a failure itself.
 ShellExecuteRequest tarrowLinkRequest(const std::string& target);
 
-// PingrelGUI has the shell open everything hidden, owned by its window
-// (`owner`), and lets the shell report a failure in its own box first.
-// Its send: the file "NET" with `SEND "<name>" <message>`; its links: the
-// target without parameters.
-ShellExecuteRequest pingrelGuiRequest(const std::string& name, const std::string& message,
-                                      forms::NativeHandle owner);
-// PingrelGUI's send as a command line: "net " and the very parameters its
-// request gives the shell, `SEND "<name>" <message>`.
+// PingrelGUI's send as a command line: `net SEND "<name>" <message>`.
 std::string pingrelGuiCommand(const std::string& name, const std::string& message);
+// PingrelGUI has the shell open its links hidden, owned by its window
+// (`owner`), and lets the shell report a failure in its own box first.
 ShellExecuteRequest pingrelGuiLinkRequest(const std::string& target, forms::NativeHandle owner);
 
 }  // namespace messenger
