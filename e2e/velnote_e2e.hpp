@@ -41,6 +41,8 @@ struct Velnote : RunningProgram {
   HWND icon = nullptr;
 
   Velnote() {
+    // XP, the system with the Messenger service: Velnote sends with net send.
+    setWindowsVersion(L"velnote.exe", WindowsVersion::Xp);
     clearNetLog(programDir());
     const std::vector<HWND> iconsBefore = trayIcons();
     start(programUnderTest(), L"Form1");
