@@ -36,8 +36,8 @@ std::wstring trayIconTip(HWND icon);
 // The text of the balloon the shell shows for the icon, waited for:
 // explorer shows one about 2 s after it was asked, as a balloon tooltip of
 // its own, for 10 s or more; it is read as the tip is. nullopt when none
-// came in time. Its title and icon cannot be read: Wine's tooltips do not
-// answer TTM_GETTITLE.
+// came in time. Its title and icon are not read: asked with TTM_GETTITLE,
+// Wine 8.0's balloon left both empty.
 std::optional<std::wstring> waitForTrayBalloon(HWND icon, DWORD timeoutMs = 3 * kTimeoutMs);
 
 // Delivers mouse messages (WM_LBUTTONDOWN, WM_MOUSEMOVE, ...) to the icon at
