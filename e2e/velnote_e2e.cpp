@@ -1,7 +1,8 @@
 // Velnote under Wine, its main window: start-up with lists from the
 // registry, sending through the recording net.exe, the checks before a send,
-// the farewell on "&Exit" and on the close box, and the notification-area
-// icon (driven through the shell) with its menu.
+// the farewell on "&Exit" and on the close box, the notification-area
+// icon (driven through the shell) with its menu, and the balloon from it
+// that tells a message net could not deliver.
 // The editors, the colour dialog and the About and Help windows are driven
 // in velnote_windows_e2e.cpp.
 #include "velnote_e2e.hpp"
@@ -272,4 +273,27 @@ TEST(Velnote, icon_menu_restores_and_exits) {
   ASSERT_TRUE(v.process.waitForExit());
   EXPECT_EQ(v.process.exitCode(), std::optional<DWORD>(0));
   EXPECT_TRUE(waitForTrayIconGone(v.icon));
+}
+
+// net fails as XP's does for a name nobody answers to: once the window has
+// gone to the notification area, the shell shows Velnote's warning balloon.
+TEST(Velnote, failed_send_is_told_in_a_balloon_from_the_icon) {
+  freshStore();
+  setNetAnswer(programDir(), 2,
+               "The message alias could not be found on the network.\r\n\r\n"
+               "More help is available by typing NET HELPMSG 2273.\r\n");
+  struct AnswerAgainAsSent {
+    ~AnswerAgainAsSent() { setNetAnswer(programDir(), 0, ""); }
+  } restore;
+  Velnote v;
+  typeText(v[L"Text4"], L"NOBODY");
+  typeText(v[L"Text1"], L"Hi");
+  sendAndWaitHidden(v);
+  EXPECT_EQ(waitForNetRecords(programDir(), 1), (std::vector<std::string>{"net send NOBODY Hi"}));
+  // The shell tells only the balloon's text; its title and warning icon
+  // are held by the native tests (Tray.FailedSendIsToldInAWarningBalloonFromTheIcon).
+  EXPECT_EQ(waitForTrayBalloon(v.icon),
+            std::optional<std::wstring>(L"Not delivered to NOBODY: The message alias could not be found on the network."));
+  EXPECT_TRUE(noMessageBox(v.pid()));
+  EXPECT_TRUE(!isVisible(v.form));
 }

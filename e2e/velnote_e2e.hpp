@@ -36,11 +36,14 @@ inline const std::wstring kTrayTip = L"Velnote 1.1.5";
 inline void freshStore() { regDeleteApp(kApp); }
 
 // One running Velnote (started with an empty net.exe log), its main window
-// and its icon in the notification area, as the shell shows it.
+// and its icon in the notification area, as the shell shows it. On XP, the
+// system with the Messenger service, it sends with net send; on 10 it
+// delivers messages itself.
 struct Velnote : RunningProgram {
   HWND icon = nullptr;
 
-  Velnote() {
+  explicit Velnote(WindowsVersion version = WindowsVersion::Xp) {
+    setWindowsVersion(L"velnote.exe", version);
     clearNetLog(programDir());
     const std::vector<HWND> iconsBefore = trayIcons();
     start(programUnderTest(), L"Form1");

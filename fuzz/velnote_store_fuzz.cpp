@@ -45,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     {
         forms::App app{"Velnote"};
         messenger::RecordingRunner runner;
-        Context context{app, store, runner};
+        messenger::Sender sender{app, runner, messenger::DeliveryRoute{true, "HERE", {}}};
+        Context context{app, store, sender};
         Program program{context};
         program.start();
         std::vector<std::string> machines = listValues(store, kMachineList);

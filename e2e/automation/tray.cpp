@@ -58,35 +58,70 @@ bool waitForTrayIconGone(HWND icon, DWORD timeoutMs) {
   return waitUntil([&] { return !trayIconShown(icon); }, timeoutMs);
 }
 
-// The shell's tooltips are top-level windows of its process; the one that
-// knows the icon's window as a tool (by the window itself, TTF_IDISHWND)
-// answers TTM_GETTEXTW with the tip. The tool structure and the buffer must
-// lie in the shell's memory, the structure laid out for the shell's
-// bitness, which need not be the driver's (a 32-bit driver in a 64-bit
-// prefix meets a 64-bit explorer).
-std::wstring trayIconTip(HWND icon) {
+namespace {
+
+// The text a tooltip of the shell holds for the tool that is the icon's
+// window (TTF_IDISHWND); "" when it has no such tool. The tool structure
+// and the buffer must lie in the shell's memory, the structure laid out for
+// the shell's bitness, which need not be the driver's (a 32-bit driver in a
+// 64-bit prefix meets a 64-bit explorer).
+std::wstring textForIcon(HWND tooltip, HWND icon, size_t maxChars) {
+  constexpr size_t kTextOffset = 256;  // past the tool structure of either bitness
+  RawTargetMemory memory(tooltip, kTextOffset + maxChars * sizeof(wchar_t));
+  const uint64_t text = memory.address(kTextOffset);
+  if (memory.targetIs64Bit()) {
+    const auto tool = toolOfWindow<ToolInfo64>(icon, text);
+    memory.write(0, &tool, sizeof tool);
+  } else {
+    const auto tool = toolOfWindow<ToolInfo32>(icon, text);
+    memory.write(0, &tool, sizeof tool);
+  }
+  const std::wstring empty(maxChars, L'\0');
+  memory.write(kTextOffset, empty.data(), maxChars * sizeof(wchar_t));
+  sendBounded(tooltip, TTM_GETTEXTW, maxChars, memory.param());
+  return memory.readText(kTextOffset, maxChars);
+}
+
+// The shell's tooltips (top-level windows of its process): the tip's, or
+// the balloon's (balloon style).
+std::vector<HWND> shellTooltips(HWND icon, bool balloons) {
   DWORD shell = 0;
   if (!GetWindowThreadProcessId(icon, &shell)) fail("the tray icon window is gone");
-  constexpr size_t kTextOffset = 256;  // past the tool structure of either bitness
-  constexpr size_t kMaxChars = 128;    // a tip's length limit, NUL included
-  for (HWND tooltip : topLevelWindows(shell)) {
-    if (className(tooltip) != TOOLTIPS_CLASSW) continue;
-    RawTargetMemory memory(tooltip, kTextOffset + kMaxChars * sizeof(wchar_t));
-    const uint64_t text = memory.address(kTextOffset);
-    if (memory.targetIs64Bit()) {
-      const auto tool = toolOfWindow<ToolInfo64>(icon, text);
-      memory.write(0, &tool, sizeof tool);
-    } else {
-      const auto tool = toolOfWindow<ToolInfo32>(icon, text);
-      memory.write(0, &tool, sizeof tool);
-    }
-    const std::wstring empty(kMaxChars, L'\0');
-    memory.write(kTextOffset, empty.data(), kMaxChars * sizeof(wchar_t));
-    sendBounded(tooltip, TTM_GETTEXTW, kMaxChars, memory.param());
-    std::wstring tip = memory.readText(kTextOffset, kMaxChars);
+  std::vector<HWND> found;
+  for (HWND tooltip : topLevelWindows(shell))
+    if (className(tooltip) == TOOLTIPS_CLASSW && ((GetWindowLongW(tooltip, GWL_STYLE) & TTS_BALLOON) != 0) == balloons)
+      found.push_back(tooltip);
+  return found;
+}
+
+}  // namespace
+
+std::wstring trayIconTip(HWND icon) {
+  constexpr size_t kMaxChars = 128;  // a tip's length limit, NUL included
+  for (HWND tooltip : shellTooltips(icon, false)) {
+    std::wstring tip = textForIcon(tooltip, icon, kMaxChars);
     if (!tip.empty()) return tip;
   }
   return {};
+}
+
+std::optional<std::wstring> waitForTrayBalloon(HWND icon, DWORD timeoutMs) {
+  constexpr size_t kMaxChars = 256;  // a balloon text's length limit, NUL included
+  std::optional<std::wstring> found;
+  waitUntil(
+      [&] {
+        for (HWND tooltip : shellTooltips(icon, true)) {
+          if (!IsWindowVisible(tooltip)) continue;
+          std::wstring text = textForIcon(tooltip, icon, kMaxChars);
+          if (!text.empty()) {
+            found = text;
+            return true;
+          }
+        }
+        return false;
+      },
+      timeoutMs, 100);
+  return found;
 }
 
 void trayMouse(HWND icon, std::initializer_list<UINT> messages) {

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,13 @@ bool waitForTrayIconGone(HWND icon, DWORD timeoutMs = kTimeoutMs);
 // memory in the shell's process, laid out for the shell's bitness: a driver
 // of either bitness reads it (in a 64-bit prefix the shell is 64-bit).
 std::wstring trayIconTip(HWND icon);
+
+// The text of the balloon the shell shows for the icon, waited for:
+// explorer shows one about 2 s after it was asked, as a balloon tooltip of
+// its own, for 10 s or more; it is read as the tip is. nullopt when none
+// came in time. Its title and icon are not read: asked with TTM_GETTITLE,
+// Wine 8.0's balloon left both empty.
+std::optional<std::wstring> waitForTrayBalloon(HWND icon, DWORD timeoutMs = 3 * kTimeoutMs);
 
 // Delivers mouse messages (WM_LBUTTONDOWN, WM_MOUSEMOVE, ...) to the icon at
 // its centre, in order, and returns once the shell has passed them on: the

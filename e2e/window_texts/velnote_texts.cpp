@@ -9,7 +9,8 @@ TEST(WindowTexts, VelnotesWindowsHoldTheirTexts) {
   forms::App app("Velnote");
   platform::MemorySettingsStore settings;
   messenger::RecordingRunner runner;
-  velnote::Context context{app, settings, runner};
+  messenger::Sender sender(app, runner, messenger::DeliveryRoute{true, "HERE", {}});
+  velnote::Context context{app, settings, sender};
   velnote::Program program(context);
   window_texts::expectTextsWhole({&program.mainWindow, &program.aboutWindow, &program.colourDialog,
                                   &program.messageEditor, &program.machineNameEditor});

@@ -116,6 +116,10 @@ public:
     void update(TrayIcon::Aspect what) override {
         if (what == TrayIcon::Aspect::Active && icon_.active()) icon_.setShown(!app_.refuseTrayIcons);
     }
+    bool showBalloon(const Balloon& balloon) override {
+        app_.balloons.push_back(balloon);
+        return true;
+    }
 
 private:
     TrayIcon& icon_;

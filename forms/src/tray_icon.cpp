@@ -2,6 +2,7 @@
 
 #include "forms/app.hpp"
 #include "forms/window.hpp"
+#include "platform/unicode.hpp"
 
 namespace forms {
 
@@ -29,6 +30,14 @@ void TrayIcon::setTip(const std::string& tip) {
     if (tip == tip_) return;
     tip_ = tip;
     update(Aspect::Tip);
+}
+
+bool TrayIcon::showBalloon(const std::string& title, const std::string& text, BalloonIcon icon) {
+    auto* peer = kindPeer<Peer>();
+    if (!peer || !active_ || !shown_) return false;
+    const Balloon balloon{std::string(platform::firstUtf16Units(title, kBalloonTitleUnits)),
+                          std::string(platform::firstUtf16Units(text, kBalloonTextUnits)), icon};
+    return peer->showBalloon(balloon);
 }
 
 void TrayIcon::userNotified(int mouseMessage) {

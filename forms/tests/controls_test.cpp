@@ -169,6 +169,31 @@ TEST_F(Controls, TrayIconIsShownUnlessRefusedAndReportsNotificationsWhileActive)
     EXPECT_FALSE(window.tray.shown());
 }
 
+#ifndef FORMS_TESTS_ON_WIN32
+// The shell's fields hold 63 and 255 UTF-16 units: a longer text is cut
+// there, never inside a character. No icon in the notification area, no balloon.
+TEST_F(Controls, TrayBalloonIsCutToTheShellsFieldsAndNeedsTheIconShown) {
+    const std::string smile = "\xF0\x9F\x98\x80";  // two UTF-16 units
+    EXPECT_FALSE(window.tray.showBalloon("T", "not yet", forms::BalloonIcon::Warning));
+    window.tray.setActive(true);
+    ASSERT_TRUE(window.tray.showBalloon(std::string(62, 't') + smile, std::string(254, 'x') + smile + "y",
+                                        forms::BalloonIcon::Warning));
+    ASSERT_EQ(1u, user.balloons().size());
+    EXPECT_EQ(std::string(62, 't'), user.balloons()[0].title);
+    EXPECT_EQ(std::string(254, 'x'), user.balloons()[0].text);
+    EXPECT_EQ(forms::BalloonIcon::Warning, user.balloons()[0].icon);
+    window.tray.showBalloon(std::string(61, 't') + smile, std::string(253, 'x') + smile, forms::BalloonIcon::Error);
+    EXPECT_EQ(std::string(61, 't') + smile, user.balloons()[1].title);
+    EXPECT_EQ(std::string(253, 'x') + smile, user.balloons()[1].text);
+
+    window.tray.setActive(false);
+    user.refuseTrayIcons(true);
+    window.tray.setActive(true);
+    EXPECT_FALSE(window.tray.showBalloon("T", "refused", forms::BalloonIcon::Warning));
+    EXPECT_EQ(2u, user.balloons().size());
+}
+#endif
+
 TEST_F(Controls, StylesTakenAtCreationChangeAfterLoadKeepingContentsAndFocus) {
     window.body.setText("line 1\r\nline 2");
     window.body.setFocus();

@@ -29,6 +29,18 @@ public:
             Shell_NotifyIconW(NIM_MODIFY, &data);
         }
     }
+    // The balloon fields of the record: the shell shows the balloon beside
+    // the icon and drops it after a while or when the next one comes.
+    bool showBalloon(const Balloon& balloon) override {
+        if (!added_) return false;
+        NOTIFYICONDATAW data = record();
+        data.uFlags = NIF_INFO;
+        copyInto(data.szInfoTitle, balloon.title);
+        copyInto(data.szInfo, balloon.text);
+        data.uTimeout = 10000;  // the least the shell allows; it decides
+        data.dwInfoFlags = infoFlags(balloon.icon);
+        return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+    }
     void sync(Property) override {}
     void focus() override {}
     void orphan() override {
@@ -45,11 +57,30 @@ public:
     }
 
 private:
+    static DWORD infoFlags(BalloonIcon icon) {
+        switch (icon) {
+            case BalloonIcon::Information: return NIIF_INFO;
+            case BalloonIcon::Warning: return NIIF_WARNING;
+            case BalloonIcon::Error: return NIIF_ERROR;
+            case BalloonIcon::None: break;
+        }
+        return NIIF_NONE;
+    }
+    // The model cut the text to fit; the terminator always fits.
+    template <size_t N>
+    static void copyInto(WCHAR (&field)[N], const std::string& text) {
+        const std::wstring wide = platform::widen(text);
+        lstrcpynW(field, wide.c_str(), static_cast<int>(N));
+    }
+
     // The shell knows the icon by its owner window and id, which stay as they
     // were when it was added.
     NOTIFYICONDATAW record() {
         NOTIFYICONDATAW data{};
-        data.cbSize = sizeof data;
+        // The layout with the balloon fields that every system from Windows
+        // 2000 on takes: sizeof follows the headers' target version, and a
+        // system refuses a record longer than the ones it knows.
+        data.cbSize = NOTIFYICONDATAW_V2_SIZE;
         data.hWnd = owner_;
         data.uID = id_;
         data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;

@@ -1,7 +1,7 @@
 #pragma once
 // Everything Velnote needs from outside its windows, made once in WinMain (or a test).
 #include "forms/app.hpp"
-#include "messenger/process_runner.hpp"
+#include "messenger/sender.hpp"
 #include "platform/settings_store.hpp"
 
 namespace velnote {
@@ -12,7 +12,7 @@ constexpr const char* kApplication = "Velnote";
 struct Context {
     forms::App& app;
     platform::SettingsStore& settings;
-    messenger::ProcessRunner& runner;
+    messenger::Sender& sender;  // every message goes through it
 };
 
 }  // namespace velnote

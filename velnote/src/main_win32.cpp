@@ -3,6 +3,8 @@
 
 #include "context.hpp"
 #include "forms/app.hpp"
+#include "messenger/sender.hpp"
+#include "messenger/win32_delivery_route.hpp"
 #include "messenger/win32_process_runner.hpp"
 #include "platform/win32_services.hpp"
 #include "program.hpp"
@@ -11,7 +13,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     auto settings = platform::makeRegistrySettingsStore();
     auto runner = messenger::makeWin32ProcessRunner();
     forms::App app("Velnote");
-    velnote::Context context{app, *settings, *runner};
+    messenger::Sender sender(app, *runner, messenger::makeWin32DeliveryRoute());
+    velnote::Context context{app, *settings, sender};
     velnote::Program program(context);
     program.start();
     return app.run();

@@ -245,17 +245,22 @@ void MainWindow::sendMessage() {
         return;
     }
 
-    messenger::StartResult started = context_.runner.run(command, messenger::WindowStyle::MinimizedWithFocus);
-    if (!started.started) {
-        // Nothing was sent: the message and the window stay as they are.
-        app.messageBox("The message could not be sent: the command \"net send\" could not be started.\r\n\r\n"
-                       "Error " + std::to_string(started.errorNumber) + ": " + started.errorText,
-                       "Velnote", MessageButtons::Ok, MessageIcon::Critical);
-        return;
-    }
+    // Handed over, the message is on its way: the window goes to the
+    // notification area, and only a failure is heard of again.
+    context_.sender.send(messenger::Message{machine, message, command, messenger::WindowStyle::MinimizedWithFocus},
+                         [this](const messenger::SendOutcome& outcome) { reportFailure(outcome); });
     setCount(0);
     messageText.setText("");
     setWindowState(forms::WindowState::Minimized);
+}
+
+// A message that did not arrive is told from the icon, where the window
+// went; without an icon, in a box.
+void MainWindow::reportFailure(const messenger::SendOutcome& outcome) {
+    if (outcome.delivered) return;
+    const std::string text = "Not delivered to " + outcome.recipient + ": " + outcome.reason;
+    if (!trayIcon.showBalloon("Velnote", text, forms::BalloonIcon::Warning))
+        context_.app.messageBox(text, "Velnote", MessageButtons::Ok, MessageIcon::Exclamation);
 }
 
 void MainWindow::showHelp() { program_.helpPage.show(); }

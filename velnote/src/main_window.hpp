@@ -1,6 +1,7 @@
 #pragma once
 // Velnote's main window: write or pick a message, type or pick one machine,
-// and "Send Now !!!" starts one net send command without waiting for it.
+// and "Send Now !!!" hands the message over to be sent without waiting; a
+// message that does not arrive is told from the icon afterwards.
 // Between sends it lives in the notification area: minimising hides it, and
 // its icon brings it back or opens a small menu.
 #include <string>
@@ -75,6 +76,7 @@ private:
     void resetMachineList();
     void messageKeyDown(forms::KeyEvent& key);
     void sendMessage();
+    void reportFailure(const messenger::SendOutcome& outcome);
     void closeBox(forms::CloseEvent& closing);
     void setCount(int count);
     void showFarewell();

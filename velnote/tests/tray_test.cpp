@@ -1,5 +1,5 @@
 // Velnote in the notification area: hide on minimise, the icon's clicks and
-// menu, and how the program ends.
+// menu, the balloon that tells a failed send, and how the program ends.
 #include "velnote_fixture.hpp"
 
 namespace velnote {
@@ -19,6 +19,12 @@ struct Tray : VelnoteFixture {
         user.type(main.messageText, "Hi");
         user.click(main.sendButton);
     }
+    // From the window brought back after a send: the name stays.
+    void sendAgain() {
+        user.trayNotify(main.trayIcon, mouse::LeftButtonUp);
+        user.type(main.messageText, "Hi");
+        user.click(main.sendButton);
+    }
 };
 
 TEST_F(Tray, StartUpAddsTheIconWithItsTip) {
@@ -34,6 +40,7 @@ TEST_F(Tray, AfterASendOnlyTheIconRemainsAndALeftClickBringsTheWindowBack) {
     user.pick(main.savedMachines, "PC1");
     user.type(main.messageText, "Hi");
     user.click(main.sendButton);
+    user.finishBackgroundWork();
     ASSERT_EQ(1u, runner.starts().size());
     EXPECT_FALSE(main.visible());
     EXPECT_TRUE(main.loaded());
@@ -119,6 +126,83 @@ TEST_F(Tray, CloseBoxEndsWithOneFarewellAndClosesEveryOtherWindow) {
     EXPECT_TRUE(app.ended());
     EXPECT_TRUE(app.loadedWindows().empty());
     EXPECT_FALSE(main.trayIcon.active());
+}
+
+// What came of a send is heard only when it failed, after the window went
+// down: a warning balloon from the icon, in net's own words or the system's.
+TEST_F(Tray, FailedSendIsToldInAWarningBalloonFromTheIcon) {
+    program.start();
+    runner.queueWatched(messenger::exited(2,
+                                          "The message alias could not be found on the network.\r\n\r\n"
+                                          "More help is available by typing NET HELPMSG 2273.\r\n"));
+    sendHiToPC7();
+    EXPECT_FALSE(main.visible());
+    EXPECT_EQ("", main.messageText.text());
+    EXPECT_TRUE(user.balloons().empty());
+    user.finishBackgroundWork();
+    ASSERT_EQ(1u, user.balloons().size());
+    EXPECT_EQ("Velnote", user.balloons()[0].title);
+    EXPECT_EQ("Not delivered to PC7: The message alias could not be found on the network.", user.balloons()[0].text);
+    EXPECT_EQ(forms::BalloonIcon::Warning, user.balloons()[0].icon);
+
+    runner.setFailure(true, 2, "The system cannot find the file specified.");
+    sendAgain();
+    EXPECT_FALSE(main.visible());  // net missing: the message was handed over all the same
+    user.finishBackgroundWork();
+    ASSERT_EQ(2u, user.balloons().size());
+    EXPECT_EQ("Not delivered to PC7: The system cannot find the file specified.", user.balloons()[1].text);
+
+    runner.setFailure(false);
+    sendAgain();
+    user.finishBackgroundWork();
+    EXPECT_EQ(2u, user.balloons().size());  // delivered: nothing to tell
+    EXPECT_TRUE(user.boxes().empty());
+}
+
+TEST_F(Tray, WithoutTheIconAFailedSendIsToldInABox) {
+    user.refuseTrayIcons(true);
+    program.start();
+    runner.queueWatched(messenger::exited(2, "The message alias could not be found on the network.\r\n"));
+    sendHiToPC7();
+    user.answer(MessageResult::Ok);
+    user.finishBackgroundWork();
+    expectBox("Not delivered to PC7: The message alias could not be found on the network.", "Velnote",
+              MessageButtons::Ok, MessageIcon::Exclamation);
+    EXPECT_TRUE(user.balloons().empty());
+}
+
+// A transport that answers as scripted and records what it was given.
+struct ScriptedTransport : messenger::Transport {
+    messenger::TransportResult answer;
+    Strings calls;
+    messenger::TransportResult deliver(const std::string& computer, const std::string& sender,
+                                       const std::string& text) override {
+        calls.push_back(computer + "|" + sender + "|" + text);
+        return answer;
+    }
+};
+
+// Where the system has no Messenger service, the message itself goes to the
+// machine, as the user wrote it; net is never started.
+TEST(TrayWithoutMessengerService, TheMessageItselfIsDeliveredAndARefusalIsTold) {
+    auto transport = std::make_shared<ScriptedTransport>();
+    transport->answer = {messenger::TransportResult::Kind::Refused, "the message is too long"};
+    platform::MemorySettingsStore store;
+    messenger::RecordingRunner runner;
+    forms::App app{"Velnote"};
+    messenger::Sender sender{app, runner, messenger::DeliveryRoute{false, "HERE", {transport}}};
+    Context context{app, store, sender};
+    Program program{context};
+    forms::headless::Driver user{app};
+    program.start();
+    user.type(program.mainWindow.machineName, "PC7");
+    user.type(program.mainWindow.messageText, "Hi\nthere");
+    user.click(program.mainWindow.sendButton);
+    user.finishBackgroundWork();
+    EXPECT_EQ(Strings{"PC7|HERE|Hi\r\nthere"}, transport->calls);
+    EXPECT_TRUE(runner.starts().empty());
+    ASSERT_EQ(1u, user.balloons().size());
+    EXPECT_EQ("Not delivered to PC7: the message is too long", user.balloons()[0].text);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #pragma once
 // A running Velnote on the headless backend, with an in-memory store, a
-// recording runner and a user who acts on its windows.
+// recording runner behind its sender and a user who acts on its windows.
+// What the sender started shows in the runner once the test has let the
+// background work finish (user.finishBackgroundWork()).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -18,7 +20,9 @@ struct VelnoteFixture : ::testing::Test {
     platform::MemorySettingsStore store;
     messenger::RecordingRunner runner;
     forms::App app{"Velnote"};
-    Context context{app, store, runner};
+    // A system with the Messenger service: each send starts net, watched.
+    messenger::Sender sender{app, runner, messenger::DeliveryRoute{true, "HERE", {}}};
+    Context context{app, store, sender};
     Program program{context};
     MainWindow& main = program.mainWindow;
     forms::headless::Driver user{app};

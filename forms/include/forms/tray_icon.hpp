@@ -7,6 +7,7 @@
 //   mouse activity over the icon -> onNotify with the mouse message it carries
 //   (for example 514 for a left button released, 515 for a left
 //   double-click, 517 for a right button released)
+#include <cstddef>
 #include <functional>
 #include <string>
 
@@ -18,6 +19,14 @@ namespace mouse {
 constexpr int LeftButtonUp = 514, LeftDoubleClick = 515, RightButtonUp = 517;
 }
 
+// A short notice that the shell shows beside the icon for a while.
+enum class BalloonIcon { None, Information, Warning, Error };
+struct Balloon {
+    std::string title;
+    std::string text;
+    BalloonIcon icon = BalloonIcon::None;
+};
+
 class TrayIcon : public Control {
 public:
     TrayIcon(Window& window, std::string name);
@@ -27,6 +36,8 @@ public:
     class Peer : public virtual ControlPeer {
     public:
         virtual void update(Aspect what) = 0;
+        // Asks the shell to show the balloon; false when it refused.
+        virtual bool showBalloon(const Balloon& balloon) = 0;
     };
 
     // Shows or removes the icon.
@@ -39,6 +50,12 @@ public:
     // Resource number of the icon; 0 uses the window's own icon.
     int iconResource() const { return iconResource_; }
     void setIconResource(int id) { iconResource_ = id; }
+    // Shows a balloon from the icon, its title and text cut to what the
+    // shell holds (kBalloonTitleUnits and kBalloonTextUnits UTF-16 units,
+    // never inside a character). False when nothing was shown: the icon is
+    // not in the notification area, or the shell refused.
+    bool showBalloon(const std::string& title, const std::string& text, BalloonIcon icon);
+    static constexpr std::size_t kBalloonTitleUnits = 63, kBalloonTextUnits = 255;
 
     std::function<void(int mouseMessage)> onNotify;
 

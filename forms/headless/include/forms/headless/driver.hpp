@@ -84,6 +84,8 @@ public:
     // The shell reports mouse activity over the notification-area icon.
     void trayNotify(TrayIcon& icon, int mouseMessage);
     void refuseTrayIcons(bool refuse) { peer_.refuseTrayIcons = refuse; }
+    // Balloons the program showed from its notification-area icons, oldest first.
+    const std::vector<Balloon>& balloons() const { return peer_.balloons; }
     // List views: a click on a column header (the focus stays where it is);
     // a click on a row (focus first, the row selected, then the item click);
     // a double-click on a row (that click, then the double-click); a click

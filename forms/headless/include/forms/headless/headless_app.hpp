@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "forms/peer.hpp"
+#include "forms/tray_icon.hpp"
 
 namespace forms::headless {
 
@@ -35,6 +36,7 @@ public:
     std::deque<MessageResult> answers;
     // Makes the system refuse notification-area icons, as a shell without one does.
     bool refuseTrayIcons = false;
+    std::vector<Balloon> balloons;  // shown from notification-area icons, oldest first
     std::vector<MessageBoxRequest> boxes;
     std::vector<std::string> popups;  // names of the menus shown as pop-ups
     std::deque<std::optional<std::string>> inputAnswers;
