@@ -16,15 +16,14 @@ namespace {
 // its focus rectangle, and a little air.
 constexpr int kButtonMargin = 8;
 
+BOOL CALLBACK addChild(HWND child, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+    return TRUE;
+}
+
 std::vector<HWND> childrenOf(HWND parent) {
     std::vector<HWND> children;
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM list) {
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&children));
+    EnumChildWindows(parent, addChild, reinterpret_cast<LPARAM>(&children));
     return children;
 }
 
