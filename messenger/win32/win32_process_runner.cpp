@@ -148,4 +148,9 @@ std::unique_ptr<ProcessRunner> makeWin32ProcessRunner() {
     return std::unique_ptr<ProcessRunner>(new Win32ProcessRunner());
 }
 
+ProcessRunner& win32ProcessRunner() {
+    static ProcessRunner* const runner = makeWin32ProcessRunner().release();
+    return *runner;
+}
+
 }  // namespace messenger

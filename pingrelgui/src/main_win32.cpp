@@ -11,10 +11,10 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     auto files = platform::makeWin32TextFiles();
-    auto runner = messenger::makeWin32ProcessRunner();
+    messenger::ProcessRunner& runner = messenger::win32ProcessRunner();
     forms::App app("PingrelGUI");
-    messenger::Sender sender(app, *runner, messenger::makeWin32DeliveryRoute());
-    pingrelgui::Context context{app, *files, *runner, platform::programFolder(), sender};
+    messenger::Sender sender(app, runner, messenger::makeWin32DeliveryRoute());
+    pingrelgui::Context context{app, *files, runner, platform::programFolder(), sender};
     pingrelgui::Program program(context);
     program.start();
     return app.run();

@@ -11,12 +11,12 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     auto settings = platform::makeRegistrySettingsStore();
-    auto runner = messenger::makeWin32ProcessRunner();
+    messenger::ProcessRunner& runner = messenger::win32ProcessRunner();
     auto clock = platform::makeSystemClock();
     auto cases = platform::makeSystemCaseMapping();
     forms::App app("Tarrow");
-    messenger::Sender sender(app, *runner, messenger::makeWin32DeliveryRoute());
-    tarrow::Context context{app, *settings, *runner, *clock, *cases, sender};
+    messenger::Sender sender(app, runner, messenger::makeWin32DeliveryRoute());
+    tarrow::Context context{app, *settings, runner, *clock, *cases, sender};
     tarrow::Program program(context);
     program.start();
     return app.run();

@@ -11,9 +11,9 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     auto settings = platform::makeRegistrySettingsStore();
-    auto runner = messenger::makeWin32ProcessRunner();
+    messenger::ProcessRunner& runner = messenger::win32ProcessRunner();
     forms::App app("Velnote");
-    messenger::Sender sender(app, *runner, messenger::makeWin32DeliveryRoute());
+    messenger::Sender sender(app, runner, messenger::makeWin32DeliveryRoute());
     velnote::Context context{app, *settings, sender};
     velnote::Program program(context);
     program.start();

@@ -60,8 +60,8 @@ class Sender {
 public:
     using Done = std::function<void(const SendOutcome&)>;
 
-    // The runner must hold no state of its own: a watch may outlive the
-    // program's end by up to kNetAnswerTimeoutMs.
+    // The runner must outlive every watch, which may run on after the
+    // program's end for up to kNetAnswerTimeoutMs (win32ProcessRunner() never goes).
     Sender(forms::App& app, ProcessRunner& runner, DeliveryRoute route);
 
     bool hasMessengerService() const { return route_->hasMessengerService; }

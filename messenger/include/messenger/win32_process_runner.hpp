@@ -11,4 +11,8 @@ namespace messenger {
 
 std::unique_ptr<ProcessRunner> makeWin32ProcessRunner();
 
+// The programs' runner: never destroyed, since a watched send may still run
+// on a thread of its own while the program ends.
+ProcessRunner& win32ProcessRunner();
+
 }  // namespace messenger
