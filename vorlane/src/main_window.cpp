@@ -134,7 +134,9 @@ void MainWindow::sendMessage() {
 }
 
 // The wait cursor stays while any delivery is out; the window meanwhile
-// takes the user's actions as ever.
+// takes the user's actions as ever. A failure shows the reason alone: the
+// recipient is the one selected, and the panel of this fixed-size window
+// has no room for more.
 void MainWindow::deliverItself(const std::string& recipient, const std::string& message) {
     ++deliveriesOut_;
     setBusy(true);
@@ -143,7 +145,7 @@ void MainWindow::deliverItself(const std::string& recipient, const std::string& 
         if (outcome.delivered)
             showSent(message);
         else
-            statusBar.setPanelText(kMsgPanel, "Error - " + messenger::failureLine(outcome));
+            statusBar.setPanelText(kMsgPanel, "Error - " + outcome.reason);
     });
 }
 
