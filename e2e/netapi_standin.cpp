@@ -2,9 +2,12 @@
 // domains, this computer's name, and a message send that answers by recipient.
 // With a file netapi-servers.txt beside it holding a number N, every
 // enumeration of machines gives N generated names instead (PC00001, ...), for
-// benchmarks of long lists. Every call is appended to netapi-log.txt beside this library (UTF-8, one
-// line per call; CR and LF in a message written as \r and \n), and so is
-// every buffer handed out and freed, so the test can check that each is freed.
+// benchmarks of long lists. With a file netapi-not-supported.txt beside it,
+// every message send answers 50 (ERROR_NOT_SUPPORTED), as on the Windows
+// versions that have no Messenger service. Every call is appended to
+// netapi-log.txt beside this library (UTF-8, one line per call; CR and LF in
+// a message written as \r and \n), and so is every buffer handed out and
+// freed, so the test can check that each is freed.
 #include <windows.h>
 
 #include <cstdlib>
@@ -15,6 +18,13 @@
 namespace {
 
 HMODULE self = nullptr;
+
+std::wstring besideSelf(const wchar_t* name) {
+    wchar_t path[MAX_PATH];
+    DWORD n = GetModuleFileNameW(self, path, MAX_PATH);
+    std::wstring file(path, n);
+    return file.substr(0, file.find_last_of(L'\\') + 1) + name;
+}
 
 std::string utf8(const wchar_t* text) {
     if (!text) return "(null)";
@@ -28,12 +38,8 @@ void log(std::string line) {
     std::string escaped;
     for (char c : line) escaped += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
     escaped += "\n";
-    wchar_t path[MAX_PATH];
-    DWORD n = GetModuleFileNameW(self, path, MAX_PATH);
-    std::wstring file(path, n);
-    file = file.substr(0, file.find_last_of(L'\\') + 1) + L"netapi-log.txt";
-    HANDLE h = CreateFileW(file.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h = CreateFileW(besideSelf(L"netapi-log.txt").c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                           nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return;
     DWORD written = 0;
     WriteFile(h, escaped.data(), static_cast<DWORD>(escaped.size()), &written, nullptr);
@@ -80,11 +86,8 @@ LPBYTE serverBuffer(const std::vector<const wchar_t*>& names) {
 
 // The number in netapi-servers.txt beside this library; 0 when there is none.
 int generatedServerCount() {
-    wchar_t path[MAX_PATH];
-    DWORD n = GetModuleFileNameW(self, path, MAX_PATH);
-    std::wstring file(path, n);
-    file = file.substr(0, file.find_last_of(L'\\') + 1) + L"netapi-servers.txt";
-    HANDLE h = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE h = CreateFileW(besideSelf(L"netapi-servers.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
     if (h == INVALID_HANDLE_VALUE) return 0;
     char text[16] = {};
     DWORD got = 0;
@@ -157,6 +160,8 @@ __declspec(dllexport) DWORD WINAPI NetMessageBufferSend(LPCWSTR server, LPCWSTR 
     const std::wstring text(reinterpret_cast<const wchar_t*>(message), length / sizeof(wchar_t));
     log("send server=" + utf8(server) + " to=" + utf8(to) + " from=" + utf8(from) + " length=" +
         std::to_string(length) + " message=" + utf8(text.c_str()));
+    if (GetFileAttributesW(besideSelf(L"netapi-not-supported.txt").c_str()) != INVALID_FILE_ATTRIBUTES)
+        return ERROR_NOT_SUPPORTED;
     return to && !wcscmp(to, kReachable) ? 0 : 2273;  // NERR_NameNotFound
 }
 

@@ -31,10 +31,11 @@ struct Session {
     forms::App app{"Pingrel"};
     forms::headless::Driver user{app};
     messenger::RecordingRunner runner;
+    messenger::Sender sender{app, runner, messenger::DeliveryRoute{true, "HERE", {}}};
     platform::FixedClock clock{{2026, 12, 9, 10, 30, 0}};
     platform::FakeShell shell;
     platform::FakeSystemInfo system;
-    Context context{app, files, runner, clock, shell, system, folder};
+    Context context{app, files, sender, clock, shell, system, folder};
     Program program{context};
     bool answerWaiting = false;
 

@@ -4,6 +4,7 @@
 // lists exactly the names that came.
 #include "forms/headless/driver.hpp"
 #include "fuzz_input.hpp"
+#include "messenger/recording_runner.hpp"
 #include "platform/system_info.hpp"
 #include "platform/unicode.hpp"
 #include "program.hpp"
@@ -33,7 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     forms::headless::Driver user{app};
     platform::ScriptedLanManager lan;
     platform::FakeSystemInfo system;
-    vorlane::Context context{app, lan, system};
+    messenger::RecordingRunner runner;
+    messenger::Sender sender{app, runner, messenger::DeliveryRoute{false, "HERE", {}}};
+    vorlane::Context context{app, lan, sender, system};
     vorlane::Program program{context};
     lan.enumerationAnswers.push_back(domains);
     program.start();

@@ -10,10 +10,11 @@ TEST(WindowTexts, PingrelsWindowsHoldTheirTexts) {
   forms::App app("Pingrel");
   platform::MemoryTextFiles files;
   messenger::RecordingRunner runner;
+  messenger::Sender sender(app, runner, messenger::DeliveryRoute{true, "HERE", {}});
   platform::FixedClock clock({2026, 12, 9, 10, 0, 0});
   platform::FakeShell shell;
   platform::FakeSystemInfo system;
-  pingrel::Context context{app, files, runner, clock, shell, system, "C:\\Pingrel"};
+  pingrel::Context context{app, files, sender, clock, shell, system, "C:\\Pingrel"};
   pingrel::Program program(context);
   program.start();
   window_texts::expectTextsWhole({&program.mainWindow, &program.storeWindow, &program.aboutWindow});

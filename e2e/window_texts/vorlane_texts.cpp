@@ -1,3 +1,4 @@
+#include "messenger/recording_runner.hpp"
 #include "platform/fake_system_info.hpp"
 #include "platform/scripted_lan_manager.hpp"
 #include "program.hpp"
@@ -7,7 +8,9 @@ TEST(WindowTexts, VorlanesWindowsHoldTheirTexts) {
   forms::App app("Vorlane");
   platform::ScriptedLanManager lanManager;
   platform::FakeSystemInfo system;
-  vorlane::Context context{app, lanManager, system};
+  messenger::RecordingRunner runner;
+  messenger::Sender sender(app, runner, messenger::DeliveryRoute{false, "HERE", {}});
+  vorlane::Context context{app, lanManager, sender, system};
   vorlane::Program program(context);
   window_texts::expectTextsWhole({&program.mainWindow, &program.aboutWindow});
 }

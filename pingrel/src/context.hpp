@@ -3,7 +3,7 @@
 #include <string>
 
 #include "forms/app.hpp"
-#include "messenger/process_runner.hpp"
+#include "messenger/sender.hpp"
 #include "platform/clock.hpp"
 #include "platform/shell.hpp"
 #include "platform/system_info.hpp"
@@ -14,7 +14,7 @@ namespace pingrel {
 struct Context {
     forms::App& app;
     platform::TextFiles& files;
-    messenger::ProcessRunner& runner;
+    messenger::Sender& sender;  // every send of a message goes through it
     platform::Clock& clock;
     platform::Shell& shell;
     platform::SystemInfo& system;

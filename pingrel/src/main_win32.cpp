@@ -3,6 +3,7 @@
 
 #include "context.hpp"
 #include "forms/app.hpp"
+#include "messenger/win32_delivery_route.hpp"
 #include "messenger/win32_process_runner.hpp"
 #include "platform/win32_lan_services.hpp"
 #include "platform/win32_services.hpp"
@@ -16,7 +17,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     auto shell = platform::makeWin32Shell();
     auto system = platform::makeWin32SystemInfo();
     forms::App app("Pingrel");
-    pingrel::Context context{app, *files, *runner, *clock, *shell, *system, platform::programFolder()};
+    messenger::Sender sender(app, *runner, messenger::makeWin32DeliveryRoute());
+    pingrel::Context context{app, *files, sender, *clock, *shell, *system, platform::programFolder()};
     pingrel::Program program(context);
     program.start();
     return app.run();

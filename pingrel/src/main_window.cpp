@@ -4,6 +4,7 @@
 
 #include "messenger/command_lines.hpp"
 #include "program.hpp"
+#include "send_report.hpp"
 #include "resource_ids.h"
 #include "platform/unicode.hpp"
 
@@ -168,10 +169,12 @@ bool MainWindow::refuseQuotedRecipients() {
     return true;
 }
 
-// One hidden `net send` per recipient from the system folder, none waited
-// for. Blank recipients are skipped and a start that fails does not stop the
-// others; one box afterwards says what did not go. A recipient with a blank
-// inside goes in double quotes, as one word.
+// One hidden `net send` per recipient from the system folder, each sent
+// through the sender, which watches it (or, on a system without the
+// Messenger service, delivers the message itself). Blank recipients are
+// skipped and a failure does not stop the others; once every outcome is in,
+// one box says what did not arrive. A recipient with a blank inside goes in
+// double quotes, as one word.
 void MainWindow::sendMessage() {
     std::string text = message.text();
     if (signatureCheck.checked()) {
@@ -189,8 +192,8 @@ void MainWindow::sendMessage() {
     if (recipients.listCount() == 0) recipients.addItem(recipientEntry.text());
     if (refuseQuotedRecipients()) return;
 
+    const auto report = SendReport::begin([this](const std::string& failures) { reportFailure(failures); });
     bool skippedBlank = false;
-    std::string failures;
     const int count = recipients.listCount();
     for (int i = 0; i < count; ++i) {
         const std::string recipient = recipients.item(i);
@@ -198,15 +201,11 @@ void MainWindow::sendMessage() {
             skippedBlank = true;
             continue;
         }
-        const messenger::StartResult started = context_.runner.run(
-            messenger::pingrelCommand(systemFolder, recipient, text), messenger::WindowStyle::Hidden);
-        if (!started.started) failures += kCrLf + recipient + ": " + started.errorText;
+        context_.sender.send({recipient, text, messenger::pingrelCommand(systemFolder, recipient, text),
+                              messenger::WindowStyle::Hidden},
+                             report->expect());
     }
-    std::string report;
-    if (skippedBlank) report = "The message was not sent to an empty recipient.";
-    if (!failures.empty())
-        report += (report.empty() ? "" : kCrLf) + std::string("The message could not be sent to:") + failures;
-    if (!report.empty()) reportFailure(report);
+    report->allStarted(skippedBlank);
 }
 
 void MainWindow::saveRecipient() {

@@ -2,7 +2,9 @@
 // Pingrel's working window `frmMain` ("Main", inside the frame): recipients
 // typed, picked from the network or copied from the store go into a list; a
 // message of at most 255 characters, optionally with the stored signature,
-// goes to each of them through one hidden `net send`. The store buttons save
+// goes to each of them (through one hidden `net send` each where the system
+// has the Messenger service), and one box then names those it did not
+// reach. The store buttons save
 // the recipient and the message, open the store window and clear the store.
 #include <string>
 

@@ -89,7 +89,7 @@ TEST_F(Pingrel, SendStartsOneHiddenNetSendPerRecipientFromTheSystemFolder) {
               commands());
     EXPECT_EQ("Hi", form.message.text());
     EXPECT_TRUE(form.signatureCheck.checked());
-    EXPECT_TRUE(user.boxes().empty());
+    EXPECT_TRUE(user.boxes().empty());  // every one delivered: nothing to say
 
     // No signature file: the message goes out unchanged; no system folder: the bare prefix.
     runner.clear();
@@ -127,10 +127,37 @@ TEST_F(Pingrel, SendSkipsBlankRecipientsGoesOnPastFailuresAndSaysSoOnce) {
     runner.setFailure(true, 2, "The system cannot find the file specified.");
     ok();
     user.click(form.sendButton);
+    EXPECT_TRUE(user.boxes().empty());  // not before the outcomes are in
+    user.finishBackgroundWork();
     EXPECT_EQ(2u, runner.starts().size());
     expectFailureBox(
         "The message was not sent to an empty recipient.\r\nThe message could not be sent to:\r\n"
         "PC1: The system cannot find the file specified.\r\nPC2: The system cannot find the file specified.");
+}
+
+// Each Send waits for all of its outcomes, then one box names the
+// recipients not reached; a Send made while another is out reports apart.
+TEST_F(Pingrel, EachSendReportsOnceItsOutcomesAreInNamingOnlyThoseNotReached) {
+    startEmpty();
+    user.type(form.message, "Hi");
+    for (const char* name : {"PC1", "PC2", "PC3"}) form.recipients.addItem(name);
+    runner.queueWatched(messenger::exited(0));
+    runner.queueWatched(messenger::exited(
+        2, "The message alias could not be found on the network.\r\n\r\nMore help is available by typing NET HELPMSG 2273."));
+    runner.queueWatched(messenger::stillRunning());
+    user.click(form.sendButton);
+    form.recipients.clear();
+    form.recipients.addItem("PC4");
+    runner.queueWatched(messenger::exited(1));
+    user.click(form.sendButton);
+    ok(2);
+    user.finishBackgroundWork();
+    ASSERT_EQ(2u, user.boxes().size());
+    EXPECT_EQ("The message could not be sent to:\r\nPC2: The message alias could not be found on the network.\r\n"
+              "PC3: no answer from net within 60 s",
+              user.boxes()[0].text);
+    EXPECT_EQ("The message could not be sent to:\r\nPC4: net ended with status 1", user.boxes()[1].text);
+    EXPECT_EQ(MessageIcon::Exclamation, user.boxes()[1].icon);
 }
 
 TEST_F(Pingrel, SavesAppendLinesAndOnlyASaveThatWroteSaysSo) {

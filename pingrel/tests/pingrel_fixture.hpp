@@ -1,6 +1,7 @@
 #pragma once
-// A fresh Pingrel for each test: its folder in memory files, a recording
-// runner, a fixed clock, a scripted shell, its windows, and a user who acts on them.
+// A fresh Pingrel for each test: its folder in memory files, a sender with a
+// recording runner, a fixed clock, a scripted shell, its windows, and a user
+// who acts on them.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -38,7 +39,9 @@ struct Pingrel : ::testing::Test {
     platform::FakeShell shell;
     platform::FakeSystemInfo system;
     forms::App app{"Pingrel"};
-    Context context{app, files, runner, clock, shell, system, kFolder};
+    // A system with the Messenger service: each send is a watched `net send`.
+    messenger::Sender sender{app, runner, messenger::DeliveryRoute{true, "HERE", {}}};
+    Context context{app, files, sender, clock, shell, system, kFolder};
     Program program{context};
     FrameWindow& frame = program.frame;
     MainWindow& form = program.mainWindow;
@@ -53,10 +56,13 @@ struct Pingrel : ::testing::Test {
         program.start();
         form.message.setText("");
     }
-    Strings commands() const {
+    // The command lines started, once the sends waiting in the background have run.
+    Strings commands() {
+        user.finishBackgroundWork();
         Strings out;
         for (const auto& start : runner.starts()) {
             EXPECT_EQ(messenger::WindowStyle::Hidden, start.style);
+            EXPECT_TRUE(start.watched);
             out.push_back(start.commandLine);
         }
         return out;

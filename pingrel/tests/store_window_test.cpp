@@ -189,7 +189,8 @@ TEST_P(StoreFaults, KeepTheOldBytesAndSayWhichFileAndWhy) {
     expectListsShowTheFiles();
 
     forms::App nextApp{"Pingrel"};
-    Context next{nextApp, files, runner, clock, shell, system, kFolder};
+    messenger::Sender nextSender{nextApp, runner, messenger::DeliveryRoute{true, "HERE", {}}};
+    Context next{nextApp, files, nextSender, clock, shell, system, kFolder};
     Program again{next};
     again.start();
     EXPECT_EQ(3u, files.paths().size());

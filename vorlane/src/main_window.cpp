@@ -109,20 +109,50 @@ std::string MainWindow::localComputerName() {
     return answer.result == platform::kLanOk ? answer.name : std::string();
 }
 
-// No check precedes the call: an empty recipient or message goes to the call,
-// and its result code says what happened.
+// No check precedes the call: an empty recipient or message goes to the
+// call, and its result code says what happened. Where LAN Manager has no
+// message send (the call answers 50, not supported, as on every Windows
+// since Vista, or its library is missing), the program delivers the message
+// itself, off the window's thread, and the panel tells how that went.
 void MainWindow::sendMessage() {
     const std::string sender = localComputerName();
     const std::string recipient = computerList.text();
     const std::string message = messageText.text();
-    forms::BusyCursor busy(*this);
-    statusBar.setPanelText(kMsgPanel, "");
-    const std::uint32_t result = context_.lanManager.sendMessage(recipient, sender, message);
-    if (result != platform::kLanOk) {
-        statusBar.setPanelText(kMsgPanel, "Error - Return code: " + std::to_string(result));
-        return;
+    std::uint32_t result;
+    {
+        forms::BusyCursor busy(*this);
+        statusBar.setPanelText(kMsgPanel, "");
+        result = context_.lanManager.sendMessage(recipient, sender, message);
     }
-    messageText.setText("");
+    if (result == platform::kLanNotSupported) {
+        deliverItself(recipient, message);
+    } else if (result != platform::kLanOk) {
+        statusBar.setPanelText(kMsgPanel, "Error - Return code: " + std::to_string(result));
+    } else {
+        showSent(message);
+    }
+}
+
+// The wait cursor stays while any delivery is out; the window meanwhile
+// takes the user's actions as ever. A failure shows the reason alone: the
+// recipient is the one selected, and the panel of this fixed-size window
+// has no room for more.
+void MainWindow::deliverItself(const std::string& recipient, const std::string& message) {
+    ++deliveriesOut_;
+    setBusy(true);
+    context_.sender.deliver(recipient, message, [this, message](const messenger::SendOutcome& outcome) {
+        if (--deliveriesOut_ == 0) setBusy(false);
+        if (outcome.delivered)
+            showSent(message);
+        else
+            statusBar.setPanelText(kMsgPanel, "Error - " + outcome.reason);
+    });
+}
+
+// The box is emptied for the next message, unless the user has begun
+// another while a delivery was out.
+void MainWindow::showSent(const std::string& message) {
+    if (messageText.text() == message) messageText.setText("");
     statusBar.setPanelText(kMsgPanel, kSentText);
 }
 

@@ -2,7 +2,8 @@
 // Vorlane's only working window, "Scanlet (Beta)": pick a domain or workgroup
 // of the browse list and a system type, leave the type box, and the computers
 // of that domain announcing that type are listed; select one, type a message
-// and "&Send" it straight through LAN Manager. The status bar says how it went.
+// and "&Send" it straight through LAN Manager (or, where LAN Manager has no
+// message send, by the program's own delivery). The status bar says how it went.
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -61,12 +62,15 @@ private:
                    const std::optional<std::string>& domain);
     void typeBoxLeft();
     void sendMessage();
+    void deliverItself(const std::string& recipient, const std::string& message);
+    void showSent(const std::string& message);
     std::string localComputerName();
 
     Context& context_;
     Program& program_;
     unsigned domainFills_ = 0;
     unsigned serverFills_ = 0;
+    unsigned deliveriesOut_ = 0;  // deliveries of the program's own still under way
 };
 
 }  // namespace vorlane

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "forms/headless/driver.hpp"
+#include "messenger/recording_runner.hpp"
 #include "program.hpp"
 #include "platform/fake_system_info.hpp"
 #include "platform/scripted_lan_manager.hpp"
@@ -15,11 +16,25 @@ using Strings = std::vector<std::string>;
 platform::ServerList found(Strings names) { return {platform::kLanOk, static_cast<std::uint32_t>(names.size()), names}; }
 platform::ServerList failed(std::uint32_t result, std::uint32_t total = 0) { return {result, total, {}}; }
 
+// The program's own delivery: answers as scripted, records each message.
+struct ScriptedTransport : messenger::Transport {
+    messenger::TransportResult answer{messenger::TransportResult::Kind::Delivered, ""};
+    Strings calls;
+    messenger::TransportResult deliver(const std::string& computer, const std::string& sender,
+                                       const std::string& text) override {
+        calls.push_back(computer + "|" + sender + "|" + text);
+        return answer;
+    }
+};
+
 struct Vorlane : ::testing::Test {
     forms::App app{"Vorlane"};
     platform::ScriptedLanManager lan;
     platform::FakeSystemInfo system;
-    Context context{app, lan, system};
+    messenger::RecordingRunner runner;
+    std::shared_ptr<ScriptedTransport> transport = std::make_shared<ScriptedTransport>();
+    messenger::Sender sender{app, runner, messenger::DeliveryRoute{false, "HERE", {transport}}};
+    Context context{app, lan, sender, system};
     Program program{context};
     MainWindow& form = program.mainWindow;
     forms::headless::Driver user{app};
@@ -163,11 +178,45 @@ TEST_F(Vorlane, AFailedSendShowsItsCodeAndKeepsTheMessage) {
     EXPECT_FALSE(form.busy());
 
     // An instruction line is a recipient like any other.
-    lan.sendResults = {50};
+    lan.sendResults = {53};
     user.pick(form.computerList, 0);
     user.click(form.sendButton);
     EXPECT_EQ("     Click Here after selecting", lan.sends()[1].recipient);
-    EXPECT_EQ("Error - Return code: 50", msg());
+    EXPECT_EQ("Error - Return code: 53", msg());
+}
+
+// Where LAN Manager has no message send (50: not supported, or no library),
+// the program delivers the message itself; the panel tells the outcome.
+TEST_F(Vorlane, WithoutALanManagerSendTheProgramDeliversItselfAndTellsHowItWent) {
+    start();
+    chooseType("Windows NT (S&W)", found({"PC7"}));
+    user.pick(form.computerList, "PC7");
+    user.type(form.messageText, "Hi");
+    lan.sendResults = {50, 50, 50};
+    transport->answer = {messenger::TransportResult::Kind::Unreachable, "no messenger service answered"};
+    user.click(form.sendButton);
+    EXPECT_TRUE(form.busy());  // while the delivery is out
+    EXPECT_EQ("", msg());
+    user.finishBackgroundWork();
+    EXPECT_FALSE(form.busy());
+    EXPECT_EQ((Strings{"PC7|HERE|Hi"}), transport->calls);
+    EXPECT_EQ("Error - no messenger service answered", msg());
+    EXPECT_EQ("Hi", form.messageText.text());
+
+    transport->answer = {messenger::TransportResult::Kind::Delivered, ""};
+    user.click(form.sendButton);
+    user.finishBackgroundWork();
+    EXPECT_EQ(kSentText, msg());
+    EXPECT_EQ("", form.messageText.text());
+
+    // A message begun while the last one went is kept.
+    user.type(form.messageText, "Hello");
+    user.click(form.sendButton);
+    user.type(form.messageText, " again");
+    user.finishBackgroundWork();
+    EXPECT_EQ(kSentText, msg());
+    EXPECT_EQ("Hello again", form.messageText.text());
+    EXPECT_EQ(3u, lan.sends().size());
 }
 
 TEST_F(Vorlane, AboutOpensAndCancelOrTheCloseBoxEndsTheProgram) {
