@@ -12,12 +12,12 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     auto files = platform::makeWin32TextFiles();
-    auto runner = messenger::makeWin32ProcessRunner();
+    messenger::ProcessRunner& runner = messenger::win32ProcessRunner();
     auto clock = platform::makeSystemClock();
     auto shell = platform::makeWin32Shell();
     auto system = platform::makeWin32SystemInfo();
     forms::App app("Pingrel");
-    messenger::Sender sender(app, *runner, messenger::makeWin32DeliveryRoute());
+    messenger::Sender sender(app, runner, messenger::makeWin32DeliveryRoute());
     pingrel::Context context{app, *files, sender, *clock, *shell, *system, platform::programFolder()};
     pingrel::Program program(context);
     program.start();

@@ -13,9 +13,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     auto lanManager = platform::makeNetApiLanManager();
     auto system = platform::makeWin32SystemInfo();
     // The sender needs a runner; Vorlane only ever delivers through it, never starts net.
-    auto runner = messenger::makeWin32ProcessRunner();
+    messenger::ProcessRunner& runner = messenger::win32ProcessRunner();
     forms::App app("Vorlane");
-    messenger::Sender sender(app, *runner, messenger::makeWin32DeliveryRoute());
+    messenger::Sender sender(app, runner, messenger::makeWin32DeliveryRoute());
     vorlane::Context context{app, *lanManager, sender, *system};
     vorlane::Program program(context);
     program.start();
