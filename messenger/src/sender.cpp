@@ -33,6 +33,9 @@ SendOutcome watchNetSend(ProcessRunner& runner, const Message& message) {
 }
 
 SendOutcome deliverBuiltIn(const DeliveryRoute& route, const std::string& recipient, const std::string& text) {
+    // An empty name would reach this very computer through the resolver.
+    if (recipient.find_first_not_of(" \t") == std::string::npos)
+        return notDelivered(recipient, "no computer was named");
     std::string reasons;
     for (const auto& transport : route.transports) {
         const TransportResult result = transport->deliver(recipient, route.computerName, text);

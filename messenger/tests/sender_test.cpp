@@ -90,6 +90,12 @@ TEST_F(SenderTest, WithoutItTheTransportsAreTriedInOrderAndEveryReasonIsKept) {
     EXPECT_FALSE(outcomes[2].delivered);
     EXPECT_EQ("PC9: the message is longer than the 1600 bytes a messenger message carries", failureLine(outcomes[2]));
     EXPECT_EQ(2u, protocol->calls.size());
+
+    // No name is never handed to a transport (the resolver would take it for this computer).
+    sender.deliver(" ", "Hello", record());
+    driver.finishBackgroundWork();
+    EXPECT_EQ(" : no computer was named", failureLine(outcomes.back()));
+    EXPECT_EQ(2u, protocol->calls.size());
 }
 
 }  // namespace
