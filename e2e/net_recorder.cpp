@@ -5,12 +5,15 @@
 // program (no console window pops up) and exits with 0 once recorded.
 //
 // A test can make it answer as a real net does: when "net-answer.txt" lies
-// beside it, its first line is the exit status and the rest is written,
-// byte for byte, to standard output (where a watched start reads it), after
-// the command line is recorded. A failed recording still exits with 2.
+// beside it, its first line is the exit status, optionally followed by a
+// blank and the one recipient (a word of the command line) it answers for,
+// and the rest is written, byte for byte, to standard output (where a
+// watched start reads it), after the command line is recorded. Other
+// recipients get the recorder's own answer. A failed recording still exits with 2.
 #include <windows.h>
 
 #include <cstdlib>
+#include <cwchar>
 #include <string>
 
 namespace {
@@ -42,10 +45,16 @@ HANDLE openLogExclusively(const std::wstring& path) {
   }
 }
 
+// Whether the command line holds `word` as a word of its own.
+bool holdsWord(const std::wstring& commandLine, const std::wstring& word) {
+  const std::wstring padded = L" " + commandLine + L" ";
+  return padded.find(L" " + word + L" ") != std::wstring::npos;
+}
+
 // Writes what net-answer.txt asks for and returns its exit status; 0 without one.
 int answer() {
-  HANDLE f = CreateFileW(besideSelf(L"net-answer.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE f = CreateFileW(besideSelf(L"net-answer.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
   if (f == INVALID_HANDLE_VALUE) return 0;
   std::string text;
   char buffer[4096];
@@ -53,6 +62,13 @@ int answer() {
   while (ReadFile(f, buffer, sizeof buffer, &got, nullptr) && got > 0) text.append(buffer, got);
   CloseHandle(f);
   const size_t lineEnd = text.find('\n');
+  const std::string first = text.substr(0, lineEnd == std::string::npos ? text.size() : lineEnd);
+  const size_t blank = first.find(' ');
+  if (blank != std::string::npos) {
+    std::string only = first.substr(blank + 1);
+    while (!only.empty() && (only.back() == '\r' || only.back() == ' ')) only.pop_back();
+    if (!holdsWord(GetCommandLineW(), std::wstring(only.begin(), only.end()))) return 0;
+  }
   const std::string output = lineEnd == std::string::npos ? "" : text.substr(lineEnd + 1);
   HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
   DWORD written = 0;

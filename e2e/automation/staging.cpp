@@ -73,14 +73,15 @@ void installNetRecorder(const std::wstring& programDir) {
   setNetAnswer(programDir, 0, "");
 }
 
-void setNetAnswer(const std::wstring& programDir, unsigned status, const std::string& output) {
+void setNetAnswer(const std::wstring& programDir, unsigned status, const std::string& output,
+                  const std::string& onlyFor) {
   const std::wstring path = programDir + L"\\net-answer.txt";
   if (status == 0 && output.empty()) {
     if (!whileInUse([&] { return DeleteFileW(path.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND; }))
       fail("cannot remove " + narrow(path) + ": error " + std::to_string(GetLastError()));
     return;
   }
-  const std::string text = std::to_string(status) + "\r\n" + output;
+  const std::string text = std::to_string(status) + (onlyFor.empty() ? "" : " " + onlyFor) + "\r\n" + output;
   HANDLE f = INVALID_HANDLE_VALUE;
   whileInUse([&] {
     f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -128,8 +129,8 @@ std::wstring stageProgram(const std::wstring& exePath) {
 }
 
 std::string fileBytes(const std::wstring& path) {
-  HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                         nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, 0, nullptr);
   if (f == INVALID_HANDLE_VALUE) return "<missing>";
   std::string data;
   std::vector<char> buffer(1 << 16);
@@ -161,8 +162,8 @@ std::vector<std::string> waitForNetRecords(const std::wstring& programDir, size_
 void regWrite(const std::wstring& app, const std::wstring& section, const std::wstring& key,
               const std::wstring& value) {
   HKEY k;
-  LONG rc = RegCreateKeyExW(HKEY_CURRENT_USER, sectionPath(app, section).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
-                            nullptr, &k, nullptr);
+  LONG rc = RegCreateKeyExW(HKEY_CURRENT_USER, sectionPath(app, section).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                            &k, nullptr);
   if (rc != ERROR_SUCCESS) fail("RegCreateKeyExW failed, error " + std::to_string(rc));
   rc = RegSetValueExW(k, key.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                       static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
@@ -170,11 +171,9 @@ void regWrite(const std::wstring& app, const std::wstring& section, const std::w
   if (rc != ERROR_SUCCESS) fail("RegSetValueExW failed, error " + std::to_string(rc));
 }
 
-std::optional<std::wstring> regRead(const std::wstring& app, const std::wstring& section,
-                                    const std::wstring& key) {
+std::optional<std::wstring> regRead(const std::wstring& app, const std::wstring& section, const std::wstring& key) {
   HKEY k;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, sectionPath(app, section).c_str(), 0, KEY_QUERY_VALUE, &k) !=
-      ERROR_SUCCESS)
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, sectionPath(app, section).c_str(), 0, KEY_QUERY_VALUE, &k) != ERROR_SUCCESS)
     return std::nullopt;
   DWORD type = 0, bytes = 0;
   LONG rc = RegQueryValueExW(k, key.c_str(), nullptr, &type, nullptr, &bytes);
@@ -191,8 +190,7 @@ std::optional<std::wstring> regRead(const std::wstring& app, const std::wstring&
 
 void regDeleteValue(const std::wstring& app, const std::wstring& section, const std::wstring& key) {
   HKEY k;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, sectionPath(app, section).c_str(), 0, KEY_SET_VALUE, &k) !=
-      ERROR_SUCCESS)
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, sectionPath(app, section).c_str(), 0, KEY_SET_VALUE, &k) != ERROR_SUCCESS)
     return;
   RegDeleteValueW(k, key.c_str());
   RegCloseKey(k);
@@ -209,8 +207,7 @@ void regDeleteApp(const std::wstring& app) {
 std::vector<std::wstring> regValueNames(const std::wstring& app, const std::wstring& section) {
   std::vector<std::wstring> names;
   HKEY k;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, sectionPath(app, section).c_str(), 0, KEY_QUERY_VALUE, &k) !=
-      ERROR_SUCCESS)
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, sectionPath(app, section).c_str(), 0, KEY_QUERY_VALUE, &k) != ERROR_SUCCESS)
     return names;
   for (DWORD i = 0;; ++i) {
     wchar_t name[16384];

@@ -33,23 +33,22 @@ void installNetRecorder(const std::wstring& programDir);
 // Makes the recorder in programDir answer every later start as a net that
 // failed: `output` (bytes, as a console program writes them in the OEM code
 // page) on standard output, and exit `status` (net-answer.txt). A status of
-// 0 and no output is the recorder's own answer: the file is removed.
-void setNetAnswer(const std::wstring& programDir, unsigned status, const std::string& output);
+// 0 and no output is the recorder's own answer: the file is removed. With
+// `onlyFor` (an ASCII recipient), only starts naming it answer so.
+void setNetAnswer(const std::wstring& programDir, unsigned status, const std::string& output,
+                  const std::string& onlyFor = "");
 // Removes programDir\net-log.txt (a recorder just ending may hold it a moment).
 void clearNetLog(const std::wstring& programDir);
 // Records of programDir\net-log.txt, each the full command line of one start,
 // in the order they were written.
 std::vector<std::string> readNetLog(const std::wstring& programDir);
 // Waits until the log holds at least `count` records; returns what it holds.
-std::vector<std::string> waitForNetRecords(const std::wstring& programDir, size_t count,
-                                           DWORD timeoutMs = kTimeoutMs);
+std::vector<std::string> waitForNetRecords(const std::wstring& programDir, size_t count, DWORD timeoutMs = kTimeoutMs);
 
 // ---- Registry: HKCU\Software\<app>\<section>, REG_SZ values ------------------
 
-void regWrite(const std::wstring& app, const std::wstring& section, const std::wstring& key,
-              const std::wstring& value);
-std::optional<std::wstring> regRead(const std::wstring& app, const std::wstring& section,
-                                    const std::wstring& key);
+void regWrite(const std::wstring& app, const std::wstring& section, const std::wstring& key, const std::wstring& value);
+std::optional<std::wstring> regRead(const std::wstring& app, const std::wstring& section, const std::wstring& key);
 void regDeleteValue(const std::wstring& app, const std::wstring& section, const std::wstring& key);
 // Removes HKCU\Software\<app> with everything below it (a fresh store).
 void regDeleteApp(const std::wstring& app);
@@ -66,13 +65,13 @@ void setWindowsVersion(const std::wstring& exeName, WindowsVersion version);
 // to have values set or removed and keys added, to everyone: a settings key a
 // user may read but not change. The key's own permissions come back at the end.
 class ReadOnlyRegistryKey {
-public:
+ public:
   ReadOnlyRegistryKey(const std::wstring& app, const std::wstring& section);
   ~ReadOnlyRegistryKey();
   ReadOnlyRegistryKey(const ReadOnlyRegistryKey&) = delete;
   ReadOnlyRegistryKey& operator=(const ReadOnlyRegistryKey&) = delete;
 
-private:
+ private:
   std::wstring path_;
   std::vector<BYTE> previous_;  // the key's security descriptor before
 };
