@@ -160,10 +160,7 @@ TEST(Pingrel, sends_to_two_recipients_from_the_system_folder_and_truncates_a_pas
 TEST(Pingrel, a_recipient_net_cannot_find_is_named_in_one_box) {
   installSystemNetRecorder();
   setWindowsVersion(L"pingrel.exe", WindowsVersion::Xp);
-  setNetAnswer(systemDir(), 2,
-               "The message alias could not be found on the network.\r\n\r\n"
-               "More help is available by typing NET HELPMSG 2273.\r\n",
-               "PC8");
+  NetAliasNotFound netFails(systemDir(), "PC8");
   Pingrel app;
   for (const wchar_t* name : {L"PC7", L"PC8"}) {
     app.enterRecipient(name);

@@ -18,8 +18,7 @@ using namespace e2e;
 
 namespace {
 
-const std::wstring kFirstStatus =
-    L"Select an entry from the address book and hit Send to send to that user/computer..";
+const std::wstring kFirstStatus = L"Select an entry from the address book and hit Send to send to that user/computer..";
 const std::wstring kSaved = L"The address book has been updated and saved.";
 constexpr int kInputEdit = 1000;  // forms::win32::kInputBoxEditId
 
@@ -127,7 +126,9 @@ TEST(PingrelGUI, sorted_book_survives_a_restart_and_a_send_reaches_net) {
     EXPECT_EQ(app.column(1), (std::vector<std::wstring>{L"Room 1", L"Room 2"}));
   }
   testing::note("ANSI code page " + std::to_string(GetACP()));
-  if (GetACP() == 1252) { EXPECT_EQ(fileBytes(bookPath()), "alpha\xACRoom 1\r\nzeta\xACRoom 2\r\n"); }
+  if (GetACP() == 1252) {
+    EXPECT_EQ(fileBytes(bookPath()), "alpha\xACRoom 1\r\nzeta\xACRoom 2\r\n");
+  }
 
   PingrelGui app;
   EXPECT_EQ(app.column(0), (std::vector<std::wstring>{L"alpha", L"zeta"}));
@@ -165,14 +166,7 @@ TEST(PingrelGUI, a_message_net_could_not_deliver_is_reported_in_the_status_bar) 
   fputs("pc9\xACRoom 9\r\n", book);
   fclose(book);
   clearNetLog(programDir());
-  struct NetFails {
-    NetFails() {
-      setNetAnswer(programDir(), 2,
-                   "The message alias could not be found on the network.\r\n\r\n"
-                   "More help is available by typing NET HELPMSG 2273.\r\n");
-    }
-    ~NetFails() { setNetAnswer(programDir(), 0, ""); }
-  } netFails;
+  NetAliasNotFound netFails(programDir());
   PingrelGui app;
   typeText(app[L"txtMsg"], L"Hi");
   click(app[L"cmdSend"]);

@@ -37,7 +37,9 @@ HWND confirmationBox(Tarrow& t, const std::wstring& warning, const std::wstring&
   EXPECT_EQ(view.text, warning);
   EXPECT_EQ(view.icon, BoxIcon::Warning);  // the exclamation icon
   EXPECT_EQ(view.buttonIds(), (std::vector<int>{IDOK, IDCANCEL}));
-  if (!shotName.empty()) { EXPECT_TRUE(keepScreenshot(box, shotName)); }
+  if (!shotName.empty()) {
+    EXPECT_TRUE(keepScreenshot(box, shotName));
+  }
   return box;
 }
 
@@ -50,10 +52,26 @@ HWND confirmationBox(Tarrow& t, const std::wstring& warning, const std::wstring&
 TEST(Tarrow, main_window_controls_read_back_by_name) {
   regDeleteApp(kApp);
   Tarrow t;
-  const wchar_t* names[] = {L"recipientlabel", L"Domaincheck", L"usercheck", L"address", L"cboDomain",
-                            L"Label3", L"message", L"EditRecipients", L"showDomains", L"EditPresets",
-                            L"Send", L"PS1", L"PS2", L"PS3", L"PS4", L"PS5", L"Label1", L"statustext",
-                            L"butLastMessage", L"Command1"};
+  const wchar_t* names[] = {L"recipientlabel",
+                            L"Domaincheck",
+                            L"usercheck",
+                            L"address",
+                            L"cboDomain",
+                            L"Label3",
+                            L"message",
+                            L"EditRecipients",
+                            L"showDomains",
+                            L"EditPresets",
+                            L"Send",
+                            L"PS1",
+                            L"PS2",
+                            L"PS3",
+                            L"PS4",
+                            L"PS5",
+                            L"Label1",
+                            L"statustext",
+                            L"butLastMessage",
+                            L"Command1"};
   for (const wchar_t* name : names)
     EXPECT_TRUE(findControl(t.form, name) != nullptr) << "no control named " << narrow(name);
   // The message box is the one control that shows "Type message here.." at start.
@@ -104,14 +122,7 @@ TEST(Tarrow, recipient_send_reaches_net_exe_and_history) {
 TEST(Tarrow, a_message_net_could_not_deliver_is_reported_on_the_status_line) {
   regDeleteApp(kApp);
   freshNetLog();
-  struct NetFails {
-    NetFails() {
-      setNetAnswer(programDir(), 2,
-                   "The message alias could not be found on the network.\r\n\r\n"
-                   "More help is available by typing NET HELPMSG 2273.\r\n");
-    }
-    ~NetFails() { setNetAnswer(programDir(), 0, ""); }
-  } netFails;
+  NetAliasNotFound netFails(programDir());
   Tarrow t;
   typeText(t[L"address"], L"PC9");
   writeMessage(t, L"Hi");

@@ -212,7 +212,7 @@ TEST(Velnote, exit_menu_says_farewell_and_ends) {
   EXPECT_EQ(box.icon, BoxIcon::Information);
   EXPECT_EQ(box.buttonIds(), (std::vector<int>{IDOK}));
   EXPECT_TRUE(keepScreenshot(box.hwnd, L"velnote-box-farewell"));
-  EXPECT_TRUE(v.process.running());  // the program ends only after the box
+  EXPECT_TRUE(v.process.running());    // the program ends only after the box
   EXPECT_TRUE(trayIconShown(v.icon));  // and its icon goes only with it
   ASSERT_TRUE(pressBoxButton(box.hwnd, IDOK));
   ASSERT_TRUE(v.process.waitForExit());
@@ -258,8 +258,7 @@ TEST(Velnote, icon_menu_restores_and_exits) {
   // item, "&Exit Velnote 1.1.5": the farewell, then the end.
   typeText(v[L"Text1"], L"Again");
   sendAndWaitHidden(v);
-  EXPECT_EQ(waitForNetRecords(programDir(), 2),
-            (std::vector<std::string>{"net send PC7 Hi", "net send PC7 Again"}));
+  EXPECT_EQ(waitForNetRecords(programDir(), 2), (std::vector<std::string>{"net send PC7 Hi", "net send PC7 Again"}));
   rightClickTrayIcon(v.icon);
   menu = waitForPopupMenu(v.pid());
   ASSERT_TRUE(menu != nullptr);
@@ -279,12 +278,7 @@ TEST(Velnote, icon_menu_restores_and_exits) {
 // gone to the notification area, the shell shows Velnote's warning balloon.
 TEST(Velnote, failed_send_is_told_in_a_balloon_from_the_icon) {
   freshStore();
-  setNetAnswer(programDir(), 2,
-               "The message alias could not be found on the network.\r\n\r\n"
-               "More help is available by typing NET HELPMSG 2273.\r\n");
-  struct AnswerAgainAsSent {
-    ~AnswerAgainAsSent() { setNetAnswer(programDir(), 0, ""); }
-  } restore;
+  NetAliasNotFound netFails(programDir());
   Velnote v;
   typeText(v[L"Text4"], L"NOBODY");
   typeText(v[L"Text1"], L"Hi");
@@ -292,8 +286,9 @@ TEST(Velnote, failed_send_is_told_in_a_balloon_from_the_icon) {
   EXPECT_EQ(waitForNetRecords(programDir(), 1), (std::vector<std::string>{"net send NOBODY Hi"}));
   // The shell tells only the balloon's text; its title and warning icon
   // are held by the native tests (Tray.FailedSendIsToldInAWarningBalloonFromTheIcon).
-  EXPECT_EQ(waitForTrayBalloon(v.icon),
-            std::optional<std::wstring>(L"Not delivered to NOBODY: The message alias could not be found on the network."));
+  EXPECT_EQ(
+      waitForTrayBalloon(v.icon),
+      std::optional<std::wstring>(L"Not delivered to NOBODY: The message alias could not be found on the network."));
   EXPECT_TRUE(noMessageBox(v.pid()));
   EXPECT_TRUE(!isVisible(v.form));
 }

@@ -73,6 +73,16 @@ void installNetRecorder(const std::wstring& programDir) {
   setNetAnswer(programDir, 0, "");
 }
 
+NetAliasNotFound::NetAliasNotFound(std::wstring programDir, const std::string& onlyFor)
+    : programDir_(std::move(programDir)) {
+  setNetAnswer(programDir_, 2,
+               "The message alias could not be found on the network.\r\n\r\n"
+               "More help is available by typing NET HELPMSG 2273.\r\n",
+               onlyFor);
+}
+
+NetAliasNotFound::~NetAliasNotFound() { setNetAnswer(programDir_, 0, ""); }
+
 void setNetAnswer(const std::wstring& programDir, unsigned status, const std::string& output,
                   const std::string& onlyFor) {
   const std::wstring path = programDir + L"\\net-answer.txt";

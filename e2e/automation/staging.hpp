@@ -37,6 +37,19 @@ void installNetRecorder(const std::wstring& programDir);
 // `onlyFor` (an ASCII recipient), only starts naming it answer so.
 void setNetAnswer(const std::wstring& programDir, unsigned status, const std::string& output,
                   const std::string& onlyFor = "");
+// While it lives, the recorder in programDir answers as XP's net does for a
+// name nobody answers to (status 2, "The message alias could not be found on
+// the network."), for `onlyFor` alone when given; then as itself again.
+class NetAliasNotFound {
+ public:
+  explicit NetAliasNotFound(std::wstring programDir, const std::string& onlyFor = "");
+  ~NetAliasNotFound();
+  NetAliasNotFound(const NetAliasNotFound&) = delete;
+  NetAliasNotFound& operator=(const NetAliasNotFound&) = delete;
+
+ private:
+  std::wstring programDir_;
+};
 // Removes programDir\net-log.txt (a recorder just ending may hold it a moment).
 void clearNetLog(const std::wstring& programDir);
 // Records of programDir\net-log.txt, each the full command line of one start,
